@@ -17,7 +17,7 @@ QChar toUnicode(unsigned char byte)
 {
     if (byte >= 0x80 && byte <= 0x9F)
         return QChar(kHighControls[byte - 0x80]);
-    return QChar(byte);
+    return QChar(char16_t(byte));
 }
 
 QString decode(QByteArrayView bytes)
