@@ -1,0 +1,63 @@
+#include "ItemFile.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <cerrno>
+
+namespace itemfile {
+namespace {
+
+// QSaveFile reports every refusal to open as a write error, whatever the cause;
+// the path tells which it was.
+PlatformError openForWriteFailure(const QString &path, int osError)
+{
+    const QFileInfo info(path);
+    if (info.exists() && !info.isDir() && !info.isWritable())
+        return platformerror::make(platformerror::PermissionDenied);
+    return platformerror::forMissingOrUnreadable(path, osError);
+}
+
+} // namespace
+
+ReadResult read(const QString &path)
+{
+    QFile file(path);
+    errno = 0;
+    if (!file.open(QIODevice::ReadOnly))
+        return {{}, platformerror::fromFile(file, errno)};
+    errno = 0;
+    QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return {{}, platformerror::fromFile(file, errno)};
+    return {bytes, {}};
+}
+
+PlatformError write(const QString &path, const QByteArray &bytes)
+{
+    QSaveFile file(path);
+    errno = 0;
+    if (!file.open(QIODevice::WriteOnly))
+        return openForWriteFailure(path, errno);
+    errno = 0;
+    if (file.write(bytes) != bytes.size()) {
+        const PlatformError error = platformerror::fromFile(file, errno);
+        file.cancelWriting();
+        return error.isError() ? error : platformerror::make(platformerror::DeviceIO);
+    }
+    errno = 0;
+    if (!file.commit()) {
+        const PlatformError error = platformerror::fromFile(file, errno);
+        return error.isError() ? error : platformerror::make(platformerror::DeviceIO);
+    }
+    return {};
+}
+
+QString accessMessage(const QString &fileName, const PlatformError &error, const QString &suffix)
+{
+    return QStringLiteral("Could not access Resource file ('") + fileName + QStringLiteral("'):") +
+           error.text() + suffix;
+}
+
+} // namespace itemfile
