@@ -1,15 +1,14 @@
 #include "FormConstant.h"
 
 #include "ConstantFile.h"
+#include "EditorForm.h"
 #include "ItemFile.h"
-#include "NamedWidget.h"
 #include "ProjectState.h"
 #include "Services.h"
 #include "TextFields.h"
 
 #include <QFocusEvent>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -17,34 +16,25 @@
 #include <QVBoxLayout>
 
 FormConstant::FormConstant(ProjectState &state, Services &services, QWidget *parent)
-    : QDialog(parent), Frame1(named(new QGroupBox(this), "Frame1")),
-      Label2(named(new QLabel(QStringLiteral("Enter new Constant value:"), Frame1), "Label2")),
-      TextValue(named(new QLineEdit(Frame1), "TextValue")),
-      LabelLimits(named(new QLabel(Frame1), "LabelLimits")),
-      CmdOK(named(new QPushButton(QStringLiteral("OK"), this), "CmdOK")),
-      CmdCancel(named(new QPushButton(QStringLiteral("Cancel"), this), "CmdCancel")),
+    : QDialog(parent), Frame1(editorform::named(new QGroupBox(this), "Frame1")),
+      Label2(editorform::named(new QLabel(QStringLiteral("Enter new Constant value:"), Frame1),
+                               "Label2")),
+      TextValue(editorform::named(new QLineEdit(Frame1), "TextValue")),
+      LabelLimits(editorform::named(new QLabel(Frame1), "LabelLimits")),
+      CmdOK(editorform::named(new QPushButton(QStringLiteral("OK"), this), "CmdOK")),
+      CmdCancel(editorform::named(new QPushButton(QStringLiteral("Cancel"), this), "CmdCancel")),
       m_state(state), m_services(services)
 {
     setObjectName(QStringLiteral("FormConstant"));
     setWindowTitle(QStringLiteral("Edit Constant"));
-    setModal(true);
 
     auto *frameLayout = new QVBoxLayout(Frame1);
     frameLayout->addWidget(Label2);
     frameLayout->addWidget(TextValue);
     frameLayout->addWidget(LabelLimits);
-
-    auto *buttons = new QVBoxLayout;
-    buttons->addWidget(CmdOK);
-    buttons->addWidget(CmdCancel);
-    buttons->addStretch();
-
-    auto *layout = new QHBoxLayout(this);
-    layout->addWidget(Frame1, 1);
-    layout->addLayout(buttons);
+    editorform::layOut(*this, *Frame1, *CmdOK, *CmdCancel);
     setMinimumWidth(380);
 
-    CmdOK->setDefault(true);
     TextValue->installEventFilter(this);
     connect(CmdOK, &QPushButton::clicked, this, &FormConstant::CmdOK_Click);
     connect(CmdCancel, &QPushButton::clicked, this, &FormConstant::CmdCancel_Click);
@@ -102,12 +92,8 @@ void FormConstant::CmdOK_Click()
         m_services.messages.show(QStringLiteral("Value is out of range"));
         return;
     }
-    const PlatformError error = itemfile::write(m_path, constantfile::bytes(text));
-    if (error.isError()) {
-        m_services.messages.show(itemfile::accessMessage(m_fileName, error));
-        return;
-    }
-    accept();
+    if (editorform::save(m_services.messages, m_path, m_fileName, constantfile::bytes(text)))
+        accept();
 }
 
 void FormConstant::CmdCancel_Click()

@@ -1,43 +1,33 @@
 #include "FormEditSel.h"
 
-#include "NamedWidget.h"
+#include "EditorForm.h"
 #include "SelectionListModel.h"
 #include "Services.h"
 
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 FormEditSel::FormEditSel(SelectionListModel &grid, int row, Services &services, QWidget *parent)
-    : QDialog(parent), Frame1(named(new QGroupBox(this), "Frame1")),
-      Label1(named(new QLabel(QStringLiteral("New Selection string:"), Frame1), "Label1")),
-      TextSel(named(new QLineEdit(Frame1), "TextSel")),
-      CmdOK(named(new QPushButton(QStringLiteral("OK"), this), "CmdOK")),
-      CmdCancel(named(new QPushButton(QStringLiteral("Cancel"), this), "CmdCancel")), m_grid(grid),
-      m_row(row), m_services(services)
+    : QDialog(parent), Frame1(editorform::named(new QGroupBox(this), "Frame1")),
+      Label1(
+          editorform::named(new QLabel(QStringLiteral("New Selection string:"), Frame1), "Label1")),
+      TextSel(editorform::named(new QLineEdit(Frame1), "TextSel")),
+      CmdOK(editorform::named(new QPushButton(QStringLiteral("OK"), this), "CmdOK")),
+      CmdCancel(editorform::named(new QPushButton(QStringLiteral("Cancel"), this), "CmdCancel")),
+      m_grid(grid), m_row(row), m_services(services)
 {
     setObjectName(QStringLiteral("FormEditSel"));
     setWindowTitle(QStringLiteral("Edit Selection String"));
-    setModal(true);
 
     auto *frameLayout = new QVBoxLayout(Frame1);
     frameLayout->addWidget(Label1);
     frameLayout->addWidget(TextSel);
-
-    auto *buttons = new QVBoxLayout;
-    buttons->addWidget(CmdOK);
-    buttons->addWidget(CmdCancel);
-    buttons->addStretch();
-
-    auto *layout = new QHBoxLayout(this);
-    layout->addWidget(Frame1, 1);
-    layout->addLayout(buttons);
+    editorform::layOut(*this, *Frame1, *CmdOK, *CmdCancel);
     setMinimumWidth(400);
 
-    CmdOK->setDefault(true);
     connect(CmdOK, &QPushButton::clicked, this, &FormEditSel::CmdOK_Click);
     connect(CmdCancel, &QPushButton::clicked, this, &FormEditSel::CmdCancel_Click);
 

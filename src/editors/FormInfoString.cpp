@@ -1,10 +1,10 @@
 #include "FormInfoString.h"
 
 #include "CodePage.h"
+#include "EditorForm.h"
 #include "FormEditSel.h"
 #include "InfoString.h"
 #include "ItemFile.h"
-#include "NamedWidget.h"
 #include "ProjectState.h"
 #include "SelectionListModel.h"
 #include "Services.h"
@@ -12,7 +12,6 @@
 
 #include <QEvent>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -26,23 +25,24 @@ constexpr int ScrollBarAllowance = 27;
 } // namespace
 
 FormInfoString::FormInfoString(ProjectState &state, Services &services, QWidget *parent)
-    : QDialog(parent), Frame1(named(new QGroupBox(this), "Frame1")),
-      Label1(named(new QLabel(QStringLiteral("Online Setting Name:"), Frame1), "Label1")),
-      TextName(named(new QLineEdit(Frame1), "TextName")),
-      Label2(named(new QLabel(QStringLiteral("Online Setting Info:"), Frame1), "Label2")),
-      Textinfo(named(new QLineEdit(Frame1), "Textinfo")),
-      Label3(named(
+    : QDialog(parent), Frame1(editorform::named(new QGroupBox(this), "Frame1")),
+      Label1(
+          editorform::named(new QLabel(QStringLiteral("Online Setting Name:"), Frame1), "Label1")),
+      TextName(editorform::named(new QLineEdit(Frame1), "TextName")),
+      Label2(
+          editorform::named(new QLabel(QStringLiteral("Online Setting Info:"), Frame1), "Label2")),
+      Textinfo(editorform::named(new QLineEdit(Frame1), "Textinfo")),
+      Label3(editorform::named(
           new QLabel(QStringLiteral("Selection strings ('0-', '1-', etc. added automatically):"),
                      Frame1),
           "Label3")),
-      GridSel(named(new QTableView(Frame1), "GridSel")),
-      CmdOK(named(new QPushButton(QStringLiteral("OK"), this), "CmdOK")),
-      CmdCancel(named(new QPushButton(QStringLiteral("Cancel"), this), "CmdCancel")),
+      GridSel(editorform::named(new QTableView(Frame1), "GridSel")),
+      CmdOK(editorform::named(new QPushButton(QStringLiteral("OK"), this), "CmdOK")),
+      CmdCancel(editorform::named(new QPushButton(QStringLiteral("Cancel"), this), "CmdCancel")),
       m_state(state), m_services(services), m_selections(new SelectionListModel(this))
 {
     setObjectName(QStringLiteral("FormInfoString"));
     setWindowTitle(QStringLiteral("Edit Info String"));
-    setModal(true);
     runEditSel = [](FormEditSel &dialog) { dialog.exec(); };
 
     GridSel->setModel(m_selections);
@@ -63,17 +63,9 @@ FormInfoString::FormInfoString(ProjectState &state, Services &services, QWidget 
     frameLayout->addWidget(Label3);
     frameLayout->addWidget(GridSel, 1);
 
-    auto *buttons = new QVBoxLayout;
-    buttons->addWidget(CmdOK);
-    buttons->addWidget(CmdCancel);
-    buttons->addStretch();
-
-    auto *layout = new QHBoxLayout(this);
-    layout->addWidget(Frame1, 1);
-    layout->addLayout(buttons);
+    editorform::layOut(*this, *Frame1, *CmdOK, *CmdCancel);
     resize(520, 360);
 
-    CmdOK->setDefault(true);
     connect(CmdOK, &QPushButton::clicked, this, &FormInfoString::CmdOK_Click);
     connect(CmdCancel, &QPushButton::clicked, this, &FormInfoString::CmdCancel_Click);
     connect(GridSel, &QTableView::doubleClicked, this, &FormInfoString::GridSel_DblClick);
@@ -188,12 +180,8 @@ void FormInfoString::CmdOK_Click()
         break;
     }
 
-    const PlatformError error = itemfile::write(m_path, codepage::encode(m_content));
-    if (error.isError()) {
-        m_services.messages.show(itemfile::accessMessage(m_fileName, error));
-        return;
-    }
-    accept();
+    if (editorform::save(m_services.messages, m_path, m_fileName, codepage::encode(m_content)))
+        accept();
 }
 
 void FormInfoString::CmdCancel_Click()

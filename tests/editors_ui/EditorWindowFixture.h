@@ -51,6 +51,14 @@ protected:
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
     }
 
+    // Puts a folder where the file was, so that every write fails, even the
+    // superuser's.
+    void blockFile(const QString &fileName)
+    {
+        QFile::remove(diskPath(fileName));
+        QDir().mkpath(diskPath(fileName));
+    }
+
     // Shows the window and gives it the keyboard, so focus moves can be seen.
     static void activate(QWidget &window)
     {

@@ -150,9 +150,7 @@ TEST_F(FormConstantTest, WriteFailureShowsTheAccessMessageAndStaysOpen)
     writeFile(File, "5");
     FormConstant form(state, services);
     form.show();
-    // The file is replaced by a folder while the window is open.
-    QFile::remove(diskPath(File));
-    QDir().mkpath(diskPath(File));
+    blockFile(File);
     messages.clear();
     form.CmdOK_Click();
     EXPECT_EQ(messages.texts(),

@@ -203,8 +203,7 @@ TEST_F(FormInfoStringTest, WriteFailureAndCancelLeaveTheFile)
     }
     FormInfoString form(state, services);
     form.show();
-    QFile::remove(diskPath(File));
-    QDir().mkpath(diskPath(File));
+    blockFile(File);
     messages.clear();
     form.CmdOK_Click();
     EXPECT_EQ(messages.texts(),
