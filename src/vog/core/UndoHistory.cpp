@@ -1,0 +1,44 @@
+#include "UndoHistory.h"
+
+#include <algorithm>
+
+namespace vog {
+
+UndoHistory::UndoHistory() : slots_(std::make_unique<std::array<DotState, kDepth>>()) {}
+
+void UndoHistory::reset()
+{
+    position_ = 0;
+    count_ = 0;
+}
+
+void UndoHistory::save(const DotState &state)
+{
+    if (position_ == 0) {
+        // Shift every snapshot one older; the oldest slot is reused as slot 0.
+        std::rotate(order_.begin(), order_.end() - 1, order_.end());
+        count_ = std::min(count_ + 1, kDepth);
+    } else if (position_ >= 2) {
+        // Drop the redo snapshots 0..position-1: position..count-1 move to 1..,
+        // the dropped slots go behind them.
+        std::rotate(order_.begin() + 1, order_.begin() + position_, order_.begin() + count_);
+        count_ = count_ - position_ + 1;
+    }
+    // At position 1 the redo snapshot in slot 0 is simply overwritten.
+    position_ = 0;
+    slot(0) = state;
+}
+
+const DotState &UndoHistory::stepBack()
+{
+    ++position_;
+    return slot(position_);
+}
+
+const DotState &UndoHistory::stepForward()
+{
+    --position_;
+    return slot(position_);
+}
+
+} // namespace vog
