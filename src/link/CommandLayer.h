@@ -1,0 +1,42 @@
+#pragma once
+
+#include "Transport.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <vector>
+
+// What a command came to: 0 success; -1 failure with a message for the user;
+// -2, -3, -4, -5 the terminal's answers D, E, N and F.
+struct CommandOutcome
+{
+    int result = 0;
+    QString message;   // empty when the user is told nothing
+    QByteArray answer; // on success, the characters after the reply letter
+    std::vector<ExchangeStatus> attempts;
+};
+
+namespace command {
+
+constexpr int Attempts = 3;
+
+// The text of "DV", "DL" or "DS", or nothing for any other command.
+std::optional<QByteArray> text(const QByteArray &command, double number, const QByteArray &data);
+
+// One attempt: frame, send, receive, check.
+struct Exchange
+{
+    ExchangeStatus status = ExchangeStatus::Ok;
+    QByteArray payload;
+};
+Exchange exchange(Transport &transport, const QByteArray &commandText, int address);
+
+// Up to three attempts, then the status's or the reply letter's result.
+// data is already nibble-encoded (DL only); number is ignored by DS.
+CommandOutcome send(Transport &transport, const QByteArray &command, int address, double number,
+                    const QByteArray &data = {});
+
+QString statusMessage(ExchangeStatus finalStatus);
+
+} // namespace command

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "Frame.h"
+
+#include <QByteArray>
+
+// Outcome of one exchange as the transport and the frame check report it.
+enum class ExchangeStatus {
+    Ok = 0,         // a valid reply arrived, or none was expected
+    TimedOut = 1,   // no reply in time
+    Overflow = 2,   // more than 255 characters without a complete reply
+    PortFailed = 3, // the port or socket failed
+    Malformed = 4,  // the reply frame did not pass the check
+};
+
+// One request out and, when asked for, one reply back.
+class Transport
+{
+public:
+    struct Reply
+    {
+        ExchangeStatus status = ExchangeStatus::Ok;
+        frame::Received received; // valid when status is Ok and a reply was expected
+    };
+
+    virtual ~Transport() = default;
+    virtual Reply exchange(const QByteArray &request, bool expectReply) = 0;
+};
