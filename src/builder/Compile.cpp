@@ -4,6 +4,7 @@
 #include "ItemTable.h"
 #include "K7xLayout.h"
 #include "K7xWriter.h"
+#include "PathResolve.h"
 
 #include <QDir>
 #include <QFile>
@@ -69,20 +70,13 @@ QString tooBigMessage(const QString &fileName)
            QStringLiteral("' is too big (>64K bytes)");
 }
 
-QString defaultItemPath(const QString &folder, const QString &fileName)
-{
-    QString path = folder;
-    if (!path.isEmpty() && !path.endsWith(QLatin1Char('/')) && !path.endsWith(QLatin1Char('\\')))
-        path += QLatin1Char('/');
-    path += fileName;
-    return path.replace(QLatin1Char('\\'), QLatin1Char('/'));
-}
-
 class Compiler
 {
 public:
     explicit Compiler(const Request &request) : m_request(request)
     {
+        Q_ASSERT(request.folderPath.isEmpty() || request.folderPath.endsWith(QLatin1Char('/')) ||
+                 request.folderPath.endsWith(QLatin1Char('\\')));
         m_original = QDir::toNativeSeparators(request.originalPath);
         m_output = QDir::toNativeSeparators(request.outputPath);
     }
@@ -92,9 +86,7 @@ public:
 private:
     QString itemPath(qsizetype item) const
     {
-        return m_request.itemPath
-                   ? m_request.itemPath(item)
-                   : defaultItemPath(m_request.folderPath, m_request.items.fileName(item));
+        return pathresolve::resolve(m_request.folderPath + m_request.items.fileName(item));
     }
     void progress(const QString &status) const
     {
@@ -264,7 +256,13 @@ Outcome Compiler::run()
 
     progress(checksumStatus());
     errno = 0;
-    if (!writer.writeChecksum() || !m_out.commit())
+    // A write cut short by a full disk can leave the device without an error
+    // (it keeps the rest buffered), so the size on disk is what counts.
+    if (!writer.writeChecksum() || !m_out.flush() ||
+        m_out.size() != k7x::ImageSize + m_table.resourceLength())
+        return outputFailed(outputContext);
+    errno = 0;
+    if (!m_out.commit())
         return outputFailed(outputContext);
     return {completedStatus(), {}, {}, {}, -1};
 }

@@ -40,11 +40,11 @@ struct Outcome
 struct Request
 {
     const ItemTable &items;
-    QString folderPath; // the project folder, with or without its trailing separator
+    // The project folder with its trailing separator (or empty: item files then
+    // lie in the working directory).
+    QString folderPath;
     QString originalPath;
     QString outputPath;
-    // Item k's full path; by default the folder followed by the file name.
-    std::function<QString(qsizetype)> itemPath;
     // Called with each status text as the compile reaches it.
     std::function<void(const QString &)> progress;
 };
