@@ -1,0 +1,7 @@
+#include "FormMain.h"
+
+void FormMain::openInfoStringEditor()
+{
+    // Until its editor is wired in, the item is carried along as it is.
+    showNotEditable();
+}
