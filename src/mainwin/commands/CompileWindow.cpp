@@ -1,0 +1,11 @@
+#include "FormMain.h"
+
+#include "FormCompile.h"
+
+#include <QTableView>
+
+void FormMain::openCompileWindow()
+{
+    FormCompile form(m_state, m_services, GridData, this);
+    form.exec();
+}
