@@ -1,5 +1,6 @@
 #include "ItemFile.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -54,10 +55,21 @@ PlatformError write(const QString &path, const QByteArray &bytes)
     return {};
 }
 
+QString shownName(const QString &fileName)
+{
+    QString name = fileName;
+    const QChar separator = QDir::separator();
+    for (QChar &c : name) {
+        if (c == QLatin1Char('\\') || c == QLatin1Char('/'))
+            c = separator;
+    }
+    return name;
+}
+
 QString accessMessage(const QString &fileName, const PlatformError &error, const QString &suffix)
 {
-    return QStringLiteral("Could not access Resource file ('") + fileName + QStringLiteral("'):") +
-           error.text() + suffix;
+    return QStringLiteral("Could not access Resource file ('") + shownName(fileName) +
+           QStringLiteral("'):") + error.text() + suffix;
 }
 
 } // namespace itemfile

@@ -24,6 +24,10 @@ ReadResult read(const QString &path);
 // missing. The write is atomic: on failure the old file stays as it was.
 PlatformError write(const QString &path, const QByteArray &bytes);
 
+// An item's file name as the item table holds it ("\\" between folders),
+// shown with this system's separator.
+QString shownName(const QString &fileName);
+
 // "Could not access Resource file ('name'): 53: File not found" + suffix, where
 // name is the file name as the item table gives it.
 QString accessMessage(const QString &fileName, const PlatformError &error,

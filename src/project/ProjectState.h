@@ -36,12 +36,26 @@ public:
     // letter case is matched when the path does not exist as written).
     QString itemFilePath(qsizetype item);
 
+    // The project file of the last successful load (the main window's caption).
+    QString projectFile() const { return m_projectFile; }
+    void setProjectFile(const QString &path);
+
+    // Brackets a load: views hide while the table is replaced and reset after.
+    void beginLoad();
+    void endLoad();
+
 Q_SIGNALS:
+    // Every time the current row is set, also to the row it already was: a
+    // reload puts row 1 of another project current.
     void currentRowChanged(int row);
+    void projectFileChanged(const QString &path);
+    void loadStarted();
+    void loadFinished();
 
 private:
     ItemTable m_items;
     ItemTableModel *m_model = nullptr;
     int m_currentRow = 0;
     QString m_folderPath;
+    QString m_projectFile;
 };

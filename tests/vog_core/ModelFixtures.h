@@ -5,9 +5,46 @@
 #include <memory>
 #include <random>
 #include <string>
+#include <vector>
 
-// Random graphics and selections for the property checks.
+// Small graphics drawn as text, and random graphics for the property checks.
 namespace vogtest {
+
+// '#' black, '.' white; the graphic is as wide and high as the rows.
+inline std::unique_ptr<vog::DotModel> graphic(const std::vector<std::string> &rows)
+{
+    auto m = std::make_unique<vog::DotModel>();
+    m->putSizeX(static_cast<int>(rows[0].size()));
+    m->putSizeY(static_cast<int>(rows.size()));
+    for (std::size_t y = 0; y < rows.size(); ++y)
+        for (std::size_t x = 0; x < rows[y].size(); ++x)
+            m->setMainCell(static_cast<int>(x), static_cast<int>(y), rows[y][x] == '#');
+    return m;
+}
+
+// A marked selection has an empty overlay, as the mouse leaves it.
+inline void select(vog::DotModel &m, int x1, int y1, int x2, int y2, vog::SelState st)
+{
+    m.setCorners(x1, y1, x2, y2);
+    m.putSelSet(true);
+    m.setSelState(st);
+    if (st == vog::SelMarked)
+        m.ClearOverlay();
+}
+
+// Rows of a plane joined by '/': '#' 1, '.' 0, ' ' empty.
+inline std::string picture(const vog::DotModel &m, bool overlay, int w, int h)
+{
+    std::string s;
+    for (int y = 0; y < h; ++y) {
+        s += y ? "/" : "";
+        for (int x = 0; x < w; ++x) {
+            const int c = overlay ? m.overlayCell(x, y) : m.mainCell(x, y);
+            s += c == 1 ? '#' : c == 0 ? '.' : ' ';
+        }
+    }
+    return s;
+}
 
 inline std::string randomDotString(std::mt19937 &rng, int width, int second, int bands)
 {
@@ -17,30 +54,20 @@ inline std::string randomDotString(std::mt19937 &rng, int width, int second, int
     return s;
 }
 
-// A graphic of random size and dots, a random selection in a random state,
-// and a non-empty undo history.
-inline std::unique_ptr<vog::DotModel> randomModel(std::mt19937 &rng, int minSide = 1)
+// Random size and dots, a random selection marked, floating or set through the
+// properties, and one undo snapshot (from SetData).
+inline std::unique_ptr<vog::DotModel> randomModel(std::mt19937 &rng)
 {
     auto m = std::make_unique<vog::DotModel>();
-    const int w = minSide + static_cast<int>(rng() % (129 - minSide));
-    const int bands = (minSide + 7) / 8 + static_cast<int>(rng() % (17 - (minSide + 7) / 8));
-    m->SetData(randomDotString(rng, w, bands, bands));
     auto pick = [&](int n) { return static_cast<int>(rng() % n); };
-    m->putSelPosX1(pick(w));
-    m->putSelPosX2(pick(w));
-    m->putSelPosY1(pick(8 * bands));
-    m->putSelPosY2(pick(8 * bands));
+    const int w = 1 + pick(128), bands = 1 + pick(16);
+    m->SetData(randomDotString(rng, w, bands, bands));
+    m->setCorners(pick(w), pick(8 * bands), pick(w), pick(8 * bands));
     m->putSelSet(true);
-    switch (pick(3)) {
-    case 0:
-        m->setSelState(vog::SelMarked);
-        break;
-    case 1:
+    const int kind = pick(3);
+    if (kind < 2) {
         m->LiftSelection(pick(2) == 0, pick(2) == 0);
-        m->setSelState(vog::SelFloating);
-        break;
-    default:
-        break; // SelNone through the properties: the overlay is active
+        m->setSelState(kind == 0 ? vog::SelMarked : vog::SelFloating);
     }
     return m;
 }

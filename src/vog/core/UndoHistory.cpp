@@ -20,8 +20,17 @@ void UndoHistory::save(const DotState &state)
         count_ = std::min(count_ + 1, kDepth);
     } else if (position_ >= 2) {
         // Drop the redo snapshots 0..position-1: position..count-1 move to 1..,
-        // the dropped slots go behind them.
-        std::rotate(order_.begin() + 1, order_.begin() + position_, order_.begin() + count_);
+        // the freed slots go behind them.
+        std::array<std::uint8_t, kDepth> next;
+        int n = 0;
+        next[n++] = order_[0];
+        for (int i = position_; i < count_; ++i)
+            next[n++] = order_[i];
+        for (int i = 1; i < position_; ++i)
+            next[n++] = order_[i];
+        for (int i = count_; i < kDepth; ++i)
+            next[n++] = order_[i];
+        order_ = next;
         count_ = count_ - position_ + 1;
     }
     // At position 1 the redo snapshot in slot 0 is simply overwritten.

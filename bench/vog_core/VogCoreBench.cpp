@@ -1,0 +1,77 @@
+#include "DotModel.h"
+
+#include <benchmark/benchmark.h>
+
+#include <memory>
+#include <random>
+
+namespace {
+
+// A full 128 x 128 graphic of random dots, wholly selected.
+std::unique_ptr<vog::DotModel> fullGraphic(vog::SelState state = vog::SelMarked)
+{
+    auto m = std::make_unique<vog::DotModel>();
+    m->putSizeX(128);
+    m->putSizeY(128);
+    std::mt19937 rng(42);
+    for (int y = 0; y < 128; ++y)
+        for (int x = 0; x < 128; ++x)
+            m->setMainCell(x, y, rng() % 2);
+    m->setCorners(0, 0, 127, 127);
+    m->putSelSet(true);
+    m->setSelState(state);
+    return m;
+}
+
+void GetData128(benchmark::State &st)
+{
+    auto m = fullGraphic();
+    for (auto _ : st)
+        benchmark::DoNotOptimize(m->GetData());
+}
+BENCHMARK(GetData128);
+
+void SetData128(benchmark::State &st)
+{
+    auto m = fullGraphic();
+    const std::string text = m->GetData();
+    for (auto _ : st)
+        benchmark::DoNotOptimize(m->SetData(text));
+}
+BENCHMARK(SetData128);
+
+void SaveUndo(benchmark::State &st)
+{
+    auto m = fullGraphic();
+    for (auto _ : st) {
+        m->SaveUndo();
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK(SaveUndo);
+
+void QuarterTurn128(benchmark::State &st)
+{
+    auto m = fullGraphic();
+    for (auto _ : st)
+        benchmark::DoNotOptimize(m->RotateSelection(2));
+}
+BENCHMARK(QuarterTurn128);
+
+void TightBound128(benchmark::State &st)
+{
+    // Black only in the bottom-right corner: the scan visits every cell.
+    auto m = fullGraphic();
+    m->PaintSelection(0);
+    m->setMainCell(127, 127, 1);
+    for (auto _ : st) {
+        m->setCorners(0, 0, 127, 127);
+        m->TightBound();
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK(TightBound128);
+
+} // namespace
+
+BENCHMARK_MAIN();

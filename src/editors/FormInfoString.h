@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QDialog>
+
+#include <functional>
+
+class FormEditSel;
+class ProjectState;
+class SelectionListModel;
+struct Services;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTableView;
+
+// "Edit Info String": the name, the info text and the selection texts of the
+// current item's info string file. Every other field of the file is kept.
+class FormInfoString final : public QDialog
+{
+    Q_OBJECT
+public:
+    // Loads the current item of state at once; messages of the load show
+    // through services before the window appears.
+    FormInfoString(ProjectState &state, Services &services, QWidget *parent = nullptr);
+    ~FormInfoString() override;
+
+    QGroupBox *const Frame1;
+    QLabel *const Label1;
+    QLineEdit *const TextName;
+    QLabel *const Label2;
+    QLineEdit *const Textinfo;
+    QLabel *const Label3;
+    QTableView *const GridSel;
+    QPushButton *const CmdOK;
+    QPushButton *const CmdCancel;
+
+    SelectionListModel &selections() const { return *m_selections; }
+
+    // Shows the selection dialog modally; a test puts its own driver here.
+    std::function<void(FormEditSel &)> runEditSel;
+
+    void Form_Load();
+    void Form_Resize();
+    void GridSel_DblClick();
+    void CmdOK_Click();
+    void CmdCancel_Click();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    ProjectState &m_state;
+    Services &m_services;
+    SelectionListModel *const m_selections;
+    QString m_fileName;
+    QString m_type;
+    QString m_path;
+    QString m_content; // the whole file, one character per byte
+};

@@ -1,0 +1,51 @@
+#include "ProjectState.h"
+
+#include "ItemTableModel.h"
+#include "PathResolve.h"
+
+ProjectState::ProjectState(QObject *parent)
+    : QObject(parent), m_model(new ItemTableModel(m_items, this))
+{
+}
+
+ProjectState::~ProjectState() = default;
+
+void ProjectState::setCurrentRow(int row)
+{
+    const qsizetype last = m_items.count();
+    m_currentRow = row < 0 ? 0 : row > last ? static_cast<int>(last) : row;
+    Q_EMIT currentRowChanged(m_currentRow);
+}
+
+QString ProjectState::folderWithSeparator()
+{
+    // An empty folder stays empty: item names then resolve against the working
+    // directory instead of the file system's root.
+    if (!m_folderPath.isEmpty() && !m_folderPath.endsWith(QLatin1Char('/')) &&
+        !m_folderPath.endsWith(QLatin1Char('\\')))
+        m_folderPath += QLatin1Char('/');
+    return m_folderPath;
+}
+
+QString ProjectState::itemFilePath(qsizetype item)
+{
+    return pathresolve::resolve(folderWithSeparator() + m_items.fileName(item));
+}
+
+void ProjectState::setProjectFile(const QString &path)
+{
+    m_projectFile = path;
+    Q_EMIT projectFileChanged(path);
+}
+
+void ProjectState::beginLoad()
+{
+    Q_EMIT loadStarted();
+    m_model->beginReplace();
+}
+
+void ProjectState::endLoad()
+{
+    m_model->endReplace();
+    Q_EMIT loadFinished();
+}

@@ -1,0 +1,51 @@
+// libFuzzer target for the item file parsers. Build with clang and
+// CMAKE_CXX_FLAGS=-fsanitize=fuzzer-no-link,address; run editors_fuzz.
+#include "CodePage.h"
+#include "GraphicCodec.h"
+#include "InfoString.h"
+#include "ItemLimits.h"
+#include "TextFields.h"
+
+#include <cstdint>
+#include <cstdlib>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    const QByteArray bytes(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size));
+    const QString text = codepage::decode(bytes);
+
+    // Every byte survives the code page both ways.
+    if (codepage::encode(text) != bytes)
+        std::abort();
+
+    (void)itemlimits::parseGraphic(text);
+    (void)itemlimits::parseConstant(text);
+    if (graphiccodec::dotTextToBytes(graphiccodec::bytesToDotText(bytes)).chopped(1) != bytes &&
+        !bytes.isEmpty())
+        std::abort();
+    (void)graphiccodec::dotTextToBytes(text);
+
+    // An unchanged load and save keeps every field it does not edit, and the
+    // whole content when the selection list is already in its written form.
+    for (const QString &type : {QStringLiteral("I"), QStringLiteral("F")}) {
+        QString content = text;
+        const infostring::Fields fields = infostring::fields(content, type);
+        if (!fields.usable())
+            continue;
+        const QStringList selections = infostring::selectionTexts(fields.selectionList);
+        if (infostring::applyEdit(content, type, fields.name, fields.info, selections) ==
+            infostring::EditResult::InternalError)
+            std::abort();
+        const int base = infostring::fieldBase(type);
+        for (int n = 0; n < base + 6; ++n) {
+            if ((n < base || n > base + 2) && textfields::GetField(content, QLatin1Char('\t'), n) !=
+                                                  textfields::GetField(text, QLatin1Char('\t'), n))
+                std::abort();
+        }
+        if ((selections.isEmpty() ||
+             infostring::selectionList(selections) == fields.selectionList) &&
+            content != text)
+            std::abort();
+    }
+    return 0;
+}

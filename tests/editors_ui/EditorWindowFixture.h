@@ -1,0 +1,70 @@
+#pragma once
+
+#include "FileDialogs.h"
+#include "Messages.h"
+#include "ProjectState.h"
+#include "Services.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+// A project of one item whose file lies in a subfolder, as in the template.
+class EditorWindowTest : public ::testing::Test
+{
+protected:
+    QTemporaryDir folder;
+    ProjectState state;
+    RecordingMessages messages;
+    ScriptedFileDialogs dialogs;
+    Services services{messages, dialogs};
+
+    // fileName uses "\" between folders, as project files do.
+    void useItem(const QString &type, const QString &fileName, const QString &limits = {})
+    {
+        state.items().clear();
+        state.items().append({type, QStringLiteral("Item"), fileName, QString(), limits});
+        state.setFolderPath(folder.path());
+        state.setCurrentRow(1);
+        QDir(folder.path()).mkpath(QFileInfo(diskPath(fileName)).path());
+    }
+
+    QString diskPath(const QString &fileName) const
+    {
+        return folder.filePath(QString(fileName).replace(QLatin1Char('\\'), QLatin1Char('/')));
+    }
+
+    void writeFile(const QString &fileName, const QByteArray &bytes)
+    {
+        QFile file(diskPath(fileName));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+
+    QByteArray readFile(const QString &fileName) const
+    {
+        QFile file(diskPath(fileName));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+    }
+
+    // Puts a folder where the file was, so that every write fails, even the
+    // superuser's.
+    void blockFile(const QString &fileName)
+    {
+        QFile::remove(diskPath(fileName));
+        QDir().mkpath(diskPath(fileName));
+    }
+
+    // Shows the window and gives it the keyboard, so focus moves can be seen.
+    static void activate(QWidget &window)
+    {
+        window.show();
+        window.activateWindow();
+        QApplication::setActiveWindow(&window);
+        QApplication::processEvents();
+    }
+};

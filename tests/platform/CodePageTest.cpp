@@ -1,0 +1,44 @@
+#include "CodePage.h"
+
+#include "../support/QtPrinting.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(CodePage, EveryByteSurvivesDecodeAndEncode)
+{
+    QByteArray all;
+    for (int b = 0; b < 256; ++b)
+        all.append(static_cast<char>(b));
+    const QString text = codepage::decode(all);
+    ASSERT_EQ(text.size(), 256);
+    EXPECT_EQ(codepage::encode(text), all);
+    // distinct bytes decode to distinct characters
+    for (int a = 0; a < 256; ++a) {
+        for (int b = a + 1; b < 256; ++b)
+            ASSERT_NE(text[a], text[b]) << a << " " << b;
+    }
+}
+
+TEST(CodePage, KnownCharacters)
+{
+    const struct
+    {
+        unsigned char byte;
+        char16_t code;
+    } cases[] = {{0x41, u'A'},   {0x80, 0x20AC}, {0x81, 0x0081}, {0x8D, 0x008D},
+                 {0x8F, 0x008F}, {0x90, 0x0090}, {0x9D, 0x009D}, {0x9F, 0x0178},
+                 {0xA0, 0x00A0}, {0xE9, 0x00E9}, {0xFF, 0x00FF}, {0x96, 0x2013}};
+    for (const auto &c : cases) {
+        EXPECT_EQ(codepage::toUnicode(c.byte).unicode(), c.code) << int(c.byte);
+        EXPECT_EQ(static_cast<unsigned char>(codepage::fromUnicode(QChar(c.code))), c.byte);
+    }
+}
+
+TEST(CodePage, CharactersOutsideThePageBecomeQuestionMarks)
+{
+    EXPECT_EQ(codepage::encode(u"a\u0100\u4E2D\u20AC"), QByteArray("a??\x80"));
+}
+
+} // namespace
