@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QByteArray>
+
+class Messages;
+class ProjectState;
+class QWidget;
+class TerminalLink;
+class Transport;
+struct Services;
+
+namespace terminalcommands {
+
+// Sends one command behind the busy pointer and shows its message, if any.
+// Returns the command result (0, -1, -2 .. -5).
+int send(Transport &transport, Messages &messages, const QByteArray &command, int address,
+         double number, const QByteArray &data = {});
+
+// Sends the current graphic item's file to the terminal's display. Returns 0
+// when every command succeeded, otherwise after the one message is shown.
+int previewOnTerminal(ProjectState &state, Services &services, Transport &transport);
+
+// The main window's commands: the modal Options window and the item viewer.
+void openOptionsWindow(Services &services, TerminalLink &link, QWidget *parent);
+void openItemViewer(ProjectState &state, Services &services, Transport &transport, QWidget *parent);
+
+} // namespace terminalcommands
