@@ -3,6 +3,7 @@
 // Starts vardensim (and, for the serial line, a socat pseudo-terminal pair)
 // and waits until it says it is ready.
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
@@ -18,7 +19,9 @@ public:
 
     static QString program()
     {
-        return qEnvironmentVariable("FENDREL_BIN_DIR") + QStringLiteral("/vardensim");
+        const QString bin = qEnvironmentVariable("FENDREL_BIN_DIR");
+        return (bin.isEmpty() ? QCoreApplication::applicationDirPath() : bin) +
+               QStringLiteral("/vardensim");
     }
 
     // UDP on a free loopback port. False when it did not come up.

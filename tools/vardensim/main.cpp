@@ -39,6 +39,7 @@ struct Options
     int address = 1;
     QString firmware;
     QString png;
+    bool quiet = false;
     Terminal::Faults faults;
 };
 
@@ -69,6 +70,7 @@ Options parse(const QCoreApplication &app)
     value("address", "Terminal address (default 1).", "n");
     value("firmware", "Extended firmware file whose items DV shows.", "file.k7x");
     value("png", "Write the graphic shown by DS to this PNG file.", "file");
+    flag("quiet", "Log nothing but the ready line.");
     flag("drop", "Fault: send no reply.");
     value("delay", "Fault: wait this long before replying.", "ms");
     flag("bad-checksum", "Fault: corrupt the reply's checksum.");
@@ -92,6 +94,7 @@ Options parse(const QCoreApplication &app)
         o.address = number(p, QStringLiteral("address"));
     o.firmware = p.value(QStringLiteral("firmware"));
     o.png = p.value(QStringLiteral("png"));
+    o.quiet = p.isSet(QStringLiteral("quiet"));
     Terminal::Faults &f = o.faults;
     f.drop = p.isSet(QStringLiteral("drop"));
     if (p.isSet(QStringLiteral("delay")))
@@ -114,12 +117,14 @@ Options parse(const QCoreApplication &app)
 }
 
 // Sends a response after its delay, then exits when it was meant to vanish.
-void deliver(const Terminal::Response &r, std::function<void(const QByteArray &, bool)> send)
+void deliver(const Terminal::Response &r, bool quiet,
+             std::function<void(const QByteArray &, bool)> send)
 {
     if (r.wire.isEmpty())
         return;
-    auto go = [r, send] {
-        out(logLine("->", r.wire));
+    auto go = [r, quiet, send] {
+        if (!quiet)
+            out(logLine("->", r.wire));
         send(r.wire, r.otherPort);
         if (r.vanish) {
             out(QStringLiteral("vanishing"));
@@ -151,7 +156,11 @@ int main(int argc, char *argv[])
         out(QStringLiteral("firmware %1: %2 items").arg(o.firmware).arg(items.count()));
     }
     Terminal terminal(o.address, items, !o.firmware.isEmpty(), o.faults);
-    terminal.print = out;
+    terminal.print = o.quiet ? std::function<void(const QString &)>([](const QString &) {}) : out;
+    const auto log = [&o](const char *direction, const QByteArray &bytes) {
+        if (!o.quiet)
+            out(logLine(direction, bytes));
+    };
     terminal.pngPath = o.png;
 
     QSerialPort serial;
@@ -167,7 +176,7 @@ int main(int argc, char *argv[])
             fail(QStringLiteral("%1: %2").arg(o.serial, serial.errorString()));
         QObject::connect(&serial, &QSerialPort::readyRead, [&] {
             const QByteArray bytes = serial.readAll();
-            out(logLine("<-", bytes));
+            log("<-", bytes);
             for (char c : bytes) {
                 // Requests are always full form; a CR is just noise here.
                 if (c == frame::CR && scanner.state() == frame::ReplyScanner::State::Collecting)
@@ -177,7 +186,7 @@ int main(int argc, char *argv[])
                 if (scanner.state() == frame::ReplyScanner::State::Complete) {
                     const QByteArray chars = scanner.received().chars;
                     scanner = {};
-                    deliver(terminal.respond(chars), [&](const QByteArray &wire, bool) {
+                    deliver(terminal.respond(chars), o.quiet, [&](const QByteArray &wire, bool) {
                         serial.write(wire);
                         serial.flush();
                     });
@@ -197,13 +206,13 @@ int main(int argc, char *argv[])
         QObject::connect(&socket, &QUdpSocket::readyRead, [&] {
             while (socket.hasPendingDatagrams()) {
                 const QNetworkDatagram d = socket.receiveDatagram();
-                out(logLine("<-", d.data()));
+                log("<-", d.data());
                 frame::ReplyScanner one;
                 if (one.feedAll(d.data()) != frame::ReplyScanner::State::Complete)
                     continue;
                 const QHostAddress sender = d.senderAddress();
                 const quint16 port = static_cast<quint16>(d.senderPort());
-                deliver(terminal.respond(one.received().chars),
+                deliver(terminal.respond(one.received().chars), o.quiet,
                         [&, sender, port](const QByteArray &wire, bool otherPort) {
                             (otherPort ? otherSocket : socket).writeDatagram(wire, sender, port);
                         });
