@@ -6,7 +6,8 @@ class QFileDevice;
 
 // A platform failure in the classic run-time numbering that users and the
 // documentation know (53 file not found, 76 path not found, 61 disk full, ...).
-struct PlatformError {
+struct PlatformError
+{
     int number = 0;
     QString description;
 
@@ -47,5 +48,8 @@ PlatformError fromErrno(int osError);
 // way is "path not found", a folder where a file is expected is an access error).
 PlatformError fromFile(const QFileDevice &file, int osError);
 PlatformError forMissingOrUnreadable(const QString &path, int osError);
+// The refusal to open a file for writing (QSaveFile reports every such refusal
+// as a write error, whatever its cause): the path tells which it was.
+PlatformError forUnwritable(const QString &path, int osError);
 
 } // namespace platformerror

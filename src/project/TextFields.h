@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringView>
 
+#include <type_traits>
+
 // The one way separated texts are split and rewritten (project lines, info
 // strings, selection lists, limits texts, dotted addresses), and numbers read
 // from text and shown as text.
@@ -30,5 +32,18 @@ QString PlainNumber(long long value);
 // print without a decimal point.
 QString BlankSignedNumber(double value);
 QString PlainNumber(double value);
+
+// Every other whole type (int, qsizetype, ...) reads as a whole number rather
+// than being ambiguous between the two above.
+template <typename Int, std::enable_if_t<std::is_integral_v<Int>, int> = 0>
+QString BlankSignedNumber(Int value)
+{
+    return BlankSignedNumber(static_cast<long long>(value));
+}
+template <typename Int, std::enable_if_t<std::is_integral_v<Int>, int> = 0>
+QString PlainNumber(Int value)
+{
+    return PlainNumber(static_cast<long long>(value));
+}
 
 } // namespace textfields

@@ -1,0 +1,277 @@
+#include "Compile.h"
+
+#include "FilePair.h"
+#include "ItemTable.h"
+#include "K7xLayout.h"
+#include "K7xWriter.h"
+#include "PathResolve.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <cerrno>
+
+namespace compile {
+
+QString processingStatus()
+{
+    return QStringLiteral("Processing Resource Items...");
+}
+QString constructingStatus()
+{
+    return QStringLiteral("Constructing Resource file...");
+}
+QString checksumStatus()
+{
+    return QStringLiteral("Calculating Checksum...");
+}
+QString completedStatus()
+{
+    return QStringLiteral("Completed");
+}
+QString errorStatus()
+{
+    return QStringLiteral("Error");
+}
+QString differentFilesMessage()
+{
+    return QStringLiteral("Original and Output files must be different");
+}
+
+QString Outcome::message() const
+{
+    if (ok())
+        return {};
+    return checkMessage.isEmpty() ? context + error.text() : checkMessage;
+}
+
+namespace {
+
+// Item file names use "\" between folders; shown to the user, they take this
+// system's separator.
+QString shownName(const QString &fileName)
+{
+    QString name = fileName;
+    name.replace(QLatin1Char('\\'), QDir::separator());
+    return QDir::toNativeSeparators(name);
+}
+
+QString itemContext(const QString &fileName)
+{
+    return QStringLiteral("Resource Item file error ('...") + shownName(fileName) +
+           QStringLiteral(") OR Temporary File error (data.tmp): ");
+}
+
+QString tooBigMessage(const QString &fileName)
+{
+    return QStringLiteral("Resource Item file '...") + shownName(fileName) +
+           QStringLiteral("' is too big (>64K bytes)");
+}
+
+class Compiler
+{
+public:
+    explicit Compiler(const Request &request) : m_request(request)
+    {
+        Q_ASSERT(request.folderPath.isEmpty() || request.folderPath.endsWith(QLatin1Char('/')) ||
+                 request.folderPath.endsWith(QLatin1Char('\\')));
+        m_original = QDir::toNativeSeparators(request.originalPath);
+        m_output = QDir::toNativeSeparators(request.outputPath);
+    }
+
+    Outcome run();
+
+private:
+    QString itemPath(qsizetype item) const
+    {
+        return pathresolve::resolve(m_request.folderPath + m_request.items.fileName(item));
+    }
+    void progress(const QString &status) const
+    {
+        if (m_request.progress)
+            m_request.progress(status);
+    }
+
+    Outcome failed(const QString &context, const PlatformError &error, qsizetype item = -1) const
+    {
+        return {errorStatus(), {}, context, error, item};
+    }
+    Outcome refused(const QString &message, qsizetype item = -1) const
+    {
+        return {errorStatus(), message, {}, {}, item};
+    }
+    Outcome outputFailed(const QString &context) const
+    {
+        const PlatformError error = platformerror::fromFile(m_out, errno);
+        return failed(context,
+                      error.isError() ? error : platformerror::make(platformerror::DeviceIO));
+    }
+
+    std::optional<Outcome> measureItems();
+    std::optional<Outcome> copyItems(k7x::Writer &writer);
+    std::optional<Outcome> readOriginal(QByteArray &image);
+
+    const Request &m_request;
+    QString m_original;
+    QString m_output;
+    k7x::JumpTable m_table;
+    QSaveFile m_out;
+};
+
+// First pass: every item's size goes into the jump table, so the file can then
+// be written front to back while holding only one item at a time.
+std::optional<Outcome> Compiler::measureItems()
+{
+    const qsizetype count = m_request.items.count();
+    for (qsizetype k = 0; k < count; ++k) {
+        const QString fileName = m_request.items.fileName(k);
+        const QString path = itemPath(k);
+        const QFileInfo info(path);
+        if (!info.exists())
+            return failed(itemContext(fileName),
+                          platformerror::forMissingOrUnreadable(path, ENOENT), k);
+        if (info.isDir())
+            return failed(itemContext(fileName), platformerror::make(platformerror::PathFileAccess),
+                          k);
+        if (!info.isReadable())
+            return failed(itemContext(fileName),
+                          platformerror::make(platformerror::PermissionDenied), k);
+        switch (m_table.add(info.size())) {
+        case k7x::JumpTable::Added::Ok:
+            break;
+        case k7x::JumpTable::Added::ItemTooBig:
+            return refused(tooBigMessage(fileName), k);
+        case k7x::JumpTable::Added::TooManyItems:
+            return refused(QStringLiteral("Too many Resource Items (>65535)"), k);
+        case k7x::JumpTable::Added::AreaTooBig:
+            return refused(QStringLiteral("Resource Items are too big in total (>4G bytes)"), k);
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<Outcome> Compiler::readOriginal(QByteArray &image)
+{
+    const QString context =
+        QStringLiteral("Original File error ('") + m_original + QStringLiteral("'):");
+    const QString invalid =
+        QStringLiteral("Invalid Original File ('") + m_original + QStringLiteral("')");
+    const QFileInfo info(m_request.originalPath);
+    if (info.isDir())
+        return failed(context, platformerror::make(platformerror::PathFileAccess));
+    if (!info.exists())
+        return refused(invalid);
+    QFile original(m_request.originalPath);
+    errno = 0;
+    if (!original.open(QIODevice::ReadOnly))
+        return failed(context, platformerror::fromFile(original, errno));
+    if (original.size() < k7x::ImageSize)
+        return refused(invalid);
+    errno = 0;
+    image = original.read(k7x::ImageSize);
+    if (image.size() != k7x::ImageSize) {
+        // Shrunk since its size was taken, or a read failure.
+        if (original.error() == QFileDevice::NoError)
+            return refused(invalid);
+        return failed(context, platformerror::fromFile(original, errno));
+    }
+    return std::nullopt;
+}
+
+// Second pass: the items' bytes, each checked against the size it was measured at.
+std::optional<Outcome> Compiler::copyItems(k7x::Writer &writer)
+{
+    const QString outputContext =
+        QStringLiteral("Output File error ('") + m_output +
+        QStringLiteral("') OR Temporary File error ('jump.tmp' or 'data.tmp'): ");
+    QByteArray buffer;
+    buffer.reserve(k7x::MaxItemSize + 1);
+    QFile item;
+    const qsizetype count = m_request.items.count();
+    for (qsizetype k = 0; k < count; ++k) {
+        const qint64 expected = m_table.at(k).length;
+        item.setFileName(itemPath(k));
+        errno = 0;
+        if (!item.open(QIODevice::ReadOnly))
+            return failed(itemContext(m_request.items.fileName(k)),
+                          platformerror::fromFile(item, errno), k);
+        errno = 0;
+        buffer.resize(expected + 1);
+        const qint64 got = item.read(buffer.data(), expected + 1);
+        const bool readFailed = got < 0;
+        const PlatformError readError = platformerror::fromFile(item, errno);
+        item.close();
+        if (readFailed || got != expected) {
+            // The file changed under the compile; its measured size is already
+            // in the jump table, so the compile cannot go on.
+            const PlatformError error =
+                readFailed ? readError
+                           : platformerror::make(got < expected ? platformerror::InputPastEnd
+                                                                : platformerror::DeviceIO);
+            return failed(itemContext(m_request.items.fileName(k)), error, k);
+        }
+        errno = 0;
+        if (!writer.writeData(QByteArrayView(buffer.constData(), expected)))
+            return outputFailed(outputContext);
+    }
+    return std::nullopt;
+}
+
+Outcome Compiler::run()
+{
+    if (sameFile(m_request.originalPath, m_request.outputPath))
+        return refused(differentFilesMessage());
+
+    progress(processingStatus());
+    if (std::optional<Outcome> failure = measureItems())
+        return *failure;
+
+    progress(constructingStatus());
+    const QString outputContext =
+        QStringLiteral("Output File error ('") + m_output + QStringLiteral("'): ");
+    m_out.setFileName(m_request.outputPath);
+    errno = 0;
+    if (!m_out.open(QIODevice::WriteOnly))
+        return failed(outputContext, platformerror::forUnwritable(m_request.outputPath, errno));
+
+    QByteArray image;
+    if (std::optional<Outcome> failure = readOriginal(image))
+        return *failure;
+
+    k7x::Writer writer(m_out);
+    errno = 0;
+    if (!writer.writeImage(image))
+        return outputFailed(QStringLiteral("Original File error ('") + m_original +
+                            QStringLiteral("') OR Output File error ('") + m_output +
+                            QStringLiteral("'):"));
+    errno = 0;
+    if (!writer.writeHeader(m_table))
+        return outputFailed(
+            QStringLiteral("Output File error ('") + m_output +
+            QStringLiteral("') OR Temporary File error ('jump.tmp' or 'data.tmp'): "));
+    if (std::optional<Outcome> failure = copyItems(writer))
+        return *failure;
+
+    progress(checksumStatus());
+    errno = 0;
+    // A write cut short by a full disk can leave the device without an error
+    // (it keeps the rest buffered), so the size on disk is what counts.
+    if (!writer.writeChecksum() || !m_out.flush() ||
+        m_out.size() != k7x::ImageSize + m_table.resourceLength())
+        return outputFailed(outputContext);
+    errno = 0;
+    if (!m_out.commit())
+        return outputFailed(outputContext);
+    return {completedStatus(), {}, {}, {}, -1};
+}
+
+} // namespace
+
+Outcome run(const Request &request)
+{
+    return Compiler(request).run();
+}
+
+} // namespace compile

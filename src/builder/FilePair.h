@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QString>
+
+namespace compile {
+
+// Whether two paths name the same file: the same text, the same path once links
+// and "." / ".." are resolved, or the same file on disk (a hard link).
+bool sameFile(const QString &a, const QString &b);
+
+} // namespace compile

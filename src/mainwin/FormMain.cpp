@@ -1,0 +1,304 @@
+#include "FormMain.h"
+
+#include "ItemTable.h"
+#include "ItemTableModel.h"
+#include "MainLayout.h"
+#include "ProjectLoader.h"
+#include "ProjectState.h"
+#include "Services.h"
+#include "Shell.h"
+#include "TextFields.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFont>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMenuBar>
+#include <QStyle>
+#include <QTableView>
+#include <QToolButton>
+
+#include <algorithm>
+
+namespace {
+
+QFont arial9()
+{
+    QFont font(QStringLiteral("Arial"), 9);
+    font.setStyleHint(QFont::SansSerif);
+    return font;
+}
+
+} // namespace
+
+FormMain::FormMain(ProjectState &state, Services &services, QWidget *parent)
+    : QMainWindow(parent), m_state(state), m_services(services), m_shellOpen(&shell::open)
+{
+    setObjectName(QStringLiteral("FormMain"));
+    setWindowTitle(defaultCaption());
+    setCentralWidget(new QWidget(this));
+    buildMenus();
+    buildToolbar();
+    buildGrid();
+
+    LabelResHelp = new QLabel(centralWidget());
+    LabelResHelp->setObjectName(QStringLiteral("LabelResHelp"));
+    LabelResHelp->setFont(arial9());
+    LabelResHelp->setWordWrap(true);
+    LabelResHelp->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    LabelResHelp->setGeometry(toPixels(60), toPixels(3480), toPixels(5475), toPixels(915));
+
+    connect(&m_state, &ProjectState::currentRowChanged, this, [this](int row) {
+        if (GridData->currentIndex().row() != row - 1 && row >= 1) {
+            const int column = std::max(0, GridData->currentIndex().column());
+            GridData->setCurrentIndex(m_state.model()->index(row - 1, column));
+        }
+        showCurrentHelp(row);
+    });
+    connect(&m_state, &ProjectState::projectFileChanged, this,
+            [this](const QString &path) { setWindowTitle(path); });
+    connect(&m_state, &ProjectState::loadStarted, this, [this] { GridData->hide(); });
+    connect(&m_state, &ProjectState::loadFinished, this, [this] { GridData->show(); });
+
+    resize(toPixels(10500), toPixels(7200));
+}
+
+FormMain::~FormMain() = default;
+
+int FormMain::toPixels(int twips) const
+{
+    // The screen's real resolution decides; 15 twips per pixel at 96 dpi.
+    return static_cast<int>(
+        mainlayout::roundHalfEven(static_cast<long long>(twips) * logicalDpiX(), 1440));
+}
+
+void FormMain::buildMenus()
+{
+    const auto entry = [this](QMenu *menu, const char *name, const char *caption,
+                              void (FormMain::*handler)()) {
+        QAction *action = menu->addAction(QString::fromLatin1(caption));
+        action->setObjectName(QString::fromLatin1(name));
+        connect(action, &QAction::triggered, this, handler);
+        return action;
+    };
+    const auto menu = [this](const char *name, const char *caption) {
+        QMenu *m = menuBar()->addMenu(QString::fromLatin1(caption));
+        m->setObjectName(QString::fromLatin1(name));
+        return m;
+    };
+
+    MenuFile = menu("MenuFile", "File");
+    MenuNew = entry(MenuFile, "MenuNew", "New...", &FormMain::MenuNew_Click);
+    MenuOpen = entry(MenuFile, "MenuOpen", "Open...", &FormMain::MenuOpen_Click);
+    MenuFile->addSeparator();
+    MenuCompile = entry(MenuFile, "MenuCompile", "Compile...", &FormMain::MenuCompile_Click);
+    MenuFile->addSeparator();
+    MenuExit = entry(MenuFile, "MenuExit", "Exit", &FormMain::MenuExit_Click);
+
+    MenuTools = menu("MenuTools", "Tools");
+    MenuItemEdit = entry(MenuTools, "MenuItemEdit", "Edit Item", &FormMain::MenuItemEdit_Click);
+    MenuPreview =
+        entry(MenuTools, "MenuPreview", "Preview on Terminal", &FormMain::MenuPreview_Click);
+    MenuPreview->setEnabled(false);
+    MenuTools->addSeparator();
+    MenuView = entry(MenuTools, "MenuView", "View Items in Terminal", &FormMain::MenuView_Click);
+    MenuTools->addSeparator();
+    MenuOptions = entry(MenuTools, "MenuOptions", "Options", &FormMain::MenuOptions_Click);
+
+    MenuHelp = menu("MenuHelp", "Help");
+    MenuWeb = MenuHelp->addAction(QStringLiteral("www.merivane.example"));
+    MenuWeb->setObjectName(QStringLiteral("MenuWeb"));
+    connect(MenuWeb, &QAction::triggered, this, &FormMain::MenuWeb_Click);
+    MenuTutorial = entry(MenuHelp, "MenuTutorial", "Tutorial", &FormMain::MenuTutorial_Click);
+    MenuTutorial->setEnabled(false);
+    MenuHelp->addSeparator();
+    MenuAbout = entry(MenuHelp, "MenuAbout", "About", &FormMain::MenuAbout_Click);
+}
+
+void FormMain::buildToolbar()
+{
+    Toolbar1 = new QWidget(centralWidget());
+    Toolbar1->setObjectName(QStringLiteral("Toolbar1"));
+    const auto button = [this](const char *name, const char *tip, QStyle::StandardPixmap icon,
+                               int left, void (FormMain::*handler)()) {
+        auto *b = new QToolButton(Toolbar1);
+        b->setObjectName(QString::fromLatin1(name));
+        b->setToolTip(QString::fromLatin1(tip));
+        b->setIcon(style()->standardIcon(icon));
+        b->setIconSize(QSize(toPixels(495) - 8, toPixels(495) - 8));
+        b->setAutoRaise(true);
+        b->setGeometry(toPixels(left), toPixels(60), toPixels(495), toPixels(495));
+        connect(b, &QToolButton::clicked, this, handler);
+        return b;
+    };
+    CmdOpen = button("CmdOpen", "Open Project", QStyle::SP_DialogOpenButton, 120,
+                     &FormMain::CmdOpen_Click);
+    CmdEdit = button("CmdEdit", "Edit Item", QStyle::SP_FileDialogContentsView, 660,
+                     &FormMain::CmdEdit_Click);
+    CmdCompile =
+        button("CmdCompile", "Compile", QStyle::SP_DriveFDIcon, 1200, &FormMain::CmdCompile_Click);
+    // Beside Compile rather than on top of it, so that both stay visible.
+    Command1 = button("Command1", "Preview on Terminal", QStyle::SP_ComputerIcon, 1740,
+                      &FormMain::Command1_Click);
+    Command1->setEnabled(false);
+}
+
+void FormMain::buildGrid()
+{
+    GridData = new QTableView(centralWidget());
+    GridData->setObjectName(QStringLiteral("GridData"));
+    GridData->setFont(arial9());
+    GridData->setModel(m_state.model());
+    GridData->setSelectionBehavior(QAbstractItemView::SelectRows);
+    GridData->setSelectionMode(QAbstractItemView::SingleSelection);
+    GridData->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    GridData->setWordWrap(false);
+    GridData->verticalHeader()->hide();
+    // Fixed row heights keep a table of a million rows quick to lay out.
+    GridData->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    GridData->verticalHeader()->setDefaultSectionSize(GridData->fontMetrics().height() + 4);
+    GridData->horizontalHeader()->setHighlightSections(false);
+    GridData->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    GridData->setGeometry(toPixels(60), toPixels(650), toPixels(5475), toPixels(2775));
+
+    connect(GridData->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex &current) { followGridCurrent(current.row()); });
+    connect(GridData, &QAbstractItemView::doubleClicked, this,
+            [this](const QModelIndex &) { GridData_DblClick(); });
+}
+
+void FormMain::followGridCurrent(int viewRow)
+{
+    if (viewRow < 0 || viewRow + 1 == m_state.currentRow())
+        return;
+    m_state.setCurrentRow(viewRow + 1);
+}
+
+void FormMain::showCurrentHelp(int row)
+{
+    // On the header row the label keeps what it showed.
+    if (row >= 1)
+        LabelResHelp->setText(m_state.items().help(row - 1));
+}
+
+void FormMain::resizeEvent(QResizeEvent *event)
+{
+    QMainWindow::resizeEvent(event);
+    Form_Resize();
+}
+
+void FormMain::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    Form_Resize();
+}
+
+void FormMain::Form_Resize()
+{
+    if (!GridData)
+        return;
+    const int dpi = logicalDpiX();
+    const auto twips = [dpi](int pixels) { return pixels * 1440 / dpi; };
+    const QSize outer = frameGeometry().size();
+    const mainlayout::Layout layout =
+        mainlayout::compute(twips(outer.width()), twips(outer.height()));
+    Toolbar1->setGeometry(0, 0, centralWidget()->width(), toPixels(mainlayout::kToolbarHeight));
+    GridData->setGeometry(toPixels(mainlayout::kLeft), toPixels(mainlayout::kGridTop),
+                          toPixels(layout.gridWidth), toPixels(layout.gridHeight));
+    for (int c = 0; c < 4; ++c)
+        GridData->setColumnWidth(c, std::max(0, toPixels(layout.columns[c])));
+    LabelResHelp->setGeometry(toPixels(mainlayout::kLeft), toPixels(layout.labelTop),
+                              toPixels(layout.labelWidth), toPixels(mainlayout::kLabelHeight));
+}
+
+QString FormMain::aboutText()
+{
+    using textfields::PlainNumber;
+    return QStringLiteral("Varden Resource Editor V") + PlainNumber(FENDREL_VERSION_MAJOR) +
+           QLatin1Char('.') + PlainNumber(FENDREL_VERSION_MINOR) + QLatin1Char('R') +
+           PlainNumber(FENDREL_VERSION_PATCH);
+}
+
+void FormMain::MenuNew_Click()
+{
+    newProject();
+}
+
+void FormMain::MenuOpen_Click()
+{
+    const bool loaded = projectloader::OpenProject(m_state, m_services) == 0;
+    MenuCompile->setEnabled(loaded);
+    MenuItemEdit->setEnabled(loaded);
+    GridData->setFocus();
+}
+
+void FormMain::MenuCompile_Click()
+{
+    if (!m_state.items().isEmpty())
+        openCompileWindow();
+    GridData->setFocus();
+}
+
+void FormMain::MenuExit_Click()
+{
+    close();
+}
+
+void FormMain::MenuItemEdit_Click()
+{
+    editItem();
+    GridData->setFocus();
+}
+
+void FormMain::MenuPreview_Click()
+{
+    previewOnTerminal();
+}
+
+void FormMain::MenuView_Click()
+{
+    openItemViewer();
+}
+
+void FormMain::MenuOptions_Click()
+{
+    openOptionsWindow();
+}
+
+void FormMain::MenuWeb_Click()
+{
+    m_shellOpen(webAddress());
+}
+
+void FormMain::MenuTutorial_Click()
+{
+    m_shellOpen(QStringLiteral("/doc.pdf"));
+}
+
+void FormMain::MenuAbout_Click()
+{
+    m_services.messages.show(aboutText());
+}
+
+void FormMain::editItem()
+{
+    const int row = m_state.currentRow();
+    if (row < 1)
+        return;
+    const QString type = m_state.items().type(row - 1);
+    GridData->selectRow(row - 1);
+    if (type == QLatin1String("G"))
+        openGraphicEditor();
+    else if (type == QLatin1String("C"))
+        openConstantEditor();
+    else if (type == QLatin1String("I") || type == QLatin1String("F"))
+        openInfoStringEditor();
+    else
+        showNotEditable();
+}
+
+void FormMain::showNotEditable()
+{
+    m_services.messages.show(notEditableText());
+}

@@ -1,0 +1,8 @@
+#include "FormConstant.h"
+#include "FormMain.h"
+
+void FormMain::openConstantEditor()
+{
+    FormConstant form(m_state, m_services, this);
+    form.exec();
+}

@@ -1,0 +1,3 @@
+#include "FormMain.h"
+
+void FormMain::newProject() {}

@@ -1,0 +1,6 @@
+#include "FormMain.h"
+
+void FormMain::openOptionsWindow()
+{
+    // Wired in by the subsystem that owns this window.
+}

@@ -1,0 +1,314 @@
+#include "Compile.h"
+#include "ItemTable.h"
+#include "K7xLayout.h"
+#include "K7xReader.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <sys/resource.h>
+#include <unistd.h>
+
+namespace {
+
+QByteArray fixture(const char *name)
+{
+    QFile file(qEnvironmentVariable("FENDREL_TEST_DATA") + QStringLiteral("/builder/") +
+               QLatin1String(name));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QByteArray contentsOf(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+void put(const QString &path, const QByteArray &bytes)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    ASSERT_EQ(file.write(bytes), bytes.size());
+}
+
+QByteArray firmware(qsizetype size)
+{
+    QByteArray bytes(size, '\0');
+    for (qsizetype i = 0; i < size; ++i)
+        bytes[i] = static_cast<char>(i * 13 + 1);
+    return bytes;
+}
+
+// A project folder, an original and an output beside it, and the working
+// directory moved into the scratch folder so stray files would show.
+class CompileTest : public ::testing::Test
+{
+public:
+    void SetUp() override
+    {
+        ASSERT_TRUE(scratch.isValid());
+        oldCurrent = QDir::currentPath();
+        QDir::setCurrent(scratch.path());
+        folder = scratch.filePath(QStringLiteral("Project")) + QLatin1Char('/');
+        original = scratch.filePath(QStringLiteral("original.k7x"));
+        output = scratch.filePath(QStringLiteral("out.k7x"));
+        put(original, firmware(k7x::ImageSize + 100));
+    }
+    void TearDown() override { QDir::setCurrent(oldCurrent); }
+
+    void addItem(const QString &fileName, const QByteArray *bytes)
+    {
+        items.append({QStringLiteral("G"), QStringLiteral("Item"), fileName, {}, {}});
+        if (bytes)
+            put(folder + QString(fileName).replace(QLatin1Char('\\'), QLatin1Char('/')), *bytes);
+    }
+
+    compile::Outcome run()
+    {
+        statuses.clear();
+        return compile::run({items, folder, original, output, [this](const QString &status) {
+                                 statuses.push_back(status);
+                                 if (onProgress)
+                                     onProgress(status);
+                             }});
+    }
+
+    // Every file under the scratch folder, by path relative to it.
+    QStringList files() const
+    {
+        QStringList result;
+        QDir root(scratch.path());
+        const QStringList names = {QStringLiteral("*")};
+        std::function<void(const QString &)> walk = [&](const QString &dir) {
+            for (const QFileInfo &info : QDir(dir).entryInfoList(
+                     QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name)) {
+                if (info.isDir())
+                    walk(info.filePath());
+                else
+                    result << root.relativeFilePath(info.filePath());
+            }
+        };
+        walk(scratch.path());
+        return result;
+    }
+
+    QTemporaryDir scratch;
+    QString oldCurrent;
+    QString folder;
+    QString original;
+    QString output;
+    ItemTable items;
+    std::vector<QString> statuses;
+    std::function<void(const QString &)> onProgress;
+};
+
+TEST_F(CompileTest, WorkedExample)
+{
+    const QByteArray abc = fixture("abc.bin");
+    addItem(QStringLiteral("Const\\abc.bin"), &abc);
+    const compile::Outcome outcome = run();
+    ASSERT_TRUE(outcome.ok()) << outcome.message().toStdString();
+    EXPECT_EQ(outcome.status, QStringLiteral("Completed"));
+    EXPECT_EQ(statuses, (std::vector<QString>{QStringLiteral("Processing Resource Items..."),
+                                              QStringLiteral("Constructing Resource file..."),
+                                              QStringLiteral("Calculating Checksum...")}));
+    EXPECT_EQ(contentsOf(output), firmware(k7x::ImageSize) + fixture("worked_example.area"));
+    EXPECT_EQ(files(), (QStringList{QStringLiteral("Project/Const/abc.bin"),
+                                    QStringLiteral("original.k7x"), QStringLiteral("out.k7x")}));
+
+    // The output as the next original: only its image counts.
+    const QString first = output;
+    original = first;
+    output = scratch.filePath(QStringLiteral("second.k7x"));
+    ASSERT_TRUE(run().ok());
+    EXPECT_EQ(contentsOf(output), contentsOf(first));
+}
+
+TEST_F(CompileTest, ZeroByteAndRepeatedItems)
+{
+    const QByteArray empty;
+    const QByteArray limit(k7x::MaxItemSize, 'L');
+    addItem(QStringLiteral("a.bin"), &limit);
+    addItem(QStringLiteral("Sub\\Empty.bin"), &empty);
+    addItem(QStringLiteral("sub\\EMPTY.BIN"), nullptr); // same file, other letter case
+    addItem(QStringLiteral("a.bin"), nullptr);
+    const compile::Outcome outcome = run();
+    ASSERT_TRUE(outcome.ok()) << outcome.message().toStdString();
+
+    QFile file(output);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.size(), k7x::ImageSize + 26 + 8 * 4 + 2 * k7x::MaxItemSize);
+    const k7x::Contents contents = k7x::read(file);
+    ASSERT_TRUE(contents.ok());
+    const quint32 offsets[] = {0, 65535, 65535, 65535};
+    for (int k = 0; k < 4; ++k)
+        EXPECT_EQ(contents.entries[k].offset, offsets[k]);
+    EXPECT_EQ(k7x::readItem(file, contents, 3), limit);
+}
+
+TEST_F(CompileTest, FailuresLeaveTheOldOutputAndNoOtherFile)
+{
+    const QByteArray small("xyz");
+    const struct
+    {
+        const char *name;
+        std::function<void(CompileTest &)> arrange;
+        QString message; // %1 the scratch folder (native separators)
+        qsizetype failingItem;
+    } cases[] = {
+        {"item too big",
+         [](CompileTest &t) {
+             const QByteArray big(k7x::MaxItemSize + 1, 'B');
+             t.addItem(QStringLiteral("Graphic\\big.bin"), &big);
+             t.addItem(QStringLiteral("missing.bin"), nullptr);
+         },
+         QStringLiteral("Resource Item file '...Graphic/big.bin' is too big (>64K bytes)"), 1},
+        {"missing item",
+         [](CompileTest &t) {
+             QDir().mkpath(t.folder + QStringLiteral("Const"));
+             t.addItem(QStringLiteral("Const\\none.bin"), nullptr);
+         },
+         QStringLiteral("Resource Item file error ('...Const/none.bin) OR Temporary File error "
+                        "(data.tmp):  53: File not found"),
+         1},
+        {"missing item folder",
+         [](CompileTest &t) { t.addItem(QStringLiteral("Nowhere\\none.bin"), nullptr); },
+         QStringLiteral("Resource Item file error ('...Nowhere/none.bin) OR Temporary File error "
+                        "(data.tmp):  76: Path not found"),
+         1},
+        {"item is a folder",
+         [](CompileTest &t) {
+             QDir().mkpath(t.folder + QStringLiteral("Const"));
+             t.addItem(QStringLiteral("Const"), nullptr);
+         },
+         QStringLiteral("Resource Item file error ('...Const) OR Temporary File error "
+                        "(data.tmp):  75: Path/File access error"),
+         1},
+        {"original one byte short",
+         [](CompileTest &t) { put(t.original, firmware(k7x::ImageSize - 1)); },
+         QStringLiteral("Invalid Original File ('%1/original.k7x')"), -1},
+        {"original missing", [](CompileTest &t) { QFile::remove(t.original); },
+         QStringLiteral("Invalid Original File ('%1/original.k7x')"), -1},
+        {"original is a folder",
+         [](CompileTest &t) { t.original = t.scratch.filePath(QStringLiteral("Project")); },
+         QStringLiteral("Original File error ('%1/Project'): 75: Path/File access error"), -1},
+        {"output folder missing",
+         [](CompileTest &t) { t.output = t.scratch.filePath(QStringLiteral("no/out.k7x")); },
+         QStringLiteral("Output File error ('%1/no/out.k7x'):  76: Path not found"), -1},
+        {"output is a folder",
+         [](CompileTest &t) { t.output = t.scratch.filePath(QStringLiteral("Project")); },
+         QStringLiteral("Output File error ('%1/Project'):  75: Path/File access error"), -1},
+        {"item vanishes during the compile",
+         [](CompileTest &t) {
+             t.onProgress = [&t](const QString &status) {
+                 if (status == compile::constructingStatus())
+                     QFile::remove(t.folder + QStringLiteral("first.bin"));
+             };
+         },
+         QStringLiteral("Resource Item file error ('...first.bin) OR Temporary File error "
+                        "(data.tmp):  53: File not found"),
+         0},
+        {"item grows during the compile",
+         [](CompileTest &t) {
+             t.onProgress = [&t](const QString &status) {
+                 if (status == compile::constructingStatus())
+                     put(t.folder + QStringLiteral("first.bin"), "abcdef");
+             };
+         },
+         QStringLiteral("Resource Item file error ('...first.bin) OR Temporary File error "
+                        "(data.tmp):  57: Device I/O error"),
+         0},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        QTemporaryDir fresh;
+        scratch.swap(fresh);
+        SetUp();
+        items.clear();
+        onProgress = nullptr;
+        addItem(QStringLiteral("first.bin"), &small);
+        put(output, "OLD OUTPUT");
+        c.arrange(*this);
+        const QStringList before = files();
+        const compile::Outcome outcome = run();
+        EXPECT_EQ(outcome.status, QStringLiteral("Error"));
+        EXPECT_EQ(outcome.message().toStdString(),
+                  QString(c.message)
+                      .replace(QStringLiteral("%1"), QDir::toNativeSeparators(scratch.path()))
+                      .toStdString());
+        EXPECT_EQ(outcome.failingItem, c.failingItem);
+        QStringList after = before;
+        if (QLatin1String(c.name).startsWith(QLatin1String("item vanishes")))
+            after.removeAll(QStringLiteral("Project/first.bin"));
+        EXPECT_EQ(files(), after);
+        if (QFileInfo(output).isFile()) {
+            EXPECT_EQ(contentsOf(output), QByteArray("OLD OUTPUT"));
+        }
+    }
+}
+
+TEST_F(CompileTest, DiskFullKeepsTheOldOutput)
+{
+    const QByteArray item(5000, 'd');
+    addItem(QStringLiteral("d.bin"), &item);
+    put(output, "OLD OUTPUT");
+    // A file size limit makes writes past it fail as a full disk would.
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit old{};
+    getrlimit(RLIMIT_FSIZE, &old);
+    rlimit limited = old;
+    limited.rlim_cur = k7x::ImageSize + 1000;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limited), 0);
+    const compile::Outcome outcome = run();
+    setrlimit(RLIMIT_FSIZE, &old);
+    EXPECT_EQ(outcome.error.number, 61) << outcome.message().toStdString();
+    EXPECT_TRUE(outcome.message().startsWith(QStringLiteral("Output File error ('")));
+    EXPECT_EQ(contentsOf(output), QByteArray("OLD OUTPUT"));
+    EXPECT_EQ(files(), (QStringList{QStringLiteral("Project/d.bin"), QStringLiteral("original.k7x"),
+                                    QStringLiteral("out.k7x")}));
+}
+
+TEST_F(CompileTest, OneFileUnderTwoNamesIsRefused)
+{
+    const QByteArray abc("abc");
+    addItem(QStringLiteral("a.bin"), &abc);
+    const QString link = scratch.filePath(QStringLiteral("link.k7x"));
+    const QString hard = scratch.filePath(QStringLiteral("hard.k7x"));
+    ASSERT_TRUE(QFile::link(original, link));
+    ASSERT_EQ(::link(QFile::encodeName(original).constData(), QFile::encodeName(hard).constData()),
+              0);
+    const QString texts[] = {original, link, hard, QStringLiteral("./original.k7x"),
+                             scratch.filePath(QStringLiteral("Project/../original.k7x"))};
+    const QByteArray before = contentsOf(original);
+    for (const QString &text : texts) {
+        output = text;
+        const compile::Outcome outcome = run();
+        EXPECT_EQ(outcome.message(), QStringLiteral("Original and Output files must be different"))
+            << text.toStdString();
+        EXPECT_TRUE(statuses.empty());
+    }
+    EXPECT_EQ(contentsOf(original), before);
+}
+
+TEST_F(CompileTest, ItemCountLimit)
+{
+    const QByteArray empty;
+    addItem(QStringLiteral("e.bin"), &empty);
+    for (int k = 1; k < k7x::MaxItems; ++k)
+        addItem(QStringLiteral("e.bin"), nullptr);
+    const compile::Outcome full = run();
+    ASSERT_TRUE(full.ok()) << full.message().toStdString();
+    EXPECT_EQ(QFileInfo(output).size(), k7x::ImageSize + 26 + 8 * k7x::MaxItems);
+
+    addItem(QStringLiteral("e.bin"), nullptr);
+    const compile::Outcome over = run();
+    EXPECT_EQ(over.message(), QStringLiteral("Too many Resource Items (>65535)"));
+    EXPECT_EQ(over.failingItem, k7x::MaxItems);
+}
+
+} // namespace

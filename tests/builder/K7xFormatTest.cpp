@@ -1,0 +1,264 @@
+#include "K7xLayout.h"
+#include "K7xReader.h"
+#include "K7xWriter.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QtEndian>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace {
+
+using k7x::Fault;
+
+QByteArray fixture(const char *name)
+{
+    QFile file(qEnvironmentVariable("FENDREL_TEST_DATA") + QStringLiteral("/builder/") +
+               QLatin1String(name));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QByteArray image(char seed)
+{
+    QByteArray bytes(k7x::ImageSize, '\0');
+    for (qsizetype i = 0; i < bytes.size(); ++i)
+        bytes[i] = static_cast<char>(seed + i * 7);
+    return bytes;
+}
+
+// The distinct kinds of fault found, in the order of the enumeration.
+std::vector<Fault::Kind> kindsOf(const k7x::Contents &contents)
+{
+    std::vector<Fault::Kind> result;
+    for (const Fault &fault : contents.faults)
+        result.push_back(fault.kind);
+    std::sort(result.begin(), result.end());
+    result.erase(std::unique(result.begin(), result.end()), result.end());
+    return result;
+}
+
+// A whole file from an image and item contents, through the writer.
+QByteArray build(const QByteArray &firmware, const std::vector<QByteArray> &items,
+                 const QString &label = k7x::defaultLabel())
+{
+    k7x::JumpTable table;
+    for (const QByteArray &item : items)
+        EXPECT_EQ(table.add(item.size()), k7x::JumpTable::Added::Ok);
+    QByteArray out;
+    QBuffer buffer(&out);
+    buffer.open(QIODevice::WriteOnly);
+    k7x::Writer writer(buffer);
+    EXPECT_TRUE(writer.writeImage(firmware));
+    EXPECT_TRUE(writer.writeHeader(table, label));
+    for (const QByteArray &item : items) {
+        // In pieces, as a stream would deliver them.
+        EXPECT_TRUE(writer.writeData(QByteArrayView(item).first(item.size() / 2)));
+        EXPECT_TRUE(writer.writeData(QByteArrayView(item).sliced(item.size() / 2)));
+    }
+    EXPECT_TRUE(writer.writeChecksum());
+    return out;
+}
+
+k7x::Contents inspect(QByteArray bytes)
+{
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    return k7x::read(buffer);
+}
+
+TEST(K7xFormat, WorkedExampleIsWrittenByteForByte)
+{
+    const QByteArray area = fixture("worked_example.area");
+    ASSERT_EQ(area.size(), 37);
+    const QByteArray file = build(image(3), {fixture("abc.bin")});
+    EXPECT_EQ(file.first(k7x::ImageSize), image(3));
+    EXPECT_EQ(file.sliced(k7x::ImageSize).toHex(' '), area.toHex(' '));
+}
+
+TEST(K7xFormat, WorkedExampleReadsBack)
+{
+    QByteArray file = image(0) + fixture("worked_example.area");
+    const k7x::Contents contents = inspect(file);
+    EXPECT_TRUE(contents.ok()) << contents.faults.front().text.toStdString();
+    EXPECT_EQ(contents.resourceLength, 37u);
+    EXPECT_EQ(contents.label, QStringLiteral("XXXXXXX"));
+    EXPECT_EQ(contents.itemCount, 1);
+    EXPECT_EQ(contents.dataSize, 3);
+    EXPECT_EQ(contents.storedChecksum, 0xFCA0);
+    QBuffer buffer(&file);
+    buffer.open(QIODevice::ReadOnly);
+    EXPECT_EQ(k7x::readItem(buffer, contents, 0), QByteArray("ABC"));
+    EXPECT_EQ(k7x::readItem(buffer, contents, 1), std::nullopt);
+    EXPECT_EQ(k7x::readItem(buffer, contents, -1), std::nullopt);
+}
+
+TEST(K7xFormat, LabelFieldIsAlwaysSixteenBytes)
+{
+    const struct
+    {
+        QString label;
+        QByteArray field;
+    } cases[] = {
+        {QString(), QByteArray(16, '\0')},
+        {QStringLiteral("XXXXXXX"), QByteArray("\x07XXXXXXX\0\0\0\0\0\0\0\0", 16)},
+        {QStringLiteral("ABCDEFGHIJ"), QByteArray("\x08"
+                                                  "ABCDEFGH\0\0\0\0\0\0\0",
+                                                  16)},
+        {QStringLiteral("caf\u00e9\u20ac"), QByteArray("\x05"
+                                                       "caf\xe9\x80\0\0\0\0\0\0\0\0\0\0",
+                                                       16)},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(k7x::labelField(c.label).toHex(' '), c.field.toHex(' ')) << c.label.toStdString();
+}
+
+TEST(K7xFormat, ItemsAreContiguousAndZeroByteItemsTakeNoRoom)
+{
+    const std::vector<QByteArray> items = {"first", "", QByteArray(300, 'x'), "", "z"};
+    QByteArray file = build(image(1), items, QStringLiteral("ABCDEFGHIJ"));
+    EXPECT_EQ(file.size(), k7x::ImageSize + 26 + 8 * 5 + 5 + 300 + 1);
+    const k7x::Contents contents = inspect(file);
+    ASSERT_TRUE(contents.ok()) << contents.faults.front().text.toStdString();
+    EXPECT_EQ(contents.label, QStringLiteral("ABCDEFGH"));
+    const quint32 offsets[] = {0, 5, 5, 305, 305};
+    QBuffer buffer(&file);
+    buffer.open(QIODevice::ReadOnly);
+    for (std::size_t k = 0; k < items.size(); ++k) {
+        EXPECT_EQ(contents.entries[k].offset, offsets[k]);
+        EXPECT_EQ(contents.entries[k].length, items[k].size());
+        EXPECT_EQ(k7x::readItem(buffer, contents, qint64(k)), items[k]);
+    }
+}
+
+TEST(K7xFormat, ChecksumCoversTheResourceAreaOnly)
+{
+    const std::vector<QByteArray> items = {QByteArray(70000 / 2, '\xff'), "abc", QByteArray(1, 0)};
+    const QByteArray a = build(image(0), items);
+    const QByteArray b = build(image(99), items);
+    EXPECT_EQ(a.sliced(k7x::ImageSize), b.sliced(k7x::ImageSize));
+    // Sum of the covered bytes plus the stored value is 0xFFFF.
+    quint32 sum = 0;
+    for (qsizetype i = k7x::ImageSize; i < a.size() - 2; ++i)
+        sum += static_cast<unsigned char>(a[i]);
+    EXPECT_EQ(((sum & 0xFFFF) + qFromBigEndian<quint16>(a.constData() + a.size() - 2)), 0xFFFFu);
+}
+
+TEST(K7xFormat, JumpTableLimits)
+{
+    k7x::JumpTable table;
+    EXPECT_EQ(table.add(65536), k7x::JumpTable::Added::ItemTooBig);
+    EXPECT_EQ(table.add(65535), k7x::JumpTable::Added::Ok);
+    EXPECT_EQ(table.add(0), k7x::JumpTable::Added::Ok);
+    EXPECT_EQ(table.count(), 2);
+    EXPECT_EQ(table.resourceLength(), 26 + 16 + 65535);
+
+    k7x::JumpTable many;
+    for (int k = 0; k < 65535; ++k)
+        ASSERT_EQ(many.add(1), k7x::JumpTable::Added::Ok);
+    EXPECT_EQ(many.add(1), k7x::JumpTable::Added::TooManyItems);
+    EXPECT_EQ(many.at(65534).offset, 65534u);
+
+    // L is 32 bits: 65529 full-size items fit, the next one would wrap it.
+    k7x::JumpTable huge;
+    for (int k = 0; k < 65529; ++k)
+        ASSERT_EQ(huge.add(65535), k7x::JumpTable::Added::Ok);
+    EXPECT_EQ(huge.resourceLength(), 4294967273LL);
+    EXPECT_EQ(huge.add(65535), k7x::JumpTable::Added::AreaTooBig);
+    EXPECT_EQ(huge.add(15), k7x::JumpTable::Added::AreaTooBig);
+    EXPECT_EQ(huge.add(14), k7x::JumpTable::Added::Ok);
+    EXPECT_EQ(huge.resourceLength(), 0xFFFFFFFFLL);
+}
+
+TEST(K7xFormat, VerifierFindsEachKindOfCorruption)
+{
+    const QByteArray good = build(image(5), {"first", "second", "third"});
+    const qint64 data = k7x::dataAreaOffset(3);
+    const struct
+    {
+        const char *name;
+        std::function<void(QByteArray &)> corrupt;
+        std::vector<Fault::Kind> expected;
+        qint64 firstOffset;
+    } cases[] = {
+        {"flipped data byte",
+         [&](QByteArray &f) { f[data + 7] = char(f[data + 7] ^ 0x10); },
+         {Fault::Kind::Checksum},
+         good.size() - 2},
+        {"flipped image byte", [](QByteArray &f) { f[100] = char(f[100] ^ 1); }, {}, 0},
+        {"wrong L",
+         [](QByteArray &f) { f[0x10003] = char(f[0x10003] + 1); },
+         {Fault::Kind::Length, Fault::Kind::Checksum},
+         0x10000},
+        {"truncated by one byte",
+         [](QByteArray &f) { f.chop(1); },
+         {Fault::Kind::Length, Fault::Kind::EntryPastEnd, Fault::Kind::DataSize,
+          Fault::Kind::Checksum},
+         0x10000},
+        {"truncated into the header",
+         [](QByteArray &f) { f.truncate(0x10010); },
+         {Fault::Kind::Truncated},
+         0x10010},
+        {"bare image",
+         [](QByteArray &f) { f.truncate(0x10000); },
+         {Fault::Kind::Truncated},
+         0x10000},
+        {"entry past the end",
+         [](QByteArray &f) {
+             f[k7x::entryOffset(2) + 4] = 0x12; // third item: 0x1205 bytes
+         },
+         {Fault::Kind::EntryPastEnd, Fault::Kind::DataSize, Fault::Kind::Checksum},
+         k7x::entryOffset(2)},
+        {"entry out of order",
+         [](QByteArray &f) { f[k7x::entryOffset(1) + 3] = 0; },
+         {Fault::Kind::EntryOffset, Fault::Kind::Checksum},
+         k7x::entryOffset(1)},
+        {"reserved bytes",
+         [](QByteArray &f) { f[k7x::entryOffset(0) + 7] = 1; },
+         {Fault::Kind::Reserved, Fault::Kind::Checksum},
+         k7x::entryOffset(0) + 6},
+        {"format byte",
+         [](QByteArray &f) { f[0x10005] = 2; },
+         {Fault::Kind::Format, Fault::Kind::Checksum},
+         0x10005},
+        {"label too long",
+         [](QByteArray &f) { f[0x10006] = 9; },
+         {Fault::Kind::Label, Fault::Kind::Checksum},
+         0x10006},
+        {"count past the end",
+         [](QByteArray &f) { f[0x10016] = char(0xFF); },
+         {Fault::Kind::Count, Fault::Kind::EntryOffset, Fault::Kind::EntryPastEnd,
+          Fault::Kind::Reserved, Fault::Kind::Checksum},
+         0x10016},
+    };
+    for (const auto &c : cases) {
+        QByteArray file = good;
+        c.corrupt(file);
+        const k7x::Contents contents = inspect(file);
+        EXPECT_EQ(kindsOf(contents), c.expected) << c.name;
+        if (!contents.faults.empty()) {
+            EXPECT_EQ(contents.faults.front().offset, c.firstOffset) << c.name;
+        }
+    }
+}
+
+TEST(K7xFormat, HeaderClaimingMoreThanTheFileHoldsReadsNothingOutside)
+{
+    QByteArray file = image(0) + fixture("worked_example.area");
+    file[0x10000] = char(0xFF); // L near 4 GB
+    file[0x10016] = char(0xFF); // 65535+ items
+    file[0x10017] = char(0xFF);
+    file[k7x::entryOffset(0) + 2] = char(0x7F); // item 0 far past the end
+    const k7x::Contents contents = inspect(file);
+    EXPECT_FALSE(contents.ok());
+    EXPECT_EQ(contents.itemCount, 65535);
+    EXPECT_LE(qint64(contents.entries.size()), 1);
+    EXPECT_FALSE(contents.itemInside(0));
+    QBuffer buffer(&file);
+    buffer.open(QIODevice::ReadOnly);
+    EXPECT_EQ(k7x::readItem(buffer, contents, 0), std::nullopt);
+}
+
+} // namespace
