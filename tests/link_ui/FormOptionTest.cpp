@@ -1,5 +1,6 @@
 #include "FormOption.h"
 #include "CommandLayer.h"
+#include "TerminalCommands.h"
 #include "TerminalLink.h"
 #include "UiFixture.h"
 #include "VardenSim.h"
@@ -175,6 +176,32 @@ TEST_F(FormOptionTest, KeysOnButtonsAndPorts)
         EXPECT_EQ(fresh.kind(), c.ok ? TerminalLink::Kind::Udp : TerminalLink::Kind::Serial)
             << c.widget;
     }
+}
+
+} // namespace
+
+namespace {
+
+// The link belongs to the run: a new main window (a new run) starts on serial
+// port 1 whatever the last run stored.
+TEST_F(FormOptionTest, EachRunStartsOnTheFirstSerialPort)
+{
+    {
+        QObject firstRun;
+        TerminalLink &link = terminalcommands::linkOf(firstRun);
+        EXPECT_EQ(&link, &terminalcommands::linkOf(firstRun));
+        FormOption form(services, link);
+        form.Form_Load();
+        form.OptionEthernet->click();
+        form.TextIP->setText(QStringLiteral("127.0.0.1"));
+        form.CmdSetting_Click(0);
+        EXPECT_EQ(link.kind(), TerminalLink::Kind::Udp);
+    }
+    EXPECT_EQ(stored("IFACE"), QStringLiteral("False"));
+    QObject secondRun;
+    const TerminalLink &link = terminalcommands::linkOf(secondRun);
+    EXPECT_EQ(link.kind(), TerminalLink::Kind::Serial);
+    EXPECT_EQ(link.serialPort(), 1);
 }
 
 } // namespace

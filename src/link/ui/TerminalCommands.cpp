@@ -9,6 +9,7 @@
 #include "Preview.h"
 #include "ProjectState.h"
 #include "Services.h"
+#include "TerminalLink.h"
 
 namespace terminalcommands {
 namespace {
@@ -20,7 +21,26 @@ int report(Messages &messages, const CommandOutcome &outcome)
     return outcome.result;
 }
 
+class LinkHolder final : public QObject
+{
+public:
+    explicit LinkHolder(QObject *parent) : QObject(parent)
+    {
+        setObjectName(QStringLiteral("TerminalLink"));
+    }
+    TerminalLink link;
+};
+
 } // namespace
+
+TerminalLink &linkOf(QObject &owner)
+{
+    auto *holder =
+        owner.findChild<LinkHolder *>(QStringLiteral("TerminalLink"), Qt::FindDirectChildrenOnly);
+    if (!holder)
+        holder = new LinkHolder(&owner);
+    return holder->link;
+}
 
 int send(Transport &transport, Messages &messages, const QByteArray &command, int address,
          double number, const QByteArray &data)

@@ -3,6 +3,7 @@
 #include <QByteArray>
 
 class Messages;
+class QObject;
 class ProjectState;
 class QWidget;
 class TerminalLink;
@@ -19,6 +20,10 @@ int send(Transport &transport, Messages &messages, const QByteArray &command, in
 // Sends the current graphic item's file to the terminal's display. Returns 0
 // when every command succeeded, otherwise after the one message is shown.
 int previewOnTerminal(ProjectState &state, Services &services, Transport &transport);
+
+// The link of the program run, kept as a child of the window that owns the
+// run (the main window): created on first use, gone with the window.
+TerminalLink &linkOf(QObject &owner);
 
 // The main window's commands: the modal Options window and the item viewer.
 void openOptionsWindow(Services &services, TerminalLink &link, QWidget *parent);
