@@ -1,10 +1,12 @@
 #include "FormCompile.h"
+#include "FormMain.h"
 #include "K7xLayout.h"
 #include "ProjectLoader.h"
 #include "ProjectState.h"
 #include "Services.h"
 #include "Settings.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QEvent>
 #include <QFile>
@@ -13,8 +15,10 @@
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include "../support/QtPrinting.h"
 
@@ -227,6 +231,36 @@ TEST_F(FormCompileTest, BrowseAsksWithTheBoxTextAndRetriesAnInvalidName)
     form.CmdOutput_Click();
     EXPECT_EQ(form.TextOutput->text(), QStringLiteral("kept.k7x"));
     EXPECT_EQ(messages.texts(), QStringList{QStringLiteral(" 52: Bad file name or number")});
+}
+
+TEST_F(FormCompileTest, MainWindowCompileCommandOpensTheWindowModally)
+{
+    FormMain main(state, services);
+    main.show();
+    QString opened;
+    bool modal = false;
+    bool hidesTheGrid = false;
+    QTimer::singleShot(0, [&] {
+        auto *form = qobject_cast<FormCompile *>(QApplication::activeModalWidget());
+        if (!form)
+            return;
+        opened = form->windowTitle();
+        modal = form->isModal();
+        // A missing original: the grid is hidden while the items are processed.
+        form->TextOriginal->setText(path(QStringLiteral("none.bin")));
+        form->TextOutput->setText(path(QStringLiteral("out.k7x")));
+        messages.onShow = [&](const Messages::Message &) {
+            hidesTheGrid = !main.findChild<QTableView *>(QStringLiteral("GridData"))->isVisible();
+        };
+        form->CmdCompile_Click();
+        form->CmdClose_Click();
+    });
+    main.CmdCompile_Click();
+    EXPECT_EQ(opened, QStringLiteral("Compile"));
+    EXPECT_TRUE(modal);
+    EXPECT_EQ(messages.texts().size(), 1);
+    EXPECT_FALSE(hidesTheGrid); // the table is back once the items are done
+    EXPECT_TRUE(main.findChild<QTableView *>(QStringLiteral("GridData"))->isVisible());
 }
 
 // The command-line companion against the window: same project, same bytes.
