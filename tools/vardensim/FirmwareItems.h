@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <optional>
+#include <vector>
+
+// The resource items of an extended firmware file: the jump table after the
+// 64 KiB image tells where each item's bytes lie in the data area.
+class FirmwareItems
+{
+public:
+    // Empty items and an error text when the file cannot be read or is cut short.
+    static FirmwareItems load(const QString &path, QString *error);
+
+    qsizetype count() const { return static_cast<qsizetype>(m_items.size()); }
+    std::optional<QByteArray> item(qsizetype k) const;
+
+private:
+    std::vector<QByteArray> m_items;
+};
