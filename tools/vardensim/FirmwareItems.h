@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 #include <vector>
@@ -11,12 +12,15 @@
 class FirmwareItems
 {
 public:
-    // Empty items and an error text when the file cannot be read or is cut short.
+    // Empty items and an error text when the file cannot be read or has no resource area.
     static FirmwareItems load(const QString &path, QString *error);
 
     qsizetype count() const { return static_cast<qsizetype>(m_items.size()); }
     std::optional<QByteArray> item(qsizetype k) const;
+    // Faults found in the file that did not stop it from being read.
+    QStringList warnings() const { return m_warnings; }
 
 private:
     std::vector<QByteArray> m_items;
+    QStringList m_warnings;
 };

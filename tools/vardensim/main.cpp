@@ -153,6 +153,8 @@ int main(int argc, char *argv[])
         items = FirmwareItems::load(o.firmware, &error);
         if (!error.isEmpty())
             fail(QStringLiteral("%1: %2").arg(o.firmware, error));
+        for (const QString &warning : items.warnings())
+            out(QStringLiteral("firmware warning: %1").arg(warning));
         out(QStringLiteral("firmware %1: %2 items").arg(o.firmware).arg(items.count()));
     }
     Terminal terminal(o.address, items, !o.firmware.isEmpty(), o.faults);
