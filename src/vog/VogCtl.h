@@ -39,6 +39,8 @@ private:
     void putProperty(automation::DispId id, const QVariant &value);
     automation::Status callMethod(automation::DispId id, const QVariantList &args,
                                   QVariant *result);
+    // The stock font a new control starts with.
+    static QFont defaultFont();
     // Every exchange ends here: the dots are never persisted.
     void afterExchange();
 

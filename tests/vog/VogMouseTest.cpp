@@ -1,7 +1,10 @@
 #include "VogHost.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QImage>
+#include <QPaintEvent>
+#include <QRegion>
 #include <QScrollBar>
 #include <QTest>
 #include <QWidget>
@@ -75,6 +78,38 @@ TEST(VogMouse, DrawModePaintsOnlyOnDotSquares)
     click(vog, mid(1), mid(1));
     EXPECT_EQ(rows(vog)[3].mid(2, 5), QStringLiteral(".#.#."));
     EXPECT_EQ(grabPaintArea(vog).pixel(mid(1), mid(1)), white);
+}
+
+// Records the areas painted in the control's paint area.
+class PaintSpy : public QObject
+{
+public:
+    QRegion painted;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            painted += static_cast<QPaintEvent *>(event)->region();
+        return false;
+    }
+};
+
+TEST(VogMouse, ADrawnDotRepaintsOnlyItsSquare)
+{
+    VogHost host;
+    Object vog = host.create();
+    vog.put(QStringLiteral("Mode"), true);
+    grabPaintArea(vog);
+    QCoreApplication::processEvents();
+    PaintSpy spy;
+    viewportOf(vog)->installEventFilter(&spy);
+    press(vog, mid(1), mid(1));
+    move(vog, mid(2), mid(1));
+    QCoreApplication::processEvents();
+    viewportOf(vog)->removeEventFilter(&spy);
+    EXPECT_EQ(spy.painted, QRegion(QRect(24, 24, 16, 16)) + QRegion(QRect(44, 24, 16, 16)));
+    release(vog, mid(2), mid(1));
 }
 
 TEST(VogMouse, NarrowAreaShowsWholeColumnsAndGridBeyond)
