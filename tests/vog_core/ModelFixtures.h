@@ -5,6 +5,7 @@
 #include <memory>
 #include <random>
 #include <string>
+#include <tuple>
 #include <vector>
 
 // Small graphics drawn as text, and random graphics for the property checks.
@@ -32,6 +33,14 @@ inline void select(vog::DotModel &m, int x1, int y1, int x2, int y2, vog::SelSta
         m.ClearOverlay();
 }
 
+// Marks the selection and floats it, its white cells empty.
+inline void selectFloating(vog::DotModel &m, int x1, int y1, int x2, int y2)
+{
+    select(m, x1, y1, x2, y2, vog::SelMarked);
+    m.LiftSelection(false, true);
+    m.setSelState(vog::SelFloating);
+}
+
 // Rows of a plane joined by '/': '#' 1, '.' 0, ' ' empty.
 inline std::string picture(const vog::DotModel &m, bool overlay, int w, int h)
 {
@@ -44,6 +53,11 @@ inline std::string picture(const vog::DotModel &m, bool overlay, int w, int h)
         }
     }
     return s;
+}
+
+inline auto corners(const vog::Rect &r)
+{
+    return std::tuple(r.left, r.top, r.right, r.bottom);
 }
 
 inline std::string randomDotString(std::mt19937 &rng, int width, int second, int bands)
@@ -64,8 +78,7 @@ inline std::unique_ptr<vog::DotModel> randomModel(std::mt19937 &rng)
     m->SetData(randomDotString(rng, w, bands, bands));
     m->setCorners(pick(w), pick(8 * bands), pick(w), pick(8 * bands));
     m->putSelSet(true);
-    const int kind = pick(3);
-    if (kind < 2) {
+    if (const int kind = pick(3); kind < 2) {
         m->LiftSelection(pick(2) == 0, pick(2) == 0);
         m->setSelState(kind == 0 ? vog::SelMarked : vog::SelFloating);
     }
