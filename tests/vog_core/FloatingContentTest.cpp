@@ -35,14 +35,12 @@ TEST(Clipboard, CopyThenPasteIntoANarrowerGraphic)
 
 TEST(Clipboard, RefusesWhatCannotBePasted)
 {
-    const std::vector<std::vector<std::uint8_t>> refused = {
-        {},
-        {1, 0, 1},
-        {0, 0, 1, 0, 0},
-        {129, 0, 1, 0, 0},
-        {1, 0, 0xff, 0xff, 0},
-        {2, 0, 9, 0, 1, 2, 3},
-    };
+    const std::vector<std::vector<std::uint8_t>> refused = {{},
+                                                            {1, 0, 1},
+                                                            {0, 0, 1, 0, 0},
+                                                            {129, 0, 1, 0, 0},
+                                                            {1, 0, 0xff, 0xff, 0},
+                                                            {2, 0, 9, 0, 1, 2, 3}};
     for (const auto &b : refused) {
         auto m = std::make_unique<DotModel>();
         EXPECT_FALSE(m->PasteBytes(b));
