@@ -56,7 +56,7 @@ TEST(DotData, OverlayStrings)
 
     // A marked selection floats as a copy; the main plane stays.
     m = vogtest::graphic({"#..", ".#.", "..#"});
-    vogtest::select(*m, 1, 0, 2, 1, SelMarked);
+    vogtest::select(*m, 1, 0, 2, 1);
     EXPECT_EQ(m->GetOvl(), "002,002,002,000");
     EXPECT_EQ(m->selState(), SelFloating);
     EXPECT_EQ(m->GetData(), "003,001,001,002,004");

@@ -13,7 +13,7 @@ TEST(Clipboard, CopyThenPasteIntoANarrowerGraphic)
     auto src = std::make_unique<DotModel>();
     ASSERT_TRUE(src->SetData(vogtest::randomDotString(rng, 16, 2, 2)));
     const Plane mainBefore = src->mainPlane();
-    vogtest::select(*src, 9, 8, 0, 0, SelMarked);
+    vogtest::select(*src, 9, 8, 0, 0);
     const auto bytes = src->CopyBytes();
     ASSERT_TRUE(bytes);
     ASSERT_EQ(bytes->size(), 4u + 2 * 10);
@@ -48,7 +48,7 @@ TEST(Clipboard, RefusesWhatCannotBePasted)
     }
     auto m = std::make_unique<DotModel>();
     EXPECT_FALSE(m->CopyBytes()); // no selection
-    vogtest::select(*m, 20, 0, 25, 3, SelMarked);
+    vogtest::select(*m, 20, 0, 25, 3);
     m->putSizeX(10); // the selection now lies beyond the graphic
     EXPECT_FALSE(m->CopyBytes());
     EXPECT_EQ(m->selState(), SelMarked);

@@ -23,22 +23,18 @@ inline std::unique_ptr<vog::DotModel> graphic(const std::vector<std::string> &ro
     return m;
 }
 
-// A marked selection has an empty overlay, as the mouse leaves it.
-inline void select(vog::DotModel &m, int x1, int y1, int x2, int y2, vog::SelState st)
+// A marked selection with an empty overlay, as the mouse leaves it; or that
+// selection floated, its white cells empty.
+inline void select(vog::DotModel &m, int x1, int y1, int x2, int y2, bool floating = false)
 {
     m.setCorners(x1, y1, x2, y2);
     m.putSelSet(true);
-    m.setSelState(st);
-    if (st == vog::SelMarked)
-        m.ClearOverlay();
-}
-
-// Marks the selection and floats it, its white cells empty.
-inline void selectFloating(vog::DotModel &m, int x1, int y1, int x2, int y2)
-{
-    select(m, x1, y1, x2, y2, vog::SelMarked);
-    m.LiftSelection(false, true);
-    m.setSelState(vog::SelFloating);
+    m.setSelState(vog::SelMarked);
+    m.ClearOverlay();
+    if (floating) {
+        m.LiftSelection(false, true);
+        m.setSelState(vog::SelFloating);
+    }
 }
 
 // Rows of a plane joined by '/': '#' 1, '.' 0, ' ' empty.

@@ -19,10 +19,10 @@ TEST(SelectionOps, PaintByModeOnEitherPlane)
                                                                  {-7, ".#/..", " ./  "}};
     for (const auto &[mode, marked, floating] : cases) {
         auto m = graphic({"#.", ".."});
-        select(*m, 1, 0, 0, 0, SelMarked);
+        select(*m, 1, 0, 0, 0);
         m->PaintSelection(mode);
         EXPECT_EQ(picture(*m, false, 2, 2), marked) << mode;
-        vogtest::selectFloating(*m, 1, 0, 0, 0); // white cells float as empty
+        select(*m, 1, 0, 0, 0, true); // white cells float as empty
         m->PaintSelection(mode);
         EXPECT_EQ(picture(*m, true, 2, 2), floating) << mode;
     }
@@ -31,21 +31,21 @@ TEST(SelectionOps, PaintByModeOnEitherPlane)
 TEST(SelectionOps, MirrorsAndTurnsMoveTheRightCells)
 {
     auto m = graphic({"##.#", "...."});
-    select(*m, 0, 0, 2, 0, SelMarked);
+    select(*m, 0, 0, 2, 0);
     m->MirrorSelection(true); // odd width: the middle column stays
-    select(*m, 3, 1, 3, 0, SelMarked);
+    select(*m, 3, 1, 3, 0);
     m->MirrorSelection(false);
     EXPECT_EQ(picture(*m, false, 4, 2), ".##./...#");
 
     m = graphic({".#.", "...", "..."});
-    select(*m, 0, 0, 2, 2, SelMarked);
+    select(*m, 0, 0, 2, 2);
     EXPECT_TRUE(m->RotateSelection(1));
     EXPECT_EQ(picture(*m, false, 3, 3), ".../.../.#.");
 
     // Quarter turns: (0,0)-(3,1) becomes (1,0)-(2,3) about the centre.
     for (const auto &[angle, after] : {std::pair(0, ".../.../.#./.#."), {2, "..#/..#/.../..."}}) {
         m = graphic({"##..", "....", "....", "...."});
-        select(*m, 0, 0, 3, 1, SelMarked);
+        select(*m, 0, 0, 3, 1);
         ASSERT_TRUE(m->RotateSelection(angle));
         EXPECT_EQ(corners(m->selection()), std::tuple(1, 0, 2, 3));
         EXPECT_EQ(picture(*m, false, 3, 4), after) << angle;
@@ -60,7 +60,7 @@ TEST(SelectionOps, QuarterTurnsThatCannotFitChangeNothing)
         auto m = std::make_unique<DotModel>();
         ASSERT_TRUE(m->SetData("32,2")); // 32 x 16
         m->setMainCell(0, 0, 1);
-        select(*m, 0, 0, w - 1, h - 1, SelMarked);
+        select(*m, 0, 0, w - 1, h - 1);
         const DotState before = m->state();
         EXPECT_EQ(m->RotateSelection(2), fits) << w << "x" << h;
         EXPECT_EQ(m->selection().height(), fits ? w : h);
@@ -71,7 +71,7 @@ TEST(SelectionOps, QuarterTurnsThatCannotFitChangeNothing)
 TEST(SelectionOps, TightBoundAndEscape)
 {
     auto m = graphic({"....", ".#..", "..#.", "...."});
-    vogtest::selectFloating(*m, 0, 0, 3, 3);
+    select(*m, 0, 0, 3, 3, true);
     m->TightBound();
     EXPECT_EQ(corners(m->selection()), std::tuple(1, 1, 2, 2));
     EXPECT_EQ(picture(*m, true, 2, 2), "# / #");
@@ -79,11 +79,11 @@ TEST(SelectionOps, TightBoundAndEscape)
     m->Escape(); // dropped, its empty cells transparent
     EXPECT_EQ(picture(*m, false, 4, 4), "..#./.#.#/..#./....");
 
-    select(*m, 0, 3, 3, 3, SelMarked);
+    select(*m, 0, 3, 3, 3);
     m->TightBound(); // nothing black: the selection ends
     EXPECT_FALSE(m->SelSet());
     EXPECT_EQ(m->selState(), SelNone);
-    select(*m, 0, 0, 3, 3, SelMarked);
+    select(*m, 0, 0, 3, 3);
     m->Escape(); // marked: the main plane stays
     EXPECT_EQ(picture(*m, false, 4, 4), "..#./.#.#/..#./....");
 }
