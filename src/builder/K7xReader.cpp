@@ -120,6 +120,11 @@ void Scanner::jumpTable()
     if (!table)
         return;
     c.entries.reserve(static_cast<std::size_t>(inside));
+    // A table of garbage would give a fault per entry; past this many the rest
+    // are only counted.
+    constexpr std::size_t MaxEntryFaults = 16;
+    const std::size_t faultsBefore = c.faults.size();
+    std::size_t suppressed = 0;
     qint64 expected = 0;
     for (qint64 k = 0; k < inside; ++k) {
         const QByteArrayView bytes = QByteArrayView(*table).sliced(k * EntrySize, EntrySize);
@@ -141,7 +146,14 @@ void Scanner::jumpTable()
             fault(where + 6, Fault::Kind::Reserved,
                   QStringLiteral("item %1: reserved bytes not zero").arg(number(k)));
         expected += entry.length;
+        while (c.faults.size() > faultsBefore + MaxEntryFaults) {
+            c.faults.pop_back();
+            ++suppressed;
+        }
     }
+    if (suppressed > 0)
+        fault(JumpTableOffset, Fault::Kind::EntryOffset,
+              QStringLiteral("%1 more faults in the jump table").arg(number(qint64(suppressed))));
     if (inside == c.itemCount && expected != c.dataSize)
         fault(c.dataOffset + qMin(expected, c.dataSize), Fault::Kind::DataSize,
               QStringLiteral("the data area holds %1 bytes, the items %2")

@@ -43,7 +43,8 @@ TEST_F(FormInfoStringTest, LoadsTheFieldsOfTheTypeAndSavesEveryOtherByteUnchange
     {
         const char *type;
         QByteArray file;
-        const char *name, *info;
+        QByteArray name;
+        const char *info;
         QStringList numbers, texts;
     } cases[] = {
         {"I",
@@ -53,8 +54,8 @@ TEST_F(FormInfoStringTest, LoadsTheFieldsOfTheTypeAndSavesEveryOtherByteUnchange
          {QStringLiteral(" 0-"), QStringLiteral(" 1-")},
          {QStringLiteral("Off"), QStringLiteral("On")}},
         {"F",
-         tabbed({high, "b\t", "N;x", "Inf" + high, "0-A;1-B;2-C", high}),
-         "N;x",
+         tabbed({high, "b\t", QByteArray("N;x\r\n\0z", 7), "Inf" + high, "0-A;1-B;2-C", high}),
+         QByteArray("N;x\r\n\0z", 7),
          nullptr,
          {QStringLiteral(" 0-"), QStringLiteral(" 1-"), QStringLiteral(" 2-")},
          {QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C")}},
@@ -69,7 +70,7 @@ TEST_F(FormInfoStringTest, LoadsTheFieldsOfTheTypeAndSavesEveryOtherByteUnchange
         form.show();
         EXPECT_EQ(form.windowTitle(), QStringLiteral("Edit Info String"));
         EXPECT_TRUE(messages.texts().isEmpty()) << messages.last().toStdString();
-        EXPECT_EQ(form.TextName->text(), QString::fromLatin1(c.name));
+        EXPECT_EQ(form.TextName->text().toLatin1(), c.name);
         if (c.info) {
             EXPECT_EQ(form.Textinfo->text(), QString::fromLatin1(c.info));
         }

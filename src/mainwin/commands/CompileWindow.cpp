@@ -1,6 +1,11 @@
 #include "FormMain.h"
 
+#include "FormCompile.h"
+
+#include <QTableView>
+
 void FormMain::openCompileWindow()
 {
-    // Wired in by the subsystem that owns this window.
+    FormCompile form(m_state, m_services, GridData, this);
+    form.exec();
 }

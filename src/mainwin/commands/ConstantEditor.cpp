@@ -1,7 +1,8 @@
+#include "FormConstant.h"
 #include "FormMain.h"
 
 void FormMain::openConstantEditor()
 {
-    // Until its editor is wired in, the item is carried along as it is.
-    showNotEditable();
+    FormConstant form(m_state, m_services, this);
+    form.exec();
 }

@@ -1,7 +1,8 @@
+#include "FormInfoString.h"
 #include "FormMain.h"
 
 void FormMain::openInfoStringEditor()
 {
-    // Until its editor is wired in, the item is carried along as it is.
-    showNotEditable();
+    FormInfoString form(m_state, m_services, this);
+    form.exec();
 }

@@ -1,0 +1,317 @@
+#include "FormCompile.h"
+#include "FormMain.h"
+#include "K7xLayout.h"
+#include "ProjectLoader.h"
+#include "ProjectState.h"
+#include "Services.h"
+#include "Settings.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QEvent>
+#include <QFile>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include "../support/QtPrinting.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QByteArray contentsOf(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+void put(const QString &path, const QByteArray &bytes)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    ASSERT_EQ(file.write(bytes), bytes.size());
+}
+
+// Records the status line each time it is painted.
+class StatusWatcher : public QObject
+{
+public:
+    std::vector<QString> seen;
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            const QString text = static_cast<QLabel *>(watched)->text();
+            if (seen.empty() || seen.back() != text)
+                seen.push_back(text);
+        }
+        return false;
+    }
+};
+
+// A project of three items loaded by the real loader, an original and the
+// services' doubles.
+class FormCompileTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir.isValid());
+        workingDir = QDir::currentPath();
+        settings::write(QStringLiteral("FileOriginal"), QString());
+        settings::write(QStringLiteral("FileOutput"), QString());
+        put(path(QStringLiteral("Project/Graphic/logo.bin")), QByteArray("\x02\x01\xff\x81", 4));
+        put(path(QStringLiteral("Project/Const/port.con")), "3");
+        put(path(QStringLiteral("Project/Other/blob.bin")), QByteArray(1000, '\x5a'));
+        put(path(QStringLiteral("Project/Resource.k7r")),
+            "Logo\tGraphic\\logo.bin\tStart-up logo\tG\t8,8,1,1\r\n"
+            "Port\tConst\\port.con\tSerial port\tC\t1,4\r\n"
+            "Blob\tOther\\blob.bin\tCarried along\tT\r\n");
+        put(path(QStringLiteral("fw.bin")), QByteArray(k7x::ImageSize + 5, '\x11'));
+        ASSERT_EQ(projectloader::LoadProject(state, services, QStringLiteral("Resource.k7r"),
+                                             path(QStringLiteral("Project"))),
+                  0);
+        state.setCurrentRow(2);
+    }
+    void TearDown() override { QDir::setCurrent(workingDir); }
+
+    QString path(const QString &name) const { return dir.filePath(name); }
+
+    QTemporaryDir dir;
+    QString workingDir;
+    RecordingMessages messages;
+    ScriptedFileDialogs dialogs;
+    Services services{messages, dialogs};
+    ProjectState state;
+    QWidget itemTable;
+};
+
+TEST_F(FormCompileTest, CompilesAndRestoresTheCurrentRow)
+{
+    settings::write(QStringLiteral("FileOriginal"), path(QStringLiteral("fw.bin")));
+    settings::write(QStringLiteral("FileOutput"),
+                    QStringLiteral("  ") + path(QStringLiteral("out.k7x")) + QStringLiteral(" "));
+    FormCompile form(state, services, &itemTable);
+    EXPECT_EQ(form.windowTitle(), QStringLiteral("Compile"));
+    EXPECT_EQ(form.TextOriginal->text(), path(QStringLiteral("fw.bin")));
+    EXPECT_EQ(form.LabelStatus->text(), QString());
+    form.show();
+    itemTable.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    StatusWatcher watcher;
+    form.LabelStatus->installEventFilter(&watcher);
+
+    form.CmdCompile_Click();
+    EXPECT_TRUE(messages.shown.empty()) << messages.last().toStdString();
+    EXPECT_EQ(form.TextOutput->text(), path(QStringLiteral("out.k7x")));
+    EXPECT_EQ(settings::read(QStringLiteral("FileOutput")), path(QStringLiteral("out.k7x")));
+    EXPECT_EQ(watcher.seen, (std::vector<QString>{QStringLiteral("Processing Resource Items..."),
+                                                  QStringLiteral("Constructing Resource file..."),
+                                                  QStringLiteral("Calculating Checksum..."),
+                                                  QStringLiteral("Completed")}));
+    EXPECT_EQ(state.currentRow(), 2);
+    EXPECT_TRUE(state.folderPath().endsWith(QLatin1Char('/')));
+    EXPECT_TRUE(itemTable.isVisible());
+    EXPECT_TRUE(form.CmdCompile->isEnabled() && form.CmdClose->isEnabled() &&
+                form.Frame1->isEnabled());
+    EXPECT_EQ(QFileInfo(path(QStringLiteral("out.k7x"))).size(),
+              k7x::ImageSize + 26 + 8 * 3 + 4 + 1 + 1000);
+}
+
+TEST_F(FormCompileTest, FailuresShowTheirMessageWhileTheWindowWaits)
+{
+    const struct
+    {
+        const char *name;
+        QString original;
+        std::function<void()> arrange;
+        QString message;
+        int rowDuringMessage;
+        bool tableShownDuringMessage;
+    } cases[] = {
+        {"missing item", QStringLiteral("fw.bin"),
+         [this] { QFile::remove(path(QStringLiteral("Project/Const/port.con"))); },
+         QStringLiteral("Resource Item file error ('...Const/port.con) OR Temporary File error "
+                        "(data.tmp):  53: File not found"),
+         2, false},
+        {"item too big", QStringLiteral("fw.bin"),
+         [this] { put(path(QStringLiteral("Project/Other/blob.bin")), QByteArray(65536, 'b')); },
+         QStringLiteral("Resource Item file '...Other/blob.bin' is too big (>64K bytes)"), 3,
+         false},
+        {"short original", QStringLiteral("short.bin"),
+         [this] { put(path(QStringLiteral("short.bin")), QByteArray(k7x::ImageSize - 1, 's')); },
+         QStringLiteral("Invalid Original File ('%1/short.bin')"), 1, true},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        SetUp();
+        c.arrange();
+        state.setCurrentRow(1);
+        put(path(QStringLiteral("out.k7x")), "previous");
+        FormCompile form(state, services, &itemTable);
+        itemTable.show();
+        form.TextOriginal->setText(path(c.original));
+        form.TextOutput->setText(path(QStringLiteral("out.k7x")));
+        int row = -1;
+        bool shown = false;
+        bool disabled = false;
+        messages.clear();
+        messages.onShow = [&](const Messages::Message &) {
+            row = state.currentRow();
+            shown = itemTable.isVisible();
+            disabled = !form.CmdCompile->isEnabled() && !form.CmdClose->isEnabled() &&
+                       !form.Frame1->isEnabled();
+        };
+        form.CmdCompile_Click();
+        EXPECT_EQ(messages.texts(),
+                  QStringList{QString(c.message).replace(QStringLiteral("%1"),
+                                                         QDir::toNativeSeparators(dir.path()))});
+        EXPECT_EQ(row, c.rowDuringMessage);
+        EXPECT_EQ(shown, c.tableShownDuringMessage);
+        EXPECT_TRUE(disabled);
+        EXPECT_EQ(form.LabelStatus->text(), QStringLiteral("Error"));
+        EXPECT_EQ(state.currentRow(), c.rowDuringMessage);
+        EXPECT_TRUE(itemTable.isVisible());
+        EXPECT_TRUE(form.CmdCompile->isEnabled());
+        EXPECT_EQ(contentsOf(path(QStringLiteral("out.k7x"))), QByteArray("previous"));
+        messages.onShow = nullptr;
+    }
+}
+
+TEST_F(FormCompileTest, SameFileIsRefusedBeforeAnythingChanges)
+{
+    FormCompile form(state, services, &itemTable);
+    const QString texts[][2] = {
+        {QStringLiteral(" a.k7x"), QStringLiteral("a.k7x  ")},
+        {path(QStringLiteral("fw.bin")), path(QStringLiteral("Project/../fw.bin"))},
+    };
+    for (const auto &pair : texts) {
+        messages.clear();
+        form.TextOriginal->setText(pair[0]);
+        form.TextOutput->setText(pair[1]);
+        form.CmdCompile_Click();
+        EXPECT_EQ(messages.texts(),
+                  QStringList{QStringLiteral("Original and Output files must be different")});
+        EXPECT_EQ(form.LabelStatus->text(), QString());
+        EXPECT_EQ(settings::read(QStringLiteral("FileOriginal")), pair[0].trimmed());
+        EXPECT_EQ(settings::read(QStringLiteral("FileOutput")), pair[1].trimmed());
+        EXPECT_EQ(form.TextOriginal->text(), pair[0].trimmed());
+    }
+    EXPECT_EQ(state.currentRow(), 2);
+    EXPECT_EQ(contentsOf(path(QStringLiteral("fw.bin"))).size(), k7x::ImageSize + 5);
+}
+
+TEST_F(FormCompileTest, BrowseAsksWithTheBoxTextAndRetriesAnInvalidName)
+{
+    FormCompile form(state, services, &itemTable);
+    form.TextOriginal->setText(QStringLiteral("old.k7x"));
+    dialogs.answers.push_back({FileDialogs::InvalidName, {}});
+    dialogs.answer(QStringLiteral("/fw/new.k7x"));
+    form.CmdOriginal_Click();
+    ASSERT_EQ(dialogs.requests.size(), 2u);
+    EXPECT_EQ(dialogs.requests[0].initialName, QStringLiteral("old.k7x"));
+    EXPECT_EQ(dialogs.requests[1].initialName, QString());
+    EXPECT_EQ(dialogs.requests[0].title, QStringLiteral("Specify Extended Firmware File"));
+    EXPECT_EQ(dialogs.requests[0].filter,
+              QStringLiteral("Extended firmware files (*.k7x)|*.k7x|All files|*.*"));
+    EXPECT_TRUE(dialogs.requests[0].overwritePrompt);
+    EXPECT_EQ(form.TextOriginal->text(), QStringLiteral("/fw/new.k7x"));
+
+    form.TextOutput->setText(QStringLiteral("kept.k7x"));
+    dialogs.cancel();
+    form.CmdOutput_Click();
+    dialogs.answers.push_back({52, {}});
+    form.CmdOutput_Click();
+    EXPECT_EQ(form.TextOutput->text(), QStringLiteral("kept.k7x"));
+    EXPECT_EQ(messages.texts(), QStringList{QStringLiteral(" 52: Bad file name or number")});
+}
+
+TEST_F(FormCompileTest, MainWindowCompileCommandOpensTheWindowModally)
+{
+    FormMain main(state, services);
+    main.show();
+    QString opened;
+    bool modal = false;
+    bool hidesTheGrid = false;
+    QTimer::singleShot(0, [&] {
+        auto *form = qobject_cast<FormCompile *>(QApplication::activeModalWidget());
+        if (!form)
+            return;
+        opened = form->windowTitle();
+        modal = form->isModal();
+        // A missing original: the grid is hidden while the items are processed.
+        form->TextOriginal->setText(path(QStringLiteral("none.bin")));
+        form->TextOutput->setText(path(QStringLiteral("out.k7x")));
+        messages.onShow = [&](const Messages::Message &) {
+            hidesTheGrid = !main.findChild<QTableView *>(QStringLiteral("GridData"))->isVisible();
+        };
+        form->CmdCompile_Click();
+        form->CmdClose_Click();
+    });
+    main.CmdCompile_Click();
+    EXPECT_EQ(opened, QStringLiteral("Compile"));
+    EXPECT_TRUE(modal);
+    EXPECT_EQ(messages.texts().size(), 1);
+    EXPECT_FALSE(hidesTheGrid); // the table is back once the items are done
+    EXPECT_TRUE(main.findChild<QTableView *>(QStringLiteral("GridData"))->isVisible());
+}
+
+// The command-line companion against the window: same project, same bytes.
+TEST_F(FormCompileTest, CommandLineBuildMatchesTheWindow)
+{
+    FormCompile form(state, services, &itemTable);
+    form.TextOriginal->setText(path(QStringLiteral("fw.bin")));
+    form.TextOutput->setText(path(QStringLiteral("window.k7x")));
+    form.CmdCompile_Click();
+    ASSERT_EQ(form.LabelStatus->text(), QStringLiteral("Completed"));
+
+    const QString k7x = qEnvironmentVariable("FENDREL_BIN_DIR") + QStringLiteral("/k7x");
+    const auto run = [&](const QStringList &args, int expectedExit) {
+        QProcess process;
+        process.start(k7x, args);
+        EXPECT_TRUE(process.waitForFinished(60000));
+        EXPECT_EQ(process.exitCode(), expectedExit) << args.join(QLatin1Char(' ')).toStdString();
+        return std::pair{QString::fromLocal8Bit(process.readAllStandardOutput()),
+                         QString::fromLocal8Bit(process.readAllStandardError())};
+    };
+    const QString project = path(QStringLiteral("Project/Resource.k7r"));
+    const QString tool = path(QStringLiteral("tool.k7x"));
+    run({QStringLiteral("build"), project, path(QStringLiteral("fw.bin")), tool}, 0);
+    EXPECT_EQ(contentsOf(tool), contentsOf(path(QStringLiteral("window.k7x"))));
+
+    const auto [verified, verifyErrors] = run({QStringLiteral("verify"), tool}, 0);
+    EXPECT_TRUE(verified.contains(QStringLiteral("OK"))) << verified.toStdString();
+    const auto [listed, listErrors] = run({QStringLiteral("list"), tool, project}, 0);
+    EXPECT_TRUE(
+        listed.contains(QStringLiteral("     2          5   1000  T  Blob\tOther\\blob.bin")))
+        << listed.toStdString();
+    run({QStringLiteral("extract"), tool, QStringLiteral("2"), path(QStringLiteral("blob"))}, 0);
+    EXPECT_EQ(contentsOf(path(QStringLiteral("blob"))), QByteArray(1000, '\x5a'));
+
+    // Refused inputs exit 1 with the window's message, usage errors 2.
+    const auto [out, err] =
+        run({QStringLiteral("build"), project, path(QStringLiteral("none")), tool}, 1);
+    EXPECT_EQ(err.trimmed(), QStringLiteral("Invalid Original File ('") +
+                                 QDir::toNativeSeparators(path(QStringLiteral("none"))) +
+                                 QStringLiteral("')"));
+    run({QStringLiteral("build"), project}, 2);
+    run({QStringLiteral("extract"), tool, QStringLiteral("x"), path(QStringLiteral("y"))}, 2);
+    run({QStringLiteral("extract"), tool, QStringLiteral("3"), path(QStringLiteral("y"))}, 1);
+    QFile file(tool);
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    file.seek(k7x::ImageSize + 40);
+    file.write("!");
+    file.close();
+    const auto [faults, faultErrors] = run({QStringLiteral("verify"), tool}, 1);
+    EXPECT_TRUE(faults.contains(QStringLiteral("checksum"))) << faults.toStdString();
+    EXPECT_EQ(contentsOf(path(QStringLiteral("window.k7x"))).size(), contentsOf(tool).size());
+}
+
+} // namespace

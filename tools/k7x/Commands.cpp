@@ -1,0 +1,253 @@
+#include "Commands.h"
+
+#include "Compile.h"
+#include "FilePair.h"
+#include "K7xReader.h"
+#include "PlatformError.h"
+#include "ProjectInput.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QTextStream>
+
+#include <cerrno>
+#include <optional>
+
+namespace k7xtool {
+namespace {
+
+QString shown(const QString &path)
+{
+    return QDir::toNativeSeparators(path);
+}
+
+bool wantsHelp(const QStringList &args)
+{
+    return args.contains(QStringLiteral("--help")) || args.contains(QStringLiteral("-h"));
+}
+
+// Usage errors print the command's usage; --help prints it to standard output.
+std::optional<int> checkArguments(const QString &command, const QStringList &args, qsizetype least,
+                                  qsizetype most, Streams io)
+{
+    if (wantsHelp(args)) {
+        io.out << usage(command);
+        return Done;
+    }
+    if (args.size() < least || args.size() > most) {
+        io.err << usage(command);
+        return Usage;
+    }
+    return std::nullopt;
+}
+
+// An extended firmware file opened and read, or the message why not.
+struct Opened
+{
+    QFile file;
+    k7x::Contents contents;
+    QString error;
+};
+
+void open(Opened &opened, const QString &path)
+{
+    if (QFileInfo(path).isDir()) {
+        opened.error = shown(path) + QLatin1Char(':') +
+                       platformerror::make(platformerror::PathFileAccess).text();
+        return;
+    }
+    opened.file.setFileName(path);
+    errno = 0;
+    if (!opened.file.open(QIODevice::ReadOnly)) {
+        opened.error =
+            shown(path) + QLatin1Char(':') + platformerror::fromFile(opened.file, errno).text();
+        return;
+    }
+    opened.contents = k7x::read(opened.file);
+}
+
+QString hex(qint64 value, int digits)
+{
+    return QStringLiteral("0x%1")
+        .arg(value, digits, 16, QLatin1Char('0'))
+        .toUpper()
+        .replace(QStringLiteral("0X"), QStringLiteral("0x"));
+}
+
+} // namespace
+
+QString usage(const QString &command)
+{
+    if (command == QLatin1String("build"))
+        return QStringLiteral(
+            "Usage: k7x build PROJECT.k7r ORIGINAL OUTPUT\n"
+            "Compiles the project's item files, in the project's order, with the first 64 KiB\n"
+            "of ORIGINAL into the extended firmware file OUTPUT: the same bytes as the editor's\n"
+            "Compile window. OUTPUT is replaced only when the compile succeeds.\n");
+    if (command == QLatin1String("verify"))
+        return QStringLiteral(
+            "Usage: k7x verify FILE\n"
+            "Checks an extended firmware file: header, label, item count, jump table (each\n"
+            "item inside the data area, contiguous and in order), resource area length and\n"
+            "checksum. Prints one line per fault and exits 1 when there is any; otherwise\n"
+            "prints a one-line summary.\n");
+    if (command == QLatin1String("list"))
+        return QStringLiteral(
+            "Usage: k7x list FILE [PROJECT.k7r]\n"
+            "Prints the jump table (item number, data offset, length; with a project also the\n"
+            "type letter, full name and file name of each item), then the label and totals.\n");
+    if (command == QLatin1String("extract"))
+        return QStringLiteral("Usage: k7x extract FILE K OUT\n"
+                              "Writes the bytes of item K (counting from 0) of FILE to OUT.\n");
+    return QStringLiteral(
+        "Usage: k7x COMMAND ARGUMENTS...\n"
+        "Builds and inspects extended firmware files (.k7x) without the editor's windows.\n"
+        "\n"
+        "Commands:\n"
+        "  build PROJECT.k7r ORIGINAL OUTPUT   compile a project into OUTPUT\n"
+        "  verify FILE                         check every field and the checksum\n"
+        "  list FILE [PROJECT.k7r]             show the jump table\n"
+        "  extract FILE K OUT                  write item K's bytes to OUT\n"
+        "\n"
+        "k7x COMMAND --help describes a command. Exit status: 0 done, 1 refused input,\n"
+        "2 usage error.\n");
+}
+
+int build(const QStringList &args, Streams io)
+{
+    if (const auto status = checkArguments(QStringLiteral("build"), args, 3, 3, io))
+        return *status;
+    const ProjectInput project = ProjectInput::read(args[0]);
+    if (!project.error.isEmpty()) {
+        io.err << project.error << '\n';
+        return Refused;
+    }
+    const compile::Outcome outcome =
+        compile::run({project.items, project.folder, args[1], args[2], {}});
+    if (!outcome.ok()) {
+        io.err << outcome.message() << '\n';
+        return Refused;
+    }
+    return Done;
+}
+
+int verify(const QStringList &args, Streams io)
+{
+    if (const auto status = checkArguments(QStringLiteral("verify"), args, 1, 1, io))
+        return *status;
+    Opened opened;
+    open(opened, args[0]);
+    if (!opened.error.isEmpty()) {
+        io.err << opened.error << '\n';
+        return Refused;
+    }
+    const k7x::Contents &c = opened.contents;
+    for (const k7x::Fault &fault : c.faults)
+        io.out << shown(args[0]) << ": " << hex(fault.offset, 5) << ": " << fault.text << '\n';
+    if (!c.ok())
+        return Refused;
+    io.out << shown(args[0]) << ": OK, label \"" << c.label << "\", " << c.itemCount << " items, "
+           << c.dataSize << " data bytes, " << c.fileSize << " bytes, checksum "
+           << hex(c.storedChecksum, 4) << '\n';
+    return Done;
+}
+
+int list(const QStringList &args, Streams io)
+{
+    if (const auto status = checkArguments(QStringLiteral("list"), args, 1, 2, io))
+        return *status;
+    Opened opened;
+    open(opened, args[0]);
+    if (!opened.error.isEmpty()) {
+        io.err << opened.error << '\n';
+        return Refused;
+    }
+    std::optional<ProjectInput> project;
+    if (args.size() == 2) {
+        project = ProjectInput::read(args[1]);
+        if (!project->error.isEmpty()) {
+            io.err << project->error << '\n';
+            return Refused;
+        }
+    }
+    const k7x::Contents &c = opened.contents;
+    io.out << qSetFieldWidth(6) << "#" << qSetFieldWidth(11) << "Offset" << qSetFieldWidth(7)
+           << "Length" << qSetFieldWidth(0);
+    if (project)
+        io.out << "  T  Full Name\tFilename";
+    io.out << '\n';
+    for (std::size_t k = 0; k < c.entries.size(); ++k) {
+        const k7x::Entry &entry = c.entries[k];
+        io.out << qSetFieldWidth(6) << k << qSetFieldWidth(11) << entry.offset << qSetFieldWidth(7)
+               << entry.length << qSetFieldWidth(0);
+        const qsizetype item = static_cast<qsizetype>(k);
+        if (project && item < project->items.count())
+            io.out << "  " << project->items.type(item) << "  " << project->items.fullName(item)
+                   << '\t' << project->items.fileName(item);
+        io.out << '\n';
+    }
+    qint64 total = 0;
+    for (const k7x::Entry &entry : c.entries)
+        total += entry.length;
+    io.out << "Label \"" << c.label << "\", " << c.itemCount << " items, " << total
+           << " item bytes, data area " << c.dataSize << " bytes, file " << c.fileSize
+           << " bytes\n";
+    if (project && project->items.count() != c.itemCount)
+        io.err << shown(args[1]) << ": the project lists " << project->items.count()
+               << " items, the file holds " << c.itemCount << '\n';
+    if (!c.ok()) {
+        io.err << shown(args[0]) << ": " << c.faults.size() << " faults; k7x verify lists them\n";
+        return Refused;
+    }
+    return Done;
+}
+
+int extract(const QStringList &args, Streams io)
+{
+    if (const auto status = checkArguments(QStringLiteral("extract"), args, 3, 3, io))
+        return *status;
+    bool number = false;
+    const qint64 item = args[1].toLongLong(&number);
+    if (!number || item < 0) {
+        io.err << "k7x extract: K must be an item number from 0, not \"" << args[1] << "\"\n"
+               << usage(QStringLiteral("extract"));
+        return Usage;
+    }
+    if (compile::sameFile(args[0], args[2])) {
+        io.err << shown(args[2]) << ": would overwrite the file it is taken from\n";
+        return Refused;
+    }
+    Opened opened;
+    open(opened, args[0]);
+    if (!opened.error.isEmpty()) {
+        io.err << opened.error << '\n';
+        return Refused;
+    }
+    const std::optional<QByteArray> bytes = k7x::readItem(opened.file, opened.contents, item);
+    if (!bytes) {
+        io.err << shown(args[0]) << ": item " << item << " is not in the file ("
+               << opened.contents.entries.size() << " items readable)\n";
+        return Refused;
+    }
+    QSaveFile out(args[2]);
+    errno = 0;
+    if (!out.open(QIODevice::WriteOnly)) {
+        io.err << shown(args[2]) << ':' << platformerror::forUnwritable(args[2], errno).text()
+               << '\n';
+        return Refused;
+    }
+    errno = 0;
+    if (out.write(*bytes) != bytes->size() || !out.flush() || out.size() != bytes->size() ||
+        !out.commit()) {
+        const PlatformError error = platformerror::fromFile(out, errno);
+        io.err << shown(args[2]) << ':'
+               << (error.isError() ? error : platformerror::make(platformerror::DiskFull)).text()
+               << '\n';
+        return Refused;
+    }
+    return Done;
+}
+
+} // namespace k7xtool

@@ -1,0 +1,37 @@
+#include "Commands.h"
+
+#include <QCoreApplication>
+#include <QTextStream>
+
+#include <cstdio>
+
+// k7x: builds, checks and takes apart extended firmware files without a window,
+// for build pipelines and release engineers.
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    const k7xtool::Streams io{out, err};
+
+    QStringList args = QCoreApplication::arguments().mid(1);
+    if (args.isEmpty()) {
+        err << k7xtool::usage({});
+        return k7xtool::Usage;
+    }
+    const QString command = args.takeFirst();
+    if (command == QLatin1String("--help") || command == QLatin1String("-h")) {
+        out << k7xtool::usage({});
+        return k7xtool::Done;
+    }
+    if (command == QLatin1String("build"))
+        return k7xtool::build(args, io);
+    if (command == QLatin1String("verify"))
+        return k7xtool::verify(args, io);
+    if (command == QLatin1String("list"))
+        return k7xtool::list(args, io);
+    if (command == QLatin1String("extract"))
+        return k7xtool::extract(args, io);
+    err << "k7x: unknown command \"" << command << "\"\n" << k7xtool::usage({});
+    return k7xtool::Usage;
+}
