@@ -53,7 +53,7 @@ TEST_F(ControlMissingTest, WindowExplainsAndOpensNothing)
              QStringLiteral(" is missing.")},
         {"no library", notLibrary, QStringLiteral("cannot be loaded or is no control library.")},
     };
-    useItem();
+    useGraphic();
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
         QFile::remove(registryPath);
@@ -77,14 +77,14 @@ TEST_F(ControlMissingTest, WindowExplainsAndOpensNothing)
         EXPECT_TRUE(text.contains(QStringLiteral("vogreg <path to libvog.so>")));
         form.CmdOK_Click();
         EXPECT_EQ(messages.shown.size(), 1u);
-        EXPECT_EQ(readFile(), QByteArray("<missing>")) << "nothing is written";
+        EXPECT_EQ(readGraphic(), QByteArray("<missing>")) << "nothing is written";
     }
 }
 
 TEST_F(ControlMissingTest, MainWindowDoesNotOpenTheEditor)
 {
     RegistryOverride useIt(folder.filePath(QStringLiteral("empty.ini")));
-    useItem();
+    useGraphic();
     state.setCurrentRow(1);
     FormMain main(state, services);
     bool windowSeen = false;
@@ -100,7 +100,7 @@ TEST_F(ControlMissingTest, MainWindowDoesNotOpenTheEditor)
     EXPECT_FALSE(windowSeen);
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_TRUE(messages.last().contains(QStringLiteral("it is not registered.")));
-    EXPECT_EQ(readFile(), QByteArray("<missing>"));
+    EXPECT_EQ(readGraphic(), QByteArray("<missing>"));
 }
 
 } // namespace

@@ -49,10 +49,10 @@ TEST_F(GraphicWindowTest, LoadChecksSizeAndOkWritesTheGraphic)
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
-        useItem(QLatin1String(c.limits));
-        QFile::remove(diskPath());
+        useGraphic(QLatin1String(c.limits));
+        QFile::remove(graphicPath());
         if (c.file)
-            writeFile(*c.file);
+            writeGraphic(*c.file);
         messages.clear();
 
         FormGraphic form(state, services);
@@ -67,37 +67,36 @@ TEST_F(GraphicWindowTest, LoadChecksSizeAndOkWritesTheGraphic)
         form.CmdOK_Click();
         EXPECT_EQ(form.result(), c.saved ? QDialog::Accepted : QDialog::Rejected);
         EXPECT_EQ(messages.texts(), c.saved ? QStringList() : QStringList{Invalid});
-        EXPECT_EQ(readFile(), c.written);
+        EXPECT_EQ(readGraphic(), c.written);
     }
 }
 
 TEST_F(GraphicWindowTest, ReducedSizeCanBeSavedAndCancelWritesNothing)
 {
-    useItem();
-    writeFile(graphic(10, 8, 1));
+    useGraphic();
+    writeGraphic(graphic(10, 8, 1));
     {
         FormGraphic form(state, services);
         form.Vog.put(QStringLiteral("SizeY"), 56);
         form.CmdOK_Click();
         EXPECT_EQ(form.result(), QDialog::Accepted);
-        EXPECT_EQ(readFile(), graphic(10, 7, 1));
+        EXPECT_EQ(readGraphic(), graphic(10, 7, 1));
     }
     {
         FormGraphic form(state, services);
         form.Vog.put(QStringLiteral("SizeX"), 20);
         form.CmdCancel_Click();
         EXPECT_EQ(form.result(), QDialog::Rejected);
-        EXPECT_EQ(readFile(), graphic(10, 7, 1));
+        EXPECT_EQ(readGraphic(), graphic(10, 7, 1));
     }
 }
 
 TEST_F(GraphicWindowTest, FailedWriteKeepsTheWindowOpen)
 {
-    useItem();
-    writeFile(graphic(8, 1));
+    useGraphic();
+    writeGraphic(graphic(8, 1));
     FormGraphic form(state, services);
-    QFile::remove(diskPath());
-    QDir().mkpath(diskPath()); // a folder where the file was: every write fails
+    blockFile(file);
     messages.clear();
     form.CmdOK_Click();
     EXPECT_EQ(form.result(), QDialog::Rejected);
@@ -109,8 +108,8 @@ TEST_F(GraphicWindowTest, FailedWriteKeepsTheWindowOpen)
 
 TEST_F(GraphicWindowTest, ZoomStepsBetweenTheEnds)
 {
-    useItem();
-    writeFile(graphic(8, 1));
+    useGraphic();
+    writeGraphic(graphic(8, 1));
     FormGraphic form(state, services);
     const auto zoom = [&form] {
         return std::pair(number(form, "DotSize"), number(form, "DotGap"));
@@ -133,8 +132,8 @@ TEST_F(GraphicWindowTest, ZoomStepsBetweenTheEnds)
 
 TEST_F(GraphicWindowTest, OptionsStartAsTheControlAndSetItWhenClicked)
 {
-    useItem();
-    writeFile(graphic(8, 1));
+    useGraphic();
+    writeGraphic(graphic(8, 1));
     FormGraphic form(state, services);
     EXPECT_TRUE(form.OptionSelect->isChecked());
     EXPECT_TRUE(form.OptionBlack->isChecked());
@@ -181,8 +180,8 @@ TEST_F(GraphicWindowTest, FillPaintsTheSelectionByTheColourOption)
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.option);
-        useItem();
-        writeFile(graphic(16, 1, c.before));
+        useGraphic();
+        writeGraphic(graphic(16, 1, c.before));
         FormGraphic form(state, services);
         form.findChild<QToolButton *>(QLatin1String(c.option))->click();
         drag(form, 2, 3, 9, 4);
@@ -191,7 +190,7 @@ TEST_F(GraphicWindowTest, FillPaintsTheSelectionByTheColourOption)
         QByteArray expected = graphic(16, 1, c.before);
         for (int column = 2; column <= 9; ++column)
             expected[2 + column] = c.after;
-        EXPECT_EQ(readFile(), expected);
+        EXPECT_EQ(readGraphic(), expected);
     }
 }
 
@@ -212,24 +211,24 @@ TEST_F(GraphicWindowTest, RotateAndMirrorTurnTheSelection)
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.button);
-        useItem();
+        useGraphic();
         QByteArray bytes = graphic(8, 1);
         bytes[2] = 1;
-        writeFile(bytes);
+        writeGraphic(bytes);
         FormGraphic form(state, services);
         drag(form, 0, 0, 3, 3);
         form.findChild<QToolButton *>(QLatin1String(c.button))->click();
         form.CmdOK_Click();
         QByteArray expected = graphic(8, 1);
         expected[2 + c.column] = c.byte;
-        EXPECT_EQ(readFile(), expected);
+        EXPECT_EQ(readGraphic(), expected);
     }
 }
 
 TEST_F(GraphicWindowTest, StatusLineFollowsTheSelection)
 {
-    useItem();
-    writeFile(graphic(16, 1));
+    useGraphic();
+    writeGraphic(graphic(16, 1));
     FormGraphic form(state, services);
     EXPECT_EQ(form.LabelPos->text(), QStringLiteral("No selection"));
     EXPECT_EQ(form.Timer1->interval(), 100);
@@ -246,18 +245,18 @@ TEST_F(GraphicWindowTest, StatusLineFollowsTheSelection)
 
 TEST_F(GraphicWindowTest, CopyInOneWindowPastesInTheNext)
 {
-    useItem();
+    useGraphic();
     QByteArray bytes = graphic(16, 1);
     bytes[2] = '\x81';
     bytes[3] = '\x42';
-    writeFile(bytes);
+    writeGraphic(bytes);
     {
         FormGraphic first(state, services);
         drag(first, 0, 0, 1, 7);
         first.CmdCopy->click();
         first.CmdCancel_Click();
     }
-    writeFile(graphic(16, 1));
+    writeGraphic(graphic(16, 1));
     FormGraphic second(state, services);
     second.CmdPaste->click();
     EXPECT_TRUE(second.Vog.get(QStringLiteral("SelSet")).toBool());
@@ -265,13 +264,13 @@ TEST_F(GraphicWindowTest, CopyInOneWindowPastesInTheNext)
     EXPECT_EQ(number(second, "SelPosY2"), 7);
     second.Vog.call(QStringLiteral("Escape"));
     second.CmdOK_Click();
-    EXPECT_EQ(readFile(), bytes);
+    EXPECT_EQ(readGraphic(), bytes);
 }
 
 TEST_F(GraphicWindowTest, ImportFloatsThePictureAndReportsFailures)
 {
-    useItem();
-    writeFile(graphic(16, 2));
+    useGraphic();
+    writeGraphic(graphic(16, 2));
     const QString picture = folder.filePath(QStringLiteral("dot.png"));
     QImage image(3, 2, QImage::Format_RGB32);
     image.fill(Qt::white);
@@ -327,13 +326,13 @@ TEST_F(GraphicWindowTest, ImportFloatsThePictureAndReportsFailures)
     form.CmdOK_Click();
     QByteArray expected = graphic(16, 2);
     expected[2 + 2] = 2; // dot (2, 1)
-    EXPECT_EQ(readFile(), expected);
+    EXPECT_EQ(readGraphic(), expected);
 }
 
 TEST_F(GraphicWindowTest, ToolButtonsCarryTheirTipsAndIcons)
 {
-    useItem();
-    writeFile(graphic(8, 1));
+    useGraphic();
+    writeGraphic(graphic(8, 1));
     FormGraphic form(state, services);
     const struct
     {

@@ -34,8 +34,8 @@ TEST_F(FormSizeTest, LoadShowsRangesAndWarnsOnAnInvalidSize)
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.limits);
-        useItem(QLatin1String(c.limits));
-        writeFile(c.file);
+        useGraphic(QLatin1String(c.limits));
+        writeGraphic(c.file);
         messages.clear();
         FormGraphic form(state, services);
         FormSize size(form.Vog, form.graphicLimits(), messages, &form);
@@ -68,8 +68,8 @@ TEST_F(FormSizeTest, OkChecksTheRangesAndSetsTheControl)
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(std::string(c.x) + " x " + c.y);
-        useItem();
-        writeFile(graphic(16, 2));
+        useGraphic();
+        writeGraphic(graphic(16, 2));
         messages.clear();
         FormGraphic form(state, services);
         FormSize size(form.Vog, form.graphicLimits(), messages, &form);
@@ -92,8 +92,8 @@ TEST_F(FormSizeTest, OkChecksTheRangesAndSetsTheControl)
 
 TEST_F(FormSizeTest, BoxesSelectOnEntryAndKeepTheLeadingNumberOnExit)
 {
-    useItem();
-    writeFile(graphic(16, 2));
+    useGraphic();
+    writeGraphic(graphic(16, 2));
     FormGraphic form(state, services);
     FormSize size(form.Vog, form.graphicLimits(), messages, &form);
     activate(size);
@@ -122,8 +122,8 @@ protected:
 
 TEST_F(FormTextTest, AlignmentComesFromAndGoesToTheControl)
 {
-    useItem();
-    writeFile(graphic(64, 4));
+    useGraphic();
+    writeGraphic(graphic(64, 4));
     FormGraphic form(state, services);
     const struct
     {
@@ -154,8 +154,8 @@ TEST_F(FormTextTest, AlignmentComesFromAndGoesToTheControl)
 
 TEST_F(FormTextTest, EveryChangeRendersThePreview)
 {
-    useItem();
-    writeFile(graphic(64, 4));
+    useGraphic();
+    writeGraphic(graphic(64, 4));
     FormGraphic form(state, services);
     FormText text(form.Vog, dialogs, &form);
     EXPECT_FALSE(selected(form));
@@ -180,8 +180,8 @@ TEST_F(FormTextTest, EveryChangeRendersThePreview)
 
 TEST_F(FormTextTest, FontDialogRoundTripsThroughTheControl)
 {
-    useItem();
-    writeFile(graphic(104, 7));
+    useGraphic();
+    writeGraphic(graphic(104, 7));
     FormGraphic form(state, services);
     FormText text(form.Vog, dialogs, &form);
     text.TextData->setPlainText(QStringLiteral("Ag"));
@@ -216,8 +216,8 @@ TEST_F(FormTextTest, FontDialogRoundTripsThroughTheControl)
 
 TEST_F(FormTextTest, OkKeepsTheFloatingTextCancelAndEscapeRemoveIt)
 {
-    useItem();
-    writeFile(graphic(64, 4));
+    useGraphic();
+    writeGraphic(graphic(64, 4));
     FormGraphic form(state, services);
     const struct
     {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "../editors_ui/EditorWindowFixture.h"
 #include "../support/QtPrinting.h"
 #include "FileDialogs.h"
 #include "FormGraphic.h"
@@ -75,42 +76,17 @@ public:
     } while (false)
 
 // A project of one graphic item whose file lies in a subfolder, as in the template.
-class GraphicWindowTest : public ::testing::Test
+class GraphicWindowTest : public EditorWindowTest
 {
 protected:
-    QTemporaryDir folder;
-    ProjectState state;
-    RecordingMessages messages;
-    ScriptedFileDialogs dialogs;
-    Services services{messages, dialogs};
     const QString file = QStringLiteral("Misc\\Logo.bin");
 
     void SetUp() override { REQUIRE_VOG(); }
 
-    void useItem(const QString &limits = {})
-    {
-        state.items().clear();
-        state.items().append(
-            {QStringLiteral("G"), QStringLiteral("Logo"), file, QString(), limits});
-        state.setFolderPath(folder.path());
-        state.setCurrentRow(1);
-        QDir(folder.path()).mkpath(QStringLiteral("Misc"));
-    }
-
-    QString diskPath() const { return folder.filePath(QStringLiteral("Misc/Logo.bin")); }
-
-    void writeFile(const QByteArray &bytes)
-    {
-        QFile out(diskPath());
-        ASSERT_TRUE(out.open(QIODevice::WriteOnly));
-        out.write(bytes);
-    }
-
-    QByteArray readFile() const
-    {
-        QFile in(diskPath());
-        return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray("<missing>");
-    }
+    void useGraphic(const QString &limits = {}) { useItem(QStringLiteral("G"), file, limits); }
+    QString graphicPath() const { return diskPath(file); }
+    void writeGraphic(const QByteArray &bytes) { writeFile(file, bytes); }
+    QByteArray readGraphic() const { return readFile(file); }
 
     static int number(FormGraphic &form, const char *member)
     {
@@ -154,15 +130,6 @@ protected:
         form.Vog.put(QStringLiteral("SelPosX2"), x2);
         form.Vog.put(QStringLiteral("SelPosY2"), y2);
         form.Vog.put(QStringLiteral("SelSet"), true);
-    }
-
-    // Shows the window and gives it the keyboard, so focus moves can be seen.
-    static void activate(QWidget &window)
-    {
-        window.show();
-        window.activateWindow();
-        QApplication::setActiveWindow(&window);
-        QApplication::processEvents();
     }
 
     // A graphic file: header, then every column byte the same.
