@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
 #include <QToolButton>
 
@@ -85,6 +86,9 @@ TEST_F(GraphicWindowTest, ReducedSizeCanBeSavedAndCancelWritesNothing)
     {
         FormGraphic form(state, services);
         form.Vog.put(QStringLiteral("SizeX"), 20);
+        activate(form);
+        QTest::keyClick(&form, Qt::Key_Escape);
+        EXPECT_TRUE(form.isVisible()) << "Esc alone loses no work";
         form.CmdCancel_Click();
         EXPECT_EQ(form.result(), QDialog::Rejected);
         EXPECT_EQ(readGraphic(), graphic(10, 7, 1));
