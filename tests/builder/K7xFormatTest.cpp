@@ -6,20 +6,17 @@
 #include <QFile>
 #include <QtEndian>
 
+#include "BuilderFiles.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
 namespace {
 
-using k7x::Fault;
+using namespace builderfiles;
 
-QByteArray fixture(const char *name)
-{
-    QFile file(qEnvironmentVariable("FENDREL_TEST_DATA") + QStringLiteral("/builder/") +
-               QLatin1String(name));
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
+using k7x::Fault;
 
 QByteArray image(char seed)
 {
