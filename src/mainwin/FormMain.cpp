@@ -8,6 +8,7 @@
 #include "Services.h"
 #include "Shell.h"
 #include "TextFields.h"
+#include "Twips.h"
 
 #include <QAction>
 #include <QApplication>
@@ -33,7 +34,8 @@ QFont arial9()
 } // namespace
 
 FormMain::FormMain(ProjectState &state, Services &services, QWidget *parent)
-    : QMainWindow(parent), m_state(state), m_services(services), m_shellOpen(&shell::open)
+    : QMainWindow(parent), m_state(state), m_services(services), m_shellOpen(&shell::open),
+      m_programFolder(QCoreApplication::applicationDirPath())
 {
     setObjectName(QStringLiteral("FormMain"));
     setWindowTitle(defaultCaption());
@@ -66,11 +68,9 @@ FormMain::FormMain(ProjectState &state, Services &services, QWidget *parent)
 
 FormMain::~FormMain() = default;
 
-int FormMain::toPixels(int twips) const
+int FormMain::toPixels(int value) const
 {
-    // The screen's real resolution decides; 15 twips per pixel at 96 dpi.
-    return static_cast<int>(
-        mainlayout::roundHalfEven(static_cast<long long>(twips) * logicalDpiX(), 1440));
+    return twips::toPixels(value, logicalDpiX());
 }
 
 void FormMain::buildMenus()
@@ -199,10 +199,9 @@ void FormMain::Form_Resize()
     if (!GridData)
         return;
     const int dpi = logicalDpiX();
-    const auto twips = [dpi](int pixels) { return pixels * 1440 / dpi; };
     const QSize outer = frameGeometry().size();
-    const mainlayout::Layout layout =
-        mainlayout::compute(twips(outer.width()), twips(outer.height()));
+    const mainlayout::Layout layout = mainlayout::compute(twips::fromPixels(outer.width(), dpi),
+                                                          twips::fromPixels(outer.height(), dpi));
     Toolbar1->setGeometry(0, 0, centralWidget()->width(), toPixels(mainlayout::kToolbarHeight));
     GridData->setGeometry(toPixels(mainlayout::kLeft), toPixels(mainlayout::kGridTop),
                           toPixels(layout.gridWidth), toPixels(layout.gridHeight));

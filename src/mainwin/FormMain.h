@@ -53,6 +53,12 @@ public:
     // The desktop shell's "Open"; a test replaces it to see what would open.
     void setShellOpen(std::function<void(const QString &)> open) { m_shellOpen = std::move(open); }
 
+    // Steps of New after its dialog: create the folder, copy the template,
+    // load the copy and work in its folder.
+    void createProject(const QString &folder, const QString &name);
+    // The folder that holds the template "Project_Default"; the program's own.
+    void setProgramFolder(const QString &folder) { m_programFolder = folder; }
+
     // Twips at the screen's real resolution (15 twips a pixel at 96 dpi).
     int toPixels(int twips) const;
 
@@ -86,6 +92,7 @@ private:
     ProjectState &m_state;
     Services &m_services;
     std::function<void(const QString &)> m_shellOpen;
+    QString m_programFolder;
 
     QWidget *Toolbar1 = nullptr;
     QToolButton *CmdOpen = nullptr;

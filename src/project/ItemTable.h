@@ -11,7 +11,8 @@
 class ItemTable
 {
 public:
-    struct Item {
+    struct Item
+    {
         QString type;     // field 3: "G", "C", "I", "F" or any other letter
         QString fullName; // field 0
         QString fileName; // field 1, relative to the project folder
@@ -36,8 +37,7 @@ public:
     // The loader's path: five fields as raw code-page bytes.
     void appendRaw(const char *type, qsizetype typeSize, const char *fullName,
                    qsizetype fullNameSize, const char *fileName, qsizetype fileNameSize,
-                   const char *help, qsizetype helpSize, const char *limits,
-                   qsizetype limitsSize);
+                   const char *help, qsizetype helpSize, const char *limits, qsizetype limitsSize);
     void reserve(qsizetype items, qsizetype bytes);
 
 private:

@@ -1,6 +1,9 @@
 #include "FormMain.h"
 
+#include "TerminalCommands.h"
+#include "TerminalLink.h"
+
 void FormMain::openItemViewer()
 {
-    // Wired in by the subsystem that owns this window.
+    terminalcommands::openItemViewer(m_state, m_services, terminalcommands::linkOf(*this), this);
 }

@@ -1,6 +1,8 @@
 #include "FormMain.h"
 
+#include "TerminalCommands.h"
+
 void FormMain::openOptionsWindow()
 {
-    // Wired in by the subsystem that owns this window.
+    terminalcommands::openOptionsWindow(m_services, terminalcommands::linkOf(*this), this);
 }

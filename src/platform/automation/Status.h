@@ -17,6 +17,7 @@ constexpr Status statusCode(std::uint32_t value)
 constexpr Status S_OK = 0;
 constexpr Status S_FALSE = 1;
 constexpr Status E_NOTIMPL = statusCode(0x80004001);
+constexpr Status E_UNEXPECTED = statusCode(0x8000FFFF);
 constexpr Status E_POINTER = statusCode(0x80004003);
 constexpr Status E_FAIL = statusCode(0x80004005);
 constexpr Status E_INVALIDARG = statusCode(0x80070057);

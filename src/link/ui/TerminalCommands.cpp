@@ -1,0 +1,93 @@
+#include "TerminalCommands.h"
+
+#include "BusyPointer.h"
+#include "CommandLayer.h"
+#include "FormOption.h"
+#include "FormView.h"
+#include "ItemFile.h"
+#include "Messages.h"
+#include "Preview.h"
+#include "ProjectState.h"
+#include "Services.h"
+#include "TerminalLink.h"
+
+namespace terminalcommands {
+namespace {
+
+int report(Messages &messages, const CommandOutcome &outcome)
+{
+    if (!outcome.message.isEmpty())
+        messages.show(outcome.message);
+    return outcome.result;
+}
+
+class LinkHolder final : public QObject
+{
+public:
+    explicit LinkHolder(QObject *parent) : QObject(parent)
+    {
+        setObjectName(QStringLiteral("TerminalLink"));
+    }
+    TerminalLink link;
+};
+
+} // namespace
+
+TerminalLink &linkOf(QObject &owner)
+{
+    auto *holder =
+        owner.findChild<LinkHolder *>(QStringLiteral("TerminalLink"), Qt::FindDirectChildrenOnly);
+    if (!holder)
+        holder = new LinkHolder(&owner);
+    return holder->link;
+}
+
+int send(Transport &transport, Messages &messages, const QByteArray &command, int address,
+         double number, const QByteArray &data)
+{
+    CommandOutcome outcome;
+    {
+        BusyPointer busy;
+        outcome = command::send(transport, command, address, number, data);
+    }
+    return report(messages, outcome);
+}
+
+int previewOnTerminal(ProjectState &state, Services &services, Transport &transport)
+{
+    const qsizetype item = state.currentItem();
+    if (item < 0 || item >= state.items().count())
+        return -1;
+    if (state.items().type(item) != QStringLiteral("G")) {
+        services.messages.show(
+            QStringLiteral("Non-graphic Resource Item cannot be displayed on the Terminal screen"));
+        return -1;
+    }
+    const itemfile::ReadResult file = itemfile::read(state.itemFilePath(item));
+    if (!file.ok()) {
+        services.messages.show(itemfile::accessMessage(state.items().fileName(item), file.error));
+        return -1;
+    }
+    CommandOutcome outcome;
+    {
+        BusyPointer busy;
+        outcome = preview::run(transport, file.bytes);
+    }
+    return report(services.messages, outcome);
+}
+
+void openOptionsWindow(Services &services, TerminalLink &link, QWidget *parent)
+{
+    FormOption form(services, link, parent);
+    form.Form_Load();
+    form.exec();
+}
+
+void openItemViewer(ProjectState &state, Services &services, Transport &transport, QWidget *parent)
+{
+    FormView form(state, services, transport, parent);
+    form.Form_Load();
+    form.exec();
+}
+
+} // namespace terminalcommands

@@ -1,0 +1,123 @@
+#include "VogHost.h"
+
+#include "Library.h"
+
+#include <QCoreApplication>
+#include <QImage>
+#include <QMouseEvent>
+#include <QScrollBar>
+#include <QTest>
+#include <QWidget>
+#include <gtest/gtest.h>
+
+using namespace automation;
+
+QString libraryPath()
+{
+    return qEnvironmentVariable("FENDREL_BIN_DIR") + QStringLiteral("/libvog.so");
+}
+
+VogHost::VogHost()
+{
+    qputenv("FENDREL_CLASS_REGISTRY", registryPath().toLocal8Bit());
+    EXPECT_EQ(registerServer(libraryPath()), S_OK);
+}
+
+VogHost::~VogHost()
+{
+    qunsetenv("FENDREL_CLASS_REGISTRY");
+}
+
+QString VogHost::registryPath() const
+{
+    return m_dir.filePath(QStringLiteral("registry.ini"));
+}
+
+ClassRegistry VogHost::registry() const
+{
+    return ClassRegistry(registryPath());
+}
+
+Object VogHost::create(int paintWidth, int paintHeight)
+{
+    Object control;
+    EXPECT_EQ(control.create(QStringLiteral("Vog.VogCtrl.1"), registry()), S_OK);
+    QWidget *window = control.widget();
+    if (!window)
+        return control;
+    window->show();
+    const QSize bars(window->findChildren<QScrollBar *>().value(1)->sizeHint().width(),
+                     window->findChildren<QScrollBar *>().value(0)->sizeHint().height());
+    window->resize(paintWidth + bars.width(), paintHeight + bars.height());
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(window));
+    QWidget *area = viewportOf(control);
+    // Scroll bar hints can differ from their laid-out size: fix up to the exact area.
+    window->resize(window->width() + paintWidth - area->width(),
+                   window->height() + paintHeight - area->height());
+    QCoreApplication::processEvents();
+    EXPECT_EQ(area->size(), QSize(paintWidth, paintHeight));
+    grabPaintArea(control); // a first paint, as a shown window gets
+    return control;
+}
+
+QWidget *viewportOf(Object &control)
+{
+    return control.widget()->findChild<QWidget *>(QStringLiteral("qt_scrollarea_viewport"));
+}
+
+QImage grabPaintArea(Object &control)
+{
+    return viewportOf(control)->grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+QStringList dotRows(const QString &data, bool heightInDots)
+{
+    const QStringList numbers = data.split(QLatin1Char(','));
+    if (numbers.size() < 2)
+        return {};
+    const int width = numbers[0].toInt();
+    const int second = numbers[1].toInt();
+    const int bands = heightInDots ? (second + 7) / 8 : second;
+    const int height = heightInDots ? second : 8 * second;
+    QStringList rows(height, QString(width, QLatin1Char('.')));
+    for (int band = 0; band < bands; ++band) {
+        for (int x = 0; x < width; ++x) {
+            const int byte = numbers.value(2 + band * width + x).toInt();
+            for (int bit = 0; bit < 8 && band * 8 + bit < height; ++bit) {
+                if (byte & (1 << bit))
+                    rows[band * 8 + bit][x] = QLatin1Char('#');
+            }
+        }
+    }
+    return rows;
+}
+
+namespace {
+
+void send(Object &control, QEvent::Type type, int x, int y, Qt::KeyboardModifiers modifiers)
+{
+    QWidget *area = viewportOf(control);
+    const QPointF local(x, y);
+    const Qt::MouseButtons held =
+        type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(Qt::LeftButton);
+    QMouseEvent event(type, local, area->mapToGlobal(local),
+                      type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton, held, modifiers);
+    QCoreApplication::sendEvent(area, &event);
+}
+
+} // namespace
+
+void press(Object &control, int x, int y, Qt::KeyboardModifiers modifiers)
+{
+    send(control, QEvent::MouseButtonPress, x, y, modifiers);
+}
+
+void move(Object &control, int x, int y)
+{
+    send(control, QEvent::MouseMove, x, y, Qt::NoModifier);
+}
+
+void release(Object &control, int x, int y)
+{
+    send(control, QEvent::MouseButtonRelease, x, y, Qt::NoModifier);
+}
