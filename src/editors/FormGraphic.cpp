@@ -139,9 +139,9 @@ FormGraphic::~FormGraphic()
 void FormGraphic::buildLayout()
 {
     // The chosen tool and colour stand out from the buttons around them.
-    Toolbar1->setStyleSheet(QStringLiteral(
-        "QToolButton:checked { background-color: #d6e6f8; border: 1px solid #2f74c0;"
-        " border-radius: 3px; }"));
+    Toolbar1->setStyleSheet(
+        QStringLiteral("QToolButton:checked { background-color: #d6e6f8; border: 1px solid #2f74c0;"
+                       " border-radius: 3px; }"));
     auto *tools = new QHBoxLayout(Toolbar1);
     tools->setContentsMargins(3, 3, 3, 3);
     tools->setSpacing(1);
