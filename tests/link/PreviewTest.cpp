@@ -30,7 +30,7 @@ TEST(Preview, BlocksAndFrames)
         {1, {1}},
         {120, {120}},
         {121, {120, 1}},
-        {250, {120, 120, 10}},
+        {250, {120, 120, 10}}, // 240, 240 and 20 characters
         {1027, {120, 120, 120, 120, 120, 120, 120, 120, 67}},
     };
     for (const auto &c : cases) {
@@ -51,20 +51,6 @@ TEST(Preview, BlocksAndFrames)
         EXPECT_EQ(sent, file) << "the file goes out unchanged, header included";
         EXPECT_EQ(commandOf(t.requests.back()), QByteArray("DS"));
     }
-}
-
-TEST(Preview, TwoHundredFiftyBytesAreSplit240_240_20Characters)
-{
-    ScriptedTransport t;
-    for (int i = 0; i < 4; ++i)
-        t.reply(frame::buildReply("A", 1));
-    preview::run(t, fileOf(250));
-    ASSERT_EQ(t.requests.size(), 4u);
-    EXPECT_TRUE(commandOf(t.requests[0]).startsWith("DL0000"));
-    EXPECT_TRUE(commandOf(t.requests[1]).startsWith("DL0120"));
-    EXPECT_TRUE(commandOf(t.requests[2]).startsWith("DL0240"));
-    EXPECT_EQ(commandOf(t.requests[2]).size(), 6 + 20);
-    EXPECT_EQ(t.requests[0].size(), 1 + 2 + 6 + 240 + 2 + 2 + 1); // counts 250 of 255
 }
 
 TEST(Preview, RefusedFilesSendNothing)

@@ -7,7 +7,7 @@
 namespace {
 
 using S = ExchangeStatus;
-constexpr int SilenceMs = 300;
+constexpr int SilenceMs = 600; // long enough for a loaded sanitizer build
 
 TEST(SerialLink, AgainstTheSimulator)
 {

@@ -12,7 +12,7 @@
 namespace {
 
 using S = ExchangeStatus;
-constexpr int TimeoutMs = 300;
+constexpr int TimeoutMs = 600; // long enough for a loaded sanitizer build
 
 struct Case
 {

@@ -104,6 +104,7 @@ TEST_F(FormViewTest, NumberBoxNormalisesOnLeaving)
     EXPECT_EQ(form.TextNum->selectedText(), QStringLiteral("123"));
 }
 
+// The upper arrow is the scroll bar's step back.
 TEST_F(FormViewTest, UpDownStepsAndShows)
 {
     const struct
@@ -113,11 +114,11 @@ TEST_F(FormViewTest, UpDownStepsAndShows)
         const char *to;
         QStringList commands;
     } cases[] = {
-        {"4", QAbstractSlider::SliderSingleStepAdd, "5", {QStringLiteral("DV0005")}},
-        {"4", QAbstractSlider::SliderSingleStepSub, "3", {QStringLiteral("DV0003")}},
-        {"0", QAbstractSlider::SliderSingleStepSub, "0", {}},
-        {"350", QAbstractSlider::SliderSingleStepAdd, "350", {}},
-        {"12ab", QAbstractSlider::SliderSingleStepAdd, "13", {QStringLiteral("DV0013")}},
+        {"4", QAbstractSlider::SliderSingleStepSub, "5", {QStringLiteral("DV0005")}},
+        {"4", QAbstractSlider::SliderSingleStepAdd, "3", {QStringLiteral("DV0003")}},
+        {"0", QAbstractSlider::SliderSingleStepAdd, "0", {}},
+        {"350", QAbstractSlider::SliderSingleStepSub, "350", {}},
+        {"12ab", QAbstractSlider::SliderSingleStepSub, "13", {QStringLiteral("DV0013")}},
     };
     for (const auto &c : cases) {
         FormView form(state, services, transport);

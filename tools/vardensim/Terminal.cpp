@@ -58,7 +58,10 @@ QByteArray Terminal::payloadFor(const QByteArray &text)
         return "A";
     }
     if (command == "DL" && text.size() >= 6) {
-        const qsizetype offset = text.mid(2, 4).toLongLong();
+        bool ok = false;
+        const qsizetype offset = text.mid(2, 4).toLongLong(&ok);
+        if (!ok || offset < 0)
+            return "I";
         const QByteArray bytes = frame::decodeNibbles(text.mid(6));
         if (offset == 0)
             m_graphic.clear();

@@ -44,13 +44,12 @@ FormView::FormView(ProjectState &state, Services &services, Transport &transport
     // Arrows only: the scroll bar stands in for the up-down control beside its text box.
     UpDown = named(new QScrollBar(Qt::Vertical, Frame1), "UpDown");
     UpDown->setRange(0, Highest);
-    UpDown->setInvertedAppearance(true);
-    UpDown->setInvertedControls(false);
     UpDown->setFixedHeight(TextNum->sizeHint().height());
+    // The upper arrow (and the Up key) steps a scroll bar back, the number forward.
     connect(UpDown, &QScrollBar::actionTriggered, this, [this](int action) {
-        if (action == QAbstractSlider::SliderSingleStepAdd)
+        if (action == QAbstractSlider::SliderSingleStepSub)
             stepUpDown(1);
-        else if (action == QAbstractSlider::SliderSingleStepSub)
+        else if (action == QAbstractSlider::SliderSingleStepAdd)
             stepUpDown(-1);
         UpDown->setSliderPosition(UpDown->value());
     });
