@@ -10,6 +10,8 @@
 
 #include <cerrno>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 TEST(PlatformError, ErrnoMapsToRunTimeNumbers)
@@ -30,24 +32,24 @@ TEST(PlatformError, ErrnoMapsToRunTimeNumbers)
 
 TEST(PlatformError, TextIsBlankSignedNumberAndDescription)
 {
-    EXPECT_EQ(platformerror::make(53).text(), QStringLiteral(" 53: File not found"));
-    EXPECT_EQ(platformerror::make(76).text(), QStringLiteral(" 76: Path not found"));
-    EXPECT_EQ(platformerror::make(75).text(), QStringLiteral(" 75: Path/File access error"));
-    EXPECT_EQ((PlatformError{-2, QStringLiteral("x")}).text(), QStringLiteral("-2: x"));
+    EXPECT_EQ(platformerror::make(53).text(), u" 53: File not found"_s);
+    EXPECT_EQ(platformerror::make(76).text(), u" 76: Path not found"_s);
+    EXPECT_EQ(platformerror::make(75).text(), u" 75: Path/File access error"_s);
+    EXPECT_EQ((PlatformError{-2, u"x"_s}).text(), u"-2: x"_s);
     EXPECT_FALSE(platformerror::make(0).isError());
 }
 
 TEST(PlatformError, OpeningFailuresLookAtThePath)
 {
     QTemporaryDir dir;
-    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("sub")));
+    ASSERT_TRUE(QDir(dir.path()).mkdir(u"sub"_s));
     const struct
     {
         QString path;
         int number;
-    } cases[] = {{dir.path() + QStringLiteral("/missing"), 53},
-                 {dir.path() + QStringLiteral("/nofolder/missing"), 76},
-                 {dir.path() + QStringLiteral("/sub"), 75}};
+    } cases[] = {{dir.path() + u"/missing"_s, 53},
+                 {dir.path() + u"/nofolder/missing"_s, 76},
+                 {dir.path() + u"/sub"_s, 75}};
     for (const auto &c : cases) {
         QFile file(c.path);
         errno = 0;

@@ -8,13 +8,13 @@
 #include <QScrollBar>
 #include <QTest>
 #include <QWidget>
-#include <gtest/gtest.h>
 
 using namespace automation;
+using namespace Qt::StringLiterals;
 
 QString libraryPath()
 {
-    return qEnvironmentVariable("FENDREL_BIN_DIR") + QStringLiteral("/libvog.so");
+    return qEnvironmentVariable("FENDREL_BIN_DIR") + u"/libvog.so"_s;
 }
 
 VogHost::VogHost()
@@ -28,20 +28,10 @@ VogHost::~VogHost()
     qunsetenv("FENDREL_CLASS_REGISTRY");
 }
 
-QString VogHost::registryPath() const
-{
-    return m_dir.filePath(QStringLiteral("registry.ini"));
-}
-
-ClassRegistry VogHost::registry() const
-{
-    return ClassRegistry(registryPath());
-}
-
 Object VogHost::create(int paintWidth, int paintHeight)
 {
     Object control;
-    EXPECT_EQ(control.create(QStringLiteral("Vog.VogCtrl.1"), registry()), S_OK);
+    EXPECT_EQ(control.create(u"Vog.VogCtrl.1"_s, registry()), S_OK);
     QWidget *window = control.widget();
     if (!window)
         return control;
@@ -62,7 +52,7 @@ Object VogHost::create(int paintWidth, int paintHeight)
 
 QWidget *viewportOf(Object &control)
 {
-    return control.widget()->findChild<QWidget *>(QStringLiteral("qt_scrollarea_viewport"));
+    return control.widget()->findChild<QWidget *>(u"qt_scrollarea_viewport"_s);
 }
 
 QImage grabPaintArea(Object &control)
