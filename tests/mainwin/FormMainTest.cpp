@@ -194,4 +194,33 @@ TEST_F(FormMainTest, ResizeAppliesTheLayoutInPixels)
     EXPECT_EQ(help->y(), form->toPixels(layout.labelTop));
 }
 
+TEST_F(FormMainTest, NewProjectIsCopiedLoadedAndBecomesTheWorkingFolder)
+{
+    form->setProgramFolder(qEnvironmentVariable("FENDREL_BIN_DIR"));
+    const QString folder = path(u"20020315"_s);
+    form->createProject(folder, u"20020315"_s);
+    EXPECT_TRUE(messages.shown.empty()) << messages.last().toStdString();
+    EXPECT_GE(state.items().count(), 24);
+    EXPECT_EQ(form->windowTitle(), folder + u"/20020315.k7r"_s);
+    EXPECT_EQ(settings::read(u"FileProject"_s), folder);
+    EXPECT_EQ(QDir::currentPath(), QFileInfo(folder).canonicalFilePath());
+    // every item of the template has its file in the copy
+    for (qsizetype i = 0; i < state.items().count(); ++i)
+        EXPECT_TRUE(QFileInfo(state.itemFilePath(i)).isFile()) << state.items().fileName(i);
+}
+
+TEST_F(FormMainTest, NewProjectWithoutTemplateProjectFileLoadsNothing)
+{
+    QDir(dir.path()).mkpath(u"prog/Project_Default/Const"_s);
+    form->setProgramFolder(path(u"prog"_s));
+    const QString folder = path(u"P"_s);
+    form->createProject(folder, u"P"_s);
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text, u"File not found"_s);
+    EXPECT_EQ(messages.shown[0].title, u"53"_s);
+    EXPECT_TRUE(QFileInfo(folder).isDir());
+    EXPECT_TRUE(QDir(folder).isEmpty());
+    EXPECT_EQ(form->windowTitle(), FormMain::defaultCaption());
+}
+
 } // namespace

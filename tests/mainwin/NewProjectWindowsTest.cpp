@@ -1,12 +1,10 @@
 #include "FolderListModel.h"
-#include "FormMain.h"
 #include "frmFilePath.h"
 #include "frmGetNewProjectPath.h"
 
 #include "../project/ProjectFixture.h"
 #include "../support/QtPrinting.h"
 
-#include "ItemTable.h"
 
 #include <QAbstractItemModelTester>
 #include <QDate>
@@ -127,46 +125,6 @@ TEST(FolderListModel, ParentsThenSubfolders)
     EXPECT_EQ(model.index(parts + 1).data(FolderListModel::DepthRole).toInt(), parts);
     EXPECT_FALSE(model.setFolder(dir.path() + u"/none"_s));
     EXPECT_EQ(model.folder(), dir.path());
-}
-
-class NewProcedure : public ProjectFixture
-{
-protected:
-    void SetUp() override
-    {
-        ProjectFixture::SetUp();
-        form = std::make_unique<FormMain>(state, services);
-        form->setProgramFolder(qEnvironmentVariable("FENDREL_BIN_DIR"));
-    }
-    std::unique_ptr<FormMain> form;
-};
-
-TEST_F(NewProcedure, TemplateIsCopiedLoadedAndBecomesTheWorkingFolder)
-{
-    const QString folder = path(u"20020315"_s);
-    form->createProject(folder, u"20020315"_s);
-    EXPECT_TRUE(messages.shown.empty()) << messages.last().toStdString();
-    EXPECT_GE(state.items().count(), 24);
-    EXPECT_EQ(form->windowTitle(), folder + u"/20020315.k7r"_s);
-    EXPECT_EQ(settings::read(u"FileProject"_s), folder);
-    EXPECT_EQ(QDir::currentPath(), QFileInfo(folder).canonicalFilePath());
-    // every item of the template has its file in the copy
-    for (qsizetype i = 0; i < state.items().count(); ++i)
-        EXPECT_TRUE(QFileInfo(state.itemFilePath(i)).isFile()) << state.items().fileName(i);
-}
-
-TEST_F(NewProcedure, MissingTemplateProjectFileLoadsNothing)
-{
-    QDir(dir.path()).mkpath(u"prog/Project_Default/Const"_s);
-    form->setProgramFolder(path(u"prog"_s));
-    const QString folder = path(u"P"_s);
-    form->createProject(folder, u"P"_s);
-    ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0].text, u"File not found"_s);
-    EXPECT_EQ(messages.shown[0].title, u"53"_s);
-    EXPECT_TRUE(QFileInfo(folder).isDir());
-    EXPECT_TRUE(QDir(folder).isEmpty());
-    EXPECT_EQ(form->windowTitle(), FormMain::defaultCaption());
 }
 
 } // namespace

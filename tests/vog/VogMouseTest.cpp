@@ -191,7 +191,7 @@ TEST(VogLift, PlainLiftCutsAndCtrlLiftCopies)
     }
 }
 
-TEST_F(VogMouse, CtrlClickStampsAndKeepsFloating)
+TEST_F(VogMouse, CtrlClickStampsAndKeepsFloatingUntilModeDropsIt)
 {
     ASSERT_TRUE(vog.call(u"SetOvl"_s, {u"001,001,001"_s}).toBool());
     EXPECT_EQ(rows(vog)[0][0], u'.');
@@ -200,8 +200,14 @@ TEST_F(VogMouse, CtrlClickStampsAndKeepsFloating)
     EXPECT_EQ(corners(vog), QRect(QPoint(5, 5), QPoint(5, 5)));
     EXPECT_EQ(rows(vog)[0][0], u'#');
     EXPECT_EQ(rows(vog)[5][5], u'.');
-    vog.call(u"Escape"_s);
+
+    // Mode TRUE drops the floating selection and takes a snapshot.
+    vog.put(u"Mode"_s, true);
+    EXPECT_FALSE(vog.get(u"SelSet"_s).toBool());
     EXPECT_EQ(rows(vog)[5][5], u'#');
+    vog.call(u"SetData"_s, {u"001,001,000"_s});
+    vog.call(u"Undo"_s); // back to the snapshot Mode took
+    EXPECT_EQ(rows(vog).value(5).mid(5, 1), u"#"_s);
 }
 
 TEST_F(VogMouse, FloatingMoveStaysInsideTheGraphic)
@@ -248,7 +254,7 @@ protected:
     int fromX() { return vog.get(u"FromX"_s).toInt(); }
 };
 
-TEST_F(VogView, HoldingTheButtonLeftOfTheControlScrollsToTheStart)
+TEST_F(VogView, ScrollsOnlyWhileTheButtonIsHeldOutsideNeverByKeysOrWheel)
 {
     vog.put(u"FromX"_s, 5);
     press(vog, mid(2), mid(2));
@@ -266,36 +272,8 @@ TEST_F(VogView, HoldingTheButtonLeftOfTheControlScrollsToTheStart)
     move(vog, 300, mid(2)); // no button: no scrolling
     QTest::qWait(250);
     EXPECT_EQ(fromX(), 0);
-}
 
-TEST_F(VogView, ScrollBarStepsByAQuarterOfTheView)
-{
-    // 9 columns shown: step 2; the last origin is 32 - 9 + 1 = 24.
-    const struct
-    {
-        int origin;
-        QAbstractSlider::SliderAction action;
-        int expected;
-    } cases[] = {
-        {0, QAbstractSlider::SliderSingleStepAdd, 2},
-        {21, QAbstractSlider::SliderSingleStepAdd, 24},
-        {22, QAbstractSlider::SliderSingleStepAdd, 24},
-        {1, QAbstractSlider::SliderSingleStepSub, 0},
-        {7, QAbstractSlider::SliderSingleStepSub, 5},
-        {7, QAbstractSlider::SliderPageStepAdd, 7},
-        {7, QAbstractSlider::SliderToMaximum, 7},
-    };
-    QScrollBar *bar = vog.widget()->findChildren<QScrollBar *>().value(0);
-    for (const auto &c : cases) {
-        vog.put(u"FromX"_s, c.origin);
-        grabPaintArea(vog);
-        bar->triggerAction(c.action);
-        EXPECT_EQ(fromX(), c.expected) << c.origin << " " << c.action;
-    }
-}
-
-TEST_F(VogView, KeysAndWheelLeaveTheViewToTheHost)
-{
+    // keys and the wheel leave the view to the host
     QTest::keyClick(vog.widget(), Qt::Key_Right);
     QTest::keyClick(vog.widget(), Qt::Key_PageDown);
     QWheelEvent wheel(QPointF(50, 50), viewportOf(vog)->mapToGlobal(QPointF(50, 50)), QPoint(),
@@ -305,15 +283,26 @@ TEST_F(VogView, KeysAndWheelLeaveTheViewToTheHost)
     EXPECT_EQ(vog.get(u"FromY"_s).toInt(), 0);
 }
 
-TEST_F(VogMouse, ModeTrueDropsTheFloatingSelection)
+TEST_F(VogView, ScrollBarStepsByAQuarterOfTheView)
 {
-    ASSERT_TRUE(vog.call(u"SetOvl"_s, {u"001,001,001"_s}).toBool());
-    vog.put(u"Mode"_s, true);
-    EXPECT_FALSE(vog.get(u"SelSet"_s).toBool());
-    EXPECT_EQ(rows(vog)[0][0], u'#');
-    vog.call(u"SetData"_s, {u"001,001,000"_s});
-    vog.call(u"Undo"_s); // back to the snapshot Mode took
-    EXPECT_EQ(rows(vog)[0][0], u'#');
+    // 9 columns shown: step 2; the last origin is 32 - 9 + 1 = 24.
+    using S = QAbstractSlider;
+    const struct
+    {
+        int origin;
+        S::SliderAction action;
+        int expected;
+    } cases[] = {{0, S::SliderSingleStepAdd, 2},   {21, S::SliderSingleStepAdd, 24},
+                 {22, S::SliderSingleStepAdd, 24}, {1, S::SliderSingleStepSub, 0},
+                 {7, S::SliderSingleStepSub, 5},   {7, S::SliderPageStepAdd, 7},
+                 {7, S::SliderToMaximum, 7}};
+    QScrollBar *bar = vog.widget()->findChildren<QScrollBar *>().value(0);
+    for (const auto &c : cases) {
+        vog.put(u"FromX"_s, c.origin);
+        grabPaintArea(vog);
+        bar->triggerAction(c.action);
+        EXPECT_EQ(fromX(), c.expected) << c.origin << " " << c.action;
+    }
 }
 
 } // namespace
