@@ -5,7 +5,6 @@
 #include "../project/ProjectFixture.h"
 #include "../support/QtPrinting.h"
 
-
 #include <QAbstractItemModelTester>
 #include <QDate>
 #include <QPlainTextEdit>

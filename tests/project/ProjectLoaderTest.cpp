@@ -50,7 +50,7 @@ TEST_F(ProjectLoader, OpenAsksWithTheSettingAndLoads)
     EXPECT_EQ(QDir::currentPath(), QFileInfo(path(u"p"_s)).canonicalFilePath());
 }
 
-TEST_F(ProjectLoader, CancelLeavesEverythingAsItWas)
+TEST_F(ProjectLoader, CancelAndInvalidNameLeaveEverythingAsItWas)
 {
     openFirst();
     const QString before = setting();
@@ -59,10 +59,9 @@ TEST_F(ProjectLoader, CancelLeavesEverythingAsItWas)
     EXPECT_TRUE(messages.shown.empty());
     EXPECT_EQ(state.items().count(), 2);
     EXPECT_EQ(setting(), before);
-}
 
-TEST_F(ProjectLoader, InvalidNameAsksAgainWithoutName)
-{
+    // an invalid name asks again, without the name
+    dialogs.requests.clear();
     settings::write(u"FileProject"_s, u"bad|name"_s);
     dialogs.answers.push_back({FileDialogs::InvalidName, {}});
     dialogs.cancel();
@@ -119,8 +118,9 @@ TEST_F(ProjectLoader, RejectedContentKeepsAcceptedRowsAndCaption)
         EXPECT_EQ(OpenProject(state, services), -1);
         EXPECT_EQ(messages.texts(), QStringList{c.message});
         ASSERT_EQ(state.items().count(), c.rows);
-        if (c.rows)
+        if (c.rows) {
             EXPECT_EQ(state.items().fullName(0), u"a"_s);
+        }
         EXPECT_EQ(state.currentRow(), c.currentRow);
         EXPECT_EQ(state.projectFile(), path(u"First.k7r"_s));
     }
