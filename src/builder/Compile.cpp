@@ -1,6 +1,7 @@
 #include "Compile.h"
 
 #include "FilePair.h"
+#include "ItemFiles.h"
 #include "ItemTable.h"
 #include "K7xLayout.h"
 #include "K7xWriter.h"
@@ -84,10 +85,15 @@ public:
     Outcome run();
 
 private:
-    QString itemPath(qsizetype item) const
+    // Item k's path as written, with "/" between folders. When no file is
+    // there, resolvedPath() matches it without regard to letter case; trying
+    // the plain path first spares the look-up for the usual project.
+    QString plainPath(qsizetype item) const
     {
-        return pathresolve::resolve(m_request.folderPath + m_request.items.fileName(item));
+        QString path = m_request.folderPath + m_request.items.fileName(item);
+        return path.replace(QLatin1Char('\\'), QLatin1Char('/'));
     }
+    static QString resolvedPath(const QString &plain) { return pathresolve::resolve(plain); }
     void progress(const QString &status) const
     {
         if (m_request.progress)
@@ -102,11 +108,16 @@ private:
     {
         return {errorStatus(), message, {}, {}, item};
     }
+    // A device that took fewer bytes than it was given, with no error of its
+    // own, ran out of room.
     Outcome outputFailed(const QString &context) const
     {
-        const PlatformError error = platformerror::fromFile(m_out, errno);
-        return failed(context,
-                      error.isError() ? error : platformerror::make(platformerror::DeviceIO));
+        const int osError = errno;
+        const PlatformError error = platformerror::fromFile(m_out, osError);
+        if (error.isError())
+            return failed(context, error);
+        return failed(context, osError ? platformerror::fromErrno(osError)
+                                       : platformerror::make(platformerror::DiskFull));
     }
 
     std::optional<Outcome> measureItems();
@@ -127,18 +138,20 @@ std::optional<Outcome> Compiler::measureItems()
     const qsizetype count = m_request.items.count();
     for (qsizetype k = 0; k < count; ++k) {
         const QString fileName = m_request.items.fileName(k);
-        const QString path = itemPath(k);
-        const QFileInfo info(path);
-        if (!info.exists())
-            return failed(itemContext(fileName),
-                          platformerror::forMissingOrUnreadable(path, ENOENT), k);
-        if (info.isDir())
-            return failed(itemContext(fileName), platformerror::make(platformerror::PathFileAccess),
-                          k);
-        if (!info.isReadable())
-            return failed(itemContext(fileName),
-                          platformerror::make(platformerror::PermissionDenied), k);
-        switch (m_table.add(info.size())) {
+        QString path = plainPath(k);
+        itemfiles::Size size = itemfiles::sizeOf(path);
+        if (size.error.number == platformerror::FileNotFound ||
+            size.error.number == platformerror::PathNotFound) {
+            const QString resolved = resolvedPath(path);
+            if (resolved != path) {
+                path = resolved;
+                size = itemfiles::sizeOf(path);
+            }
+        }
+        if (size.error.isError())
+            return failed(itemContext(fileName), size.error, k);
+        // An unreadable file is found when it is read in the second pass.
+        switch (m_table.add(size.bytes)) {
         case k7x::JumpTable::Added::Ok:
             break;
         case k7x::JumpTable::Added::ItemTooBig:
@@ -186,30 +199,25 @@ std::optional<Outcome> Compiler::copyItems(k7x::Writer &writer)
     const QString outputContext =
         QStringLiteral("Output File error ('") + m_output +
         QStringLiteral("') OR Temporary File error ('jump.tmp' or 'data.tmp'): ");
-    QByteArray buffer;
-    buffer.reserve(k7x::MaxItemSize + 1);
-    QFile item;
+    QByteArray buffer(k7x::MaxItemSize + 1, Qt::Uninitialized);
     const qsizetype count = m_request.items.count();
     for (qsizetype k = 0; k < count; ++k) {
         const qint64 expected = m_table.at(k).length;
-        item.setFileName(itemPath(k));
-        errno = 0;
-        if (!item.open(QIODevice::ReadOnly))
-            return failed(itemContext(m_request.items.fileName(k)),
-                          platformerror::fromFile(item, errno), k);
-        errno = 0;
-        buffer.resize(expected + 1);
-        const qint64 got = item.read(buffer.data(), expected + 1);
-        const bool readFailed = got < 0;
-        const PlatformError readError = platformerror::fromFile(item, errno);
-        item.close();
-        if (readFailed || got != expected) {
+        const QString plain = plainPath(k);
+        PlatformError error;
+        qint64 got = itemfiles::read(plain, buffer.data(), expected, error);
+        if (got < 0 && (error.number == platformerror::FileNotFound ||
+                        error.number == platformerror::PathNotFound)) {
+            const QString resolved = resolvedPath(plain);
+            if (resolved != plain)
+                got = itemfiles::read(resolved, buffer.data(), expected, error);
+        }
+        if (got != expected) {
             // The file changed under the compile; its measured size is already
             // in the jump table, so the compile cannot go on.
-            const PlatformError error =
-                readFailed ? readError
-                           : platformerror::make(got < expected ? platformerror::InputPastEnd
-                                                                : platformerror::DeviceIO);
+            if (got >= 0)
+                error = platformerror::make(got < expected ? platformerror::InputPastEnd
+                                                           : platformerror::DeviceIO);
             return failed(itemContext(m_request.items.fileName(k)), error, k);
         }
         errno = 0;

@@ -44,6 +44,8 @@ QString describe(int number)
         return QStringLiteral("Path/File access error");
     case PathNotFound:
         return QStringLiteral("Path not found");
+    case InvalidPicture:
+        return QStringLiteral("Invalid picture");
     case InvalidFileName:
         return QStringLiteral("Invalid file name");
     case DialogCancelled:

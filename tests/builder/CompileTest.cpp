@@ -7,6 +7,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "BuilderFiles.h"
+
 #include <gtest/gtest.h>
 
 #include <csignal>
@@ -15,26 +17,7 @@
 
 namespace {
 
-QByteArray fixture(const char *name)
-{
-    QFile file(qEnvironmentVariable("FENDREL_TEST_DATA") + QStringLiteral("/builder/") +
-               QLatin1String(name));
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-QByteArray contentsOf(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
-void put(const QString &path, const QByteArray &bytes)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    ASSERT_EQ(file.write(bytes), bytes.size());
-}
+using namespace builderfiles;
 
 QByteArray firmware(qsizetype size)
 {

@@ -22,23 +22,13 @@
 
 #include "../support/QtPrinting.h"
 
+#include "BuilderFiles.h"
+
 #include <gtest/gtest.h>
 
 namespace {
 
-QByteArray contentsOf(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
-void put(const QString &path, const QByteArray &bytes)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    ASSERT_EQ(file.write(bytes), bytes.size());
-}
+using namespace builderfiles;
 
 // Records the status line each time it is painted.
 class StatusWatcher : public QObject

@@ -6,20 +6,17 @@
 #include <QFile>
 #include <QtEndian>
 
+#include "BuilderFiles.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
 namespace {
 
-using k7x::Fault;
+using namespace builderfiles;
 
-QByteArray fixture(const char *name)
-{
-    QFile file(qEnvironmentVariable("FENDREL_TEST_DATA") + QStringLiteral("/builder/") +
-               QLatin1String(name));
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
+using k7x::Fault;
 
 QByteArray image(char seed)
 {
@@ -113,24 +110,6 @@ TEST(K7xFormat, LabelFieldIsAlwaysSixteenBytes)
     };
     for (const auto &c : cases)
         EXPECT_EQ(k7x::labelField(c.label).toHex(' '), c.field.toHex(' ')) << c.label.toStdString();
-}
-
-TEST(K7xFormat, ItemsAreContiguousAndZeroByteItemsTakeNoRoom)
-{
-    const std::vector<QByteArray> items = {"first", "", QByteArray(300, 'x'), "", "z"};
-    QByteArray file = build(image(1), items, QStringLiteral("ABCDEFGHIJ"));
-    EXPECT_EQ(file.size(), k7x::ImageSize + 26 + 8 * 5 + 5 + 300 + 1);
-    const k7x::Contents contents = inspect(file);
-    ASSERT_TRUE(contents.ok()) << contents.faults.front().text.toStdString();
-    EXPECT_EQ(contents.label, QStringLiteral("ABCDEFGH"));
-    const quint32 offsets[] = {0, 5, 5, 305, 305};
-    QBuffer buffer(&file);
-    buffer.open(QIODevice::ReadOnly);
-    for (std::size_t k = 0; k < items.size(); ++k) {
-        EXPECT_EQ(contents.entries[k].offset, offsets[k]);
-        EXPECT_EQ(contents.entries[k].length, items[k].size());
-        EXPECT_EQ(k7x::readItem(buffer, contents, qint64(k)), items[k]);
-    }
 }
 
 TEST(K7xFormat, ChecksumCoversTheResourceAreaOnly)

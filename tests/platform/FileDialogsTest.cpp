@@ -24,16 +24,4 @@ TEST(FileDialogs, FilterPairsBecomeQtNameFilters)
             << c.filter;
 }
 
-TEST(ScriptedFileDialogs, AnswersInOrderThenCancels)
-{
-    ScriptedFileDialogs dialogs;
-    dialogs.answer(QStringLiteral("/a"));
-    FileDialogs::Request request;
-    request.title = QStringLiteral("T");
-    EXPECT_EQ(dialogs.open(request).fileName, QStringLiteral("/a"));
-    EXPECT_EQ(dialogs.save(request).error, FileDialogs::Cancelled);
-    ASSERT_EQ(dialogs.requests.size(), 2u);
-    EXPECT_EQ(dialogs.requests[1].title, QStringLiteral("T"));
-}
-
 } // namespace

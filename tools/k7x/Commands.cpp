@@ -51,21 +51,23 @@ struct Opened
     QString error;
 };
 
-void open(Opened &opened, const QString &path)
+// False, with the reason on standard error, when the file cannot be read.
+bool open(Opened &opened, const QString &path, Streams io)
 {
+    PlatformError error;
     if (QFileInfo(path).isDir()) {
-        opened.error = shown(path) + QLatin1Char(':') +
-                       platformerror::make(platformerror::PathFileAccess).text();
-        return;
+        error = platformerror::make(platformerror::PathFileAccess);
+    } else {
+        opened.file.setFileName(path);
+        errno = 0;
+        if (opened.file.open(QIODevice::ReadOnly))
+            opened.contents = k7x::read(opened.file);
+        else
+            error = platformerror::fromFile(opened.file, errno);
     }
-    opened.file.setFileName(path);
-    errno = 0;
-    if (!opened.file.open(QIODevice::ReadOnly)) {
-        opened.error =
-            shown(path) + QLatin1Char(':') + platformerror::fromFile(opened.file, errno).text();
-        return;
-    }
-    opened.contents = k7x::read(opened.file);
+    if (error.isError())
+        io.err << shown(path) << ':' << error.text() << '\n';
+    return !error.isError();
 }
 
 QString hex(qint64 value, int digits)
@@ -138,11 +140,8 @@ int verify(const QStringList &args, Streams io)
     if (const auto status = checkArguments(QStringLiteral("verify"), args, 1, 1, io))
         return *status;
     Opened opened;
-    open(opened, args[0]);
-    if (!opened.error.isEmpty()) {
-        io.err << opened.error << '\n';
+    if (!open(opened, args[0], io))
         return Refused;
-    }
     const k7x::Contents &c = opened.contents;
     for (const k7x::Fault &fault : c.faults)
         io.out << shown(args[0]) << ": " << hex(fault.offset, 5) << ": " << fault.text << '\n';
@@ -159,11 +158,8 @@ int list(const QStringList &args, Streams io)
     if (const auto status = checkArguments(QStringLiteral("list"), args, 1, 2, io))
         return *status;
     Opened opened;
-    open(opened, args[0]);
-    if (!opened.error.isEmpty()) {
-        io.err << opened.error << '\n';
+    if (!open(opened, args[0], io))
         return Refused;
-    }
     std::optional<ProjectInput> project;
     if (args.size() == 2) {
         project = ProjectInput::read(args[1]);
@@ -220,11 +216,8 @@ int extract(const QStringList &args, Streams io)
         return Refused;
     }
     Opened opened;
-    open(opened, args[0]);
-    if (!opened.error.isEmpty()) {
-        io.err << opened.error << '\n';
+    if (!open(opened, args[0], io))
         return Refused;
-    }
     const std::optional<QByteArray> bytes = k7x::readItem(opened.file, opened.contents, item);
     if (!bytes) {
         io.err << shown(args[0]) << ": item " << item << " is not in the file ("

@@ -1,7 +1,11 @@
 #include "FormMain.h"
 
+#include "FormGraphic.h"
+
 void FormMain::openGraphicEditor()
 {
-    // Until its editor is wired in, the item is carried along as it is.
-    showNotEditable();
+    FormGraphic form(m_state, m_services, this);
+    // Without its control the window has nothing to show; the load has said why.
+    if (form.controlCreated())
+        form.exec();
 }

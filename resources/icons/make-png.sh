@@ -1,0 +1,9 @@
+#!/bin/sh
+# Renders the SVG sources of the graphic window's tool icons to the PNGs that are
+# compiled into the program (Qt reads PNG without an extra image plugin).
+set -e
+cd "$(dirname "$0")/graphic"
+for svg in *.svg; do
+    convert -background none -density 384 "$svg" -resize 24x24 "${svg%.svg}.png"
+    convert -background none -density 768 "$svg" -resize 48x48 "${svg%.svg}@2x.png"
+done

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QByteArray>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QString>
+
+#include <gtest/gtest.h>
+
+// Small file helpers shared by the builder's tests.
+namespace builderfiles {
+
+inline QByteArray contentsOf(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+// Writes bytes to path, making its folders.
+inline void put(const QString &path, const QByteArray &bytes)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    ASSERT_EQ(file.write(bytes), bytes.size());
+}
+
+// A file of tests/data/builder.
+inline QByteArray fixture(const char *name)
+{
+    return contentsOf(qEnvironmentVariable("FENDREL_TEST_DATA") + QStringLiteral("/builder/") +
+                      QLatin1String(name));
+}
+
+} // namespace builderfiles

@@ -1,0 +1,144 @@
+#pragma once
+
+#include "../editors_ui/EditorWindowFixture.h"
+#include "../support/QtPrinting.h"
+#include "FileDialogs.h"
+#include "FormGraphic.h"
+#include "Library.h"
+#include "Messages.h"
+#include "ProjectState.h"
+#include "Services.h"
+#include "Status.h"
+
+#include <QAbstractScrollArea>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QMouseEvent>
+#include <QTemporaryDir>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+// The real control library, registered into a registry of the test's own.
+// FENDREL_VOG_LIBRARY names it; otherwise it is libvog.so in FENDREL_BIN_DIR.
+// When the build has the control, a missing library fails the tests instead
+// of skipping them.
+class VogRegistration
+{
+public:
+    static QString libraryPath()
+    {
+        const QString named = qEnvironmentVariable("FENDREL_VOG_LIBRARY");
+        if (!named.isEmpty())
+            return named;
+        return qEnvironmentVariable("FENDREL_BIN_DIR") + QStringLiteral("/libvog.so");
+    }
+
+    static bool required()
+    {
+        return qEnvironmentVariable("FENDREL_VOG_REQUIRED") == QLatin1String("1");
+    }
+
+    // Registers the library once per program; false (with the reason) when it cannot.
+    static bool ensure(QString *why)
+    {
+        static std::unique_ptr<QTemporaryDir> folder;
+        static QString failure;
+        if (!folder) {
+            folder = std::make_unique<QTemporaryDir>();
+            qputenv("FENDREL_CLASS_REGISTRY",
+                    folder->filePath(QStringLiteral("ClassRegistry.ini")).toLocal8Bit());
+            const QString path = libraryPath();
+            if (!QFileInfo::exists(path))
+                failure = QStringLiteral("no control library at ") + path;
+            else if (const automation::Status status = automation::registerServer(path);
+                     automation::failed(status))
+                failure = QStringLiteral("registering ") + path + QStringLiteral(" failed: ") +
+                          automation::statusText(status);
+        }
+        *why = failure;
+        return failure.isEmpty();
+    }
+};
+
+#define REQUIRE_VOG()                                                                              \
+    do {                                                                                           \
+        QString why;                                                                               \
+        if (!VogRegistration::ensure(&why)) {                                                      \
+            if (VogRegistration::required())                                                       \
+                FAIL() << why.toStdString();                                                       \
+            GTEST_SKIP() << why.toStdString();                                                     \
+        }                                                                                          \
+    } while (false)
+
+// A project of one graphic item whose file lies in a subfolder, as in the template.
+class GraphicWindowTest : public EditorWindowTest
+{
+protected:
+    const QString file = QStringLiteral("Misc\\Logo.bin");
+
+    void SetUp() override { REQUIRE_VOG(); }
+
+    void useGraphic(const QString &limits = {}) { useItem(QStringLiteral("G"), file, limits); }
+    QString graphicPath() const { return diskPath(file); }
+    void writeGraphic(const QByteArray &bytes) { writeFile(file, bytes); }
+    QByteArray readGraphic() const { return readFile(file); }
+
+    static int number(FormGraphic &form, const char *member)
+    {
+        return form.Vog.get(QLatin1String(member)).toInt();
+    }
+
+    // Marks a selection with the mouse, from dot (x1, y1) to dot (x2, y2), as a
+    // user does; the selection operations then work on the graphic itself.
+    static void drag(FormGraphic &form, int x1, int y1, int x2, int y2)
+    {
+        form.OptionSelect->click();
+        form.Vog.put(QStringLiteral("SelSet"), false); // a press starts a new selection
+        form.show();
+        auto *area = qobject_cast<QAbstractScrollArea *>(form.Vog.widget());
+        ASSERT_NE(area, nullptr);
+        QWidget *surface = area->viewport();
+        const int size = number(form, "DotSize");
+        const int gap = number(form, "DotGap");
+        const auto at = [size, gap](int x, int y) {
+            return QPointF(gap + x * (size + gap) + size / 2, gap + y * (size + gap) + size / 2);
+        };
+        const auto send = [surface](QEvent::Type type, QPointF point, Qt::MouseButtons held) {
+            const Qt::MouseButton button =
+                type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+            QMouseEvent event(type, point, surface->mapToGlobal(point), button, held,
+                              Qt::NoModifier);
+            QApplication::sendEvent(surface, &event);
+        };
+        // A real drag moves over the first dot before it leaves it.
+        send(QEvent::MouseButtonPress, at(x1, y1), Qt::LeftButton);
+        send(QEvent::MouseMove, at(x1, y1), Qt::LeftButton);
+        send(QEvent::MouseMove, at(x2, y2), Qt::LeftButton);
+        send(QEvent::MouseButtonRelease, at(x2, y2), Qt::NoButton);
+        ASSERT_TRUE(form.Vog.get(QStringLiteral("SelSet")).toBool());
+    }
+
+    static void select(FormGraphic &form, int x1, int y1, int x2, int y2)
+    {
+        form.Vog.put(QStringLiteral("SelPosX1"), x1);
+        form.Vog.put(QStringLiteral("SelPosY1"), y1);
+        form.Vog.put(QStringLiteral("SelPosX2"), x2);
+        form.Vog.put(QStringLiteral("SelPosY2"), y2);
+        form.Vog.put(QStringLiteral("SelSet"), true);
+    }
+
+    // A graphic file: header, then every column byte the same.
+    static QByteArray graphic(int width, int bands, char fill = 0)
+    {
+        QByteArray bytes;
+        bytes.append(static_cast<char>(width));
+        bytes.append(static_cast<char>(bands));
+        bytes.append(QByteArray(width * bands, fill));
+        return bytes;
+    }
+};
