@@ -21,6 +21,7 @@ TEST(GraphicCodec, DotTextFollowsThePositionRule)
     const std::pair<const char *, QByteArray> cases[] = {
         {"002,001,001,000", bytesOf({2, 1, 1, 0})},
         {"005,001,255,007,000,000,000", bytesOf({5, 1, 255, 7, 0, 0, 0})},
+        {"7", bytesOf({7})},
         {" 2, 1, 1, 0,", bytesOf({2, 1, 1, 0, 0})},  // a trailing comma starts an empty number
         {"1,,2", bytesOf({1, 0})},                   // reading resumes after the next comma only
         {"1 2,3", bytesOf({12, 3})},                 // blanks inside a number are skipped
