@@ -19,6 +19,7 @@
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QImageReader>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
@@ -301,6 +302,17 @@ void FormGraphic::CmdOK_Click()
 void FormGraphic::CmdCancel_Click()
 {
     reject();
+}
+
+void FormGraphic::keyPressEvent(QKeyEvent *event)
+{
+    // Esc would close the window and lose every change; only Cancel and the
+    // window's close button do that here.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void FormGraphic::applyZoom()

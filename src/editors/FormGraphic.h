@@ -9,6 +9,7 @@ class ProjectState;
 struct Services;
 class QButtonGroup;
 class QFrame;
+class QKeyEvent;
 class QLabel;
 class QPushButton;
 class QTimer;
@@ -82,6 +83,9 @@ public:
     void OptionWhite_Click();
     void OptionInvert_Click();
     void Timer1_Timer();
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void placeControl();

@@ -2,9 +2,11 @@
 
 #include "VogPaint.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QWheelEvent>
 #include <algorithm>
 
 using namespace vog;
@@ -216,6 +218,18 @@ void VogWidget::scrollContentsBy(int, int)
 {
     // The origin follows the bars' actions (scrollAction); the view is repainted
     // from the model rather than shifted.
+}
+
+// The control has no keyboard or wheel handling of its own: both go on to the host
+// instead of moving the scroll bars.
+void VogWidget::keyPressEvent(QKeyEvent *event)
+{
+    event->ignore();
+}
+
+void VogWidget::wheelEvent(QWheelEvent *event)
+{
+    event->ignore();
 }
 
 // ------------------------------------------------------------------ mouse

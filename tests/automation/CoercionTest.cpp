@@ -80,18 +80,6 @@ INSTANTIATE_TEST_SUITE_P(
         CoercionCase{
             "text into picture", text("a.bmp"), VarType::Picture, DISP_E_TYPEMISMATCH, {}}));
 
-TEST(Coercion, FontAndPicturePassThrough)
-{
-    QVariant out;
-    const QFont font(QStringLiteral("Arial"), 12);
-    ASSERT_EQ(coerce(font, VarType::Font, &out), S_OK);
-    EXPECT_EQ(out.value<QFont>(), font);
-    QImage image(3, 2, QImage::Format_RGB32);
-    image.fill(Qt::red);
-    ASSERT_EQ(coerce(image, VarType::Picture, &out), S_OK);
-    EXPECT_EQ(out.value<QImage>(), image);
-}
-
 MemberTable table()
 {
     return MemberTable({
@@ -170,11 +158,5 @@ INSTANTIATE_TEST_SUITE_P(
         PrepareCase{"get of a method", -552, DISPATCH_PROPERTYGET, {}, DISP_E_MEMBERNOTFOUND, 0},
         PrepareCase{"negative identifier", -552, DISPATCH_METHOD, {}, S_OK, DISPATCH_METHOD},
         PrepareCase{"unknown identifier", 99, DISPATCH_METHOD, {}, DISP_E_MEMBERNOTFOUND, 0}));
-
-TEST(Status, PrintsInHex)
-{
-    EXPECT_EQ(statusText(SELFREG_E_TYPELIB), QStringLiteral("0x80040200"));
-    EXPECT_EQ(statusText(S_OK), QStringLiteral("0x00000000"));
-}
 
 } // namespace

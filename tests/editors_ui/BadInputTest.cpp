@@ -4,6 +4,7 @@
 
 #include <QPushButton>
 
+#include <memory>
 #include <random>
 
 namespace {
@@ -13,66 +14,62 @@ namespace {
 class BadInputTest : public EditorWindowTest
 {
 protected:
-    static QByteArray randomBytes(int size, unsigned seed)
+    std::unique_ptr<QDialog> open(const char *type)
     {
-        std::mt19937 random(seed);
-        QByteArray bytes(size, Qt::Uninitialized);
-        for (char &b : bytes)
-            b = static_cast<char>(random() & 0xFF);
-        return bytes;
+        if (*type == 'C')
+            return std::make_unique<FormConstant>(state, services);
+        return std::make_unique<FormInfoString>(state, services);
     }
-
-    static std::vector<QByteArray> files()
+    static void click(QDialog &form, const char *button)
     {
-        QByteArray all;
-        for (int b = 0; b < 256; ++b)
-            all.append(static_cast<char>(b));
-        QByteArray manyFields;
-        for (int n = 0; n < 500; ++n)
-            manyFields += "f" + QByteArray::number(n) + '\t';
-        return {QByteArray(),
-                all,
-                QByteArray(300, 'x'),
-                manyFields,
-                QByteArray(1000, '\t'),
-                QByteArray(1000, ';'),
-                randomBytes(10 * 1024 * 1024, 5)};
+        form.findChild<QPushButton *>(QString::fromLatin1(button))->click();
     }
 };
 
-TEST_F(BadInputTest, ConstantWindow)
+TEST_F(BadInputTest, AnyFileOpensAndStaysAsItWas)
 {
-    const QString file = QStringLiteral("Const\\c.txt");
-    for (const QByteArray &bytes : files()) {
-        useItem(QStringLiteral("C"), file);
-        writeFile(file, bytes);
-        messages.clear();
-        FormConstant form(state, services);
-        form.show();
-        EXPECT_LE(messages.shown.size(), 1u);
-        form.CmdCancel_Click();
-        EXPECT_EQ(readFile(file), bytes);
+    QByteArray all, manyFields, random(10 * 1024 * 1024, Qt::Uninitialized);
+    for (int b = 0; b < 256; ++b)
+        all.append(static_cast<char>(b));
+    for (int n = 0; n < 500; ++n)
+        manyFields += "f" + QByteArray::number(n) + '\t';
+    std::mt19937 generator(5);
+    for (char &b : random)
+        b = static_cast<char>(generator() & 0xFF);
+    const QByteArray files[] = {QByteArray(),         all,    QByteArray(300, 'x'),
+                                manyFields,           random, QByteArray(1000, '\t'),
+                                QByteArray(1000, ';')};
+    const QString file = QStringLiteral("Item\\x.txt");
+    for (const char *type : {"C", "I", "F"}) {
+        for (const QByteArray &bytes : files) {
+            useItem(QString::fromLatin1(type), file, bytes);
+            const auto form = open(type);
+            form->show();
+            EXPECT_LE(messages.shown.size(), 1u);
+            // The info string window's OK saves the same bytes, refuses, or is
+            // disabled; the constant window always writes its number.
+            click(*form, *type == 'C' ? "CmdCancel" : "CmdOK");
+            EXPECT_TRUE(readFile(file) == bytes) << type << " " << bytes.size() << " bytes";
+        }
     }
 }
 
-TEST_F(BadInputTest, InfoStringWindow)
+TEST_F(BadInputTest, FailedWriteShowsTheAccessMessageAndStaysOpen)
 {
-    const QString file = QStringLiteral("Info\\i.txt");
-    for (const QString &type : {QStringLiteral("I"), QStringLiteral("F")}) {
-        for (const QByteArray &bytes : files()) {
-            useItem(type, file);
-            writeFile(file, bytes);
-            messages.clear();
-            FormInfoString form(state, services);
-            form.show();
-            EXPECT_LE(messages.shown.size(), 1u);
-            // OK either saves the same bytes, refuses, or is disabled.
-            if (form.CmdOK->isEnabled())
-                form.CmdOK_Click();
-            const QByteArray after = readFile(file);
-            EXPECT_EQ(after.size(), bytes.size());
-            EXPECT_TRUE(after == bytes) << type.toStdString() << " " << bytes.size() << " bytes";
-        }
+    for (const char *type : {"C", "F"}) {
+        const QString file = QStringLiteral("Item\\") + QString::fromLatin1(type);
+        useItem(QString::fromLatin1(type), file, "a\tb\tN\tI\t0-x");
+        const auto form = open(type);
+        form->show();
+        // A folder where the file was: every write fails, even the superuser's.
+        QFile::remove(diskPath(file));
+        QDir().mkpath(diskPath(file));
+        click(*form, "CmdOK");
+        EXPECT_EQ(messages.texts(), QStringList{QStringLiteral("Could not access Resource file "
+                                                               "('Item/%1'): 75: Path/File "
+                                                               "access error")
+                                                    .arg(QString::fromLatin1(type))});
+        EXPECT_TRUE(form->isVisible());
     }
 }
 

@@ -5,24 +5,19 @@
 
 namespace {
 
-class EditDispatchTest : public EditorWindowTest
-{
-};
+using EditDispatchTest = EditorWindowTest;
 
 // The main window's double-click opens the editor of the item's type modally.
 TEST_F(EditDispatchTest, DoubleClickOpensTheEditorOfTheType)
 {
-    const struct
-    {
-        const char *type, *window, *title;
-    } cases[] = {
-        {"C", "FormConstant", "Edit Constant"},
-        {"I", "FormInfoString", "Edit Info String"},
-        {"F", "FormInfoString", "Edit Info String"},
+    const QByteArray file = "a\tb\tc\td\te\tN\tI\t0-A";
+    const std::pair<const char *, const char *> cases[] = {
+        {"C", "FormConstant|Edit Constant"},
+        {"I", "FormInfoString|Edit Info String"},
+        {"F", "FormInfoString|Edit Info String"},
     };
-    for (const auto &c : cases) {
-        useItem(QString::fromLatin1(c.type), QStringLiteral("Item\\x.txt"));
-        writeFile(QStringLiteral("Item\\x.txt"), "a\tb\tc\td\te\tN\tI\t0-A");
+    for (const auto &[type, window] : cases) {
+        useItem(QString::fromLatin1(type), QStringLiteral("Item\\x.txt"), file);
         FormMain main(state, services);
         state.setCurrentRow(1);
         QString opened;
@@ -33,9 +28,8 @@ TEST_F(EditDispatchTest, DoubleClickOpensTheEditorOfTheType)
             }
         });
         main.GridData_DblClick();
-        EXPECT_EQ(opened,
-                  QString::fromLatin1(c.window) + QLatin1Char('|') + QString::fromLatin1(c.title));
-        EXPECT_EQ(readFile(QStringLiteral("Item\\x.txt")), QByteArray("a\tb\tc\td\te\tN\tI\t0-A"));
+        EXPECT_EQ(opened, QString::fromLatin1(window));
+        EXPECT_EQ(readFile(QStringLiteral("Item\\x.txt")), file);
     }
 }
 

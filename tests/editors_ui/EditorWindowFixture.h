@@ -13,6 +13,8 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+
 // A project of one item whose file lies in a subfolder, as in the template.
 class EditorWindowTest : public ::testing::Test
 {
@@ -23,26 +25,29 @@ protected:
     ScriptedFileDialogs dialogs;
     Services services{messages, dialogs};
 
-    // fileName uses "\" between folders, as project files do.
-    void useItem(const QString &type, const QString &fileName, const QString &limits = {})
+    // Makes the item current with its file holding bytes (none: no file) and
+    // forgets earlier messages. fileName uses "\" between folders, as project
+    // files do.
+    void useItem(const QString &type, const QString &fileName,
+                 const std::optional<QByteArray> &bytes, const QString &limits = {})
     {
         state.items().clear();
         state.items().append({type, QStringLiteral("Item"), fileName, QString(), limits});
         state.setFolderPath(folder.path());
         state.setCurrentRow(1);
         QDir(folder.path()).mkpath(QFileInfo(diskPath(fileName)).path());
+        QFile::remove(diskPath(fileName));
+        if (bytes) {
+            QFile file(diskPath(fileName));
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+            file.write(*bytes);
+        }
+        messages.clear();
     }
 
     QString diskPath(const QString &fileName) const
     {
         return folder.filePath(QString(fileName).replace(QLatin1Char('\\'), QLatin1Char('/')));
-    }
-
-    void writeFile(const QString &fileName, const QByteArray &bytes)
-    {
-        QFile file(diskPath(fileName));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
     }
 
     QByteArray readFile(const QString &fileName) const
@@ -51,12 +56,10 @@ protected:
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
     }
 
-    // Puts a folder where the file was, so that every write fails, even the
-    // superuser's.
-    void blockFile(const QString &fileName)
+    // The messages a step should show: one, or none for nullptr.
+    static QStringList shows(const char *message)
     {
-        QFile::remove(diskPath(fileName));
-        QDir().mkpath(diskPath(fileName));
+        return message ? QStringList{QString::fromUtf8(message)} : QStringList();
     }
 
     // Shows the window and gives it the keyboard, so focus moves can be seen.

@@ -7,6 +7,7 @@
 #include <QRegion>
 #include <QScrollBar>
 #include <QTest>
+#include <QWheelEvent>
 #include <QWidget>
 #include <gtest/gtest.h>
 
@@ -308,6 +309,19 @@ TEST(VogMouse, ScrollBarStepsByAQuarterOfTheView)
         EXPECT_EQ(vog.get(QStringLiteral("FromX")).toInt(), c.expected)
             << c.origin << " " << c.action;
     }
+}
+
+TEST(VogMouse, KeysAndWheelLeaveTheViewToTheHost)
+{
+    VogHost host;
+    Object vog = host.create(200, 200);
+    QTest::keyClick(vog.widget(), Qt::Key_Right);
+    QTest::keyClick(vog.widget(), Qt::Key_PageDown);
+    QWheelEvent wheel(QPointF(50, 50), viewportOf(vog)->mapToGlobal(QPointF(50, 50)), QPoint(),
+                      QPoint(0, -120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(viewportOf(vog), &wheel);
+    EXPECT_EQ(vog.get(QStringLiteral("FromX")).toInt(), 0);
+    EXPECT_EQ(vog.get(QStringLiteral("FromY")).toInt(), 0);
 }
 
 TEST(VogMouse, ModeTrueDropsTheFloatingSelection)

@@ -1,30 +1,19 @@
-#include "DotData.h"
 #include "ModelFixtures.h"
 
 #include <gtest/gtest.h>
 
 using namespace vog;
 
-TEST(DotData, NumberReadingKeepsLastThreeDigitsModulo256)
-{
-    const std::pair<const char *, std::vector<int>> cases[] = {
-        {"5,1,255,x7", {5, 1, 255, 7, 0, 0}},
-        {"1234,300,256", {234, 44, 0}},
-        {",,a b,0 0 9", {0, 0, 0, 9, 0}},
-    };
-    for (const auto &[text, values] : cases) {
-        dotdata::NumberReader r(text);
-        for (int v : values)
-            EXPECT_EQ(r.next(), v) << text;
-    }
-}
-
 TEST(DotData, SetDataTakesValidHeadersOnlyAndGetDataWritesThemBack)
 {
+    // Only the last three digits of a number count, other characters are
+    // skipped, values wrap modulo 256 and missing numbers read 0.
     const std::pair<const char *, const char *> cases[] = {
         {"002,001,001,000", "002,001,001,000"},
         {"5,1,255,x7", "005,001,255,007,000,000,000"},
         {"1002,1", "002,001,000,000"},
+        {"3,1,1234,300,256", "003,001,234,044,000"},
+        {"3,1,,a b,0 0 9", "003,001,000,000,009"},
         {"129,001", nullptr},
         {"005,017", nullptr},
         {"000,001", nullptr},
@@ -59,8 +48,7 @@ TEST(DotData, OverlayStrings)
     EXPECT_FALSE(m->SetOvl("010,129"));
     EXPECT_TRUE(m->SetOvl("010,012,1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18,19,20,99"));
     EXPECT_EQ(m->selState(), SelFloating);
-    EXPECT_EQ(m->SelPosX2(), 9);
-    EXPECT_EQ(m->SelPosY2(), 11);
+    EXPECT_EQ(vogtest::corners(m->selection()), std::tuple(0, 0, 9, 11));
     // 20 in column 9 of band 1 is bits 2 and 4; the second lies below the height.
     EXPECT_EQ(m->overlayCell(9, 10) + m->overlayCell(9, 12) + m->overlayCell(9, 8), 2);
     EXPECT_EQ(m->overlayCell(10, 0), Empty);
@@ -68,7 +56,7 @@ TEST(DotData, OverlayStrings)
 
     // A marked selection floats as a copy; the main plane stays.
     m = vogtest::graphic({"#..", ".#.", "..#"});
-    vogtest::select(*m, 1, 0, 2, 1, SelMarked);
+    vogtest::select(*m, 1, 0, 2, 1);
     EXPECT_EQ(m->GetOvl(), "002,002,002,000");
     EXPECT_EQ(m->selState(), SelFloating);
     EXPECT_EQ(m->GetData(), "003,001,001,002,004");

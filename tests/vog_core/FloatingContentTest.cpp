@@ -13,7 +13,7 @@ TEST(Clipboard, CopyThenPasteIntoANarrowerGraphic)
     auto src = std::make_unique<DotModel>();
     ASSERT_TRUE(src->SetData(vogtest::randomDotString(rng, 16, 2, 2)));
     const Plane mainBefore = src->mainPlane();
-    vogtest::select(*src, 9, 8, 0, 0, SelMarked);
+    vogtest::select(*src, 9, 8, 0, 0);
     const auto bytes = src->CopyBytes();
     ASSERT_TRUE(bytes);
     ASSERT_EQ(bytes->size(), 4u + 2 * 10);
@@ -25,7 +25,7 @@ TEST(Clipboard, CopyThenPasteIntoANarrowerGraphic)
     auto dst = std::make_unique<DotModel>();
     ASSERT_TRUE(dst->SetData("8,2"));
     ASSERT_TRUE(dst->PasteBytes(*bytes));
-    EXPECT_EQ(dst->selection().right + dst->selection().bottom, 7 + 8);
+    EXPECT_EQ(vogtest::corners(dst->selection()), std::tuple(0, 0, 7, 8));
     EXPECT_EQ(dst->selState(), SelFloating);
     for (int y = 0; y < 16; ++y)
         for (int x = 0; x < 11; ++x)
@@ -35,14 +35,12 @@ TEST(Clipboard, CopyThenPasteIntoANarrowerGraphic)
 
 TEST(Clipboard, RefusesWhatCannotBePasted)
 {
-    const std::vector<std::vector<std::uint8_t>> refused = {
-        {},
-        {1, 0, 1},
-        {0, 0, 1, 0, 0},
-        {129, 0, 1, 0, 0},
-        {1, 0, 0xff, 0xff, 0},
-        {2, 0, 9, 0, 1, 2, 3},
-    };
+    const std::vector<std::vector<std::uint8_t>> refused = {{},
+                                                            {1, 0, 1},
+                                                            {0, 0, 1, 0, 0},
+                                                            {129, 0, 1, 0, 0},
+                                                            {1, 0, 0xff, 0xff, 0},
+                                                            {2, 0, 9, 0, 1, 2, 3}};
     for (const auto &b : refused) {
         auto m = std::make_unique<DotModel>();
         EXPECT_FALSE(m->PasteBytes(b));
@@ -50,7 +48,7 @@ TEST(Clipboard, RefusesWhatCannotBePasted)
     }
     auto m = std::make_unique<DotModel>();
     EXPECT_FALSE(m->CopyBytes()); // no selection
-    vogtest::select(*m, 20, 0, 25, 3, SelMarked);
+    vogtest::select(*m, 20, 0, 25, 3);
     m->putSizeX(10); // the selection now lies beyond the graphic
     EXPECT_FALSE(m->CopyBytes());
     EXPECT_EQ(m->selState(), SelMarked);
@@ -61,14 +59,15 @@ TEST(Placement, TextShrinksToItsBlackPixelsAndPicturesAreCropped)
     // A 6 x 3 surface; the block is 5 x 2, and its far edges are read too.
     const std::vector<std::string> surface = {"......", "..#...", ".....#"};
     auto black = [&](int x, int y) { return y < 3 && x < 6 && surface[y][x] == '#'; };
-    const std::tuple<int, int, bool> cases[] = {{32, 31, true}, {4, 0, true}, {2, 0, false}};
-    for (const auto &[sizeX, corner, selSet] : cases) {
+    const std::tuple<int, int, int, bool> cases[] = {
+        {32, 3, 1, true}, {4, 0, 0, true}, {2, 0, 0, false}};
+    for (const auto &[sizeX, right, bottom, selSet] : cases) {
         auto m = std::make_unique<DotModel>();
         m->putSizeX(sizeX);
         m->PlaceText(5, 2, black);
         EXPECT_EQ(m->SelSet(), selSet) << sizeX;
         EXPECT_EQ(m->selState(), SelFloating);
-        EXPECT_EQ(m->selection().right * 10 + m->selection().bottom, corner) << sizeX;
+        EXPECT_EQ(vogtest::corners(m->selection()), std::tuple(0, 0, right, bottom)) << sizeX;
         EXPECT_EQ(m->overlayCell(0, 0), selSet ? Black : Empty);
     }
 
@@ -77,7 +76,7 @@ TEST(Placement, TextShrinksToItsBlackPixelsAndPicturesAreCropped)
     EXPECT_FALSE(m->SelSet());
     EXPECT_TRUE(m->PlacePicture(10, 1, [](int x, int) { return x % 2 == 0; }));
     EXPECT_TRUE(m->SelSet());
-    EXPECT_EQ(m->selection().right * 10 + m->selection().bottom, 20);
+    EXPECT_EQ(vogtest::corners(m->selection()), std::tuple(0, 0, 2, 0));
     EXPECT_EQ(vogtest::picture(*m, true, 4, 1), "#.# ");
 }
 

@@ -5,6 +5,7 @@
 #include <memory>
 #include <random>
 #include <string>
+#include <tuple>
 #include <vector>
 
 // Small graphics drawn as text, and random graphics for the property checks.
@@ -22,14 +23,18 @@ inline std::unique_ptr<vog::DotModel> graphic(const std::vector<std::string> &ro
     return m;
 }
 
-// A marked selection has an empty overlay, as the mouse leaves it.
-inline void select(vog::DotModel &m, int x1, int y1, int x2, int y2, vog::SelState st)
+// A marked selection with an empty overlay, as the mouse leaves it; or that
+// selection floated, its white cells empty.
+inline void select(vog::DotModel &m, int x1, int y1, int x2, int y2, bool floating = false)
 {
     m.setCorners(x1, y1, x2, y2);
     m.putSelSet(true);
-    m.setSelState(st);
-    if (st == vog::SelMarked)
-        m.ClearOverlay();
+    m.setSelState(vog::SelMarked);
+    m.ClearOverlay();
+    if (floating) {
+        m.LiftSelection(false, true);
+        m.setSelState(vog::SelFloating);
+    }
 }
 
 // Rows of a plane joined by '/': '#' 1, '.' 0, ' ' empty.
@@ -44,6 +49,11 @@ inline std::string picture(const vog::DotModel &m, bool overlay, int w, int h)
         }
     }
     return s;
+}
+
+inline auto corners(const vog::Rect &r)
+{
+    return std::tuple(r.left, r.top, r.right, r.bottom);
 }
 
 inline std::string randomDotString(std::mt19937 &rng, int width, int second, int bands)
@@ -64,8 +74,7 @@ inline std::unique_ptr<vog::DotModel> randomModel(std::mt19937 &rng)
     m->SetData(randomDotString(rng, w, bands, bands));
     m->setCorners(pick(w), pick(8 * bands), pick(w), pick(8 * bands));
     m->putSelSet(true);
-    const int kind = pick(3);
-    if (kind < 2) {
+    if (const int kind = pick(3); kind < 2) {
         m->LiftSelection(pick(2) == 0, pick(2) == 0);
         m->setSelState(kind == 0 ? vog::SelMarked : vog::SelFloating);
     }

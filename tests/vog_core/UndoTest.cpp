@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <random>
 #include <vector>
@@ -13,32 +14,28 @@ namespace {
 // The history rules written out the obvious way, with a tag for each state.
 struct ReferenceHistory
 {
-    std::vector<int> slots = std::vector<int>(8);
-    int position = 0, count = 0;
+    std::vector<int> snapshots; // the newest first
+    int position = 0;
 
     void save(int state)
     {
-        if (position == 0) {
-            for (int i = 7; i >= 1; --i)
-                slots[i] = slots[i - 1];
-            count = std::min(count + 1, 8);
-        } else if (position >= 2) {
-            for (int i = position; i < count; ++i)
-                slots[i - position + 1] = slots[i];
-            count = count - position + 1;
-        }
+        if (position == 0) // every snapshot one older, the ninth lost
+            snapshots.insert(snapshots.begin(), state);
+        else // redo snapshots 1..position-1 dropped, snapshot 0 overwritten
+            snapshots.erase(snapshots.begin() + 1, snapshots.begin() + position);
+        snapshots.resize(std::min<std::size_t>(snapshots.size(), 8));
         position = 0;
-        slots[0] = state;
+        snapshots[0] = state;
     }
     int undo(int state)
     {
-        if (position >= count - 1)
+        if (position + 1 >= static_cast<int>(snapshots.size()))
             return state;
         if (position == 0)
             save(state);
-        return slots[++position];
+        return snapshots[++position];
     }
-    int redo(int state) { return position > 0 ? slots[--position] : state; }
+    int redo(int state) { return position > 0 ? snapshots[--position] : state; }
 };
 
 } // namespace
@@ -87,13 +84,14 @@ TEST(Undo, AgreesWithTheObviousHistoryOverRandomSequences)
             state = ref.redo(state);
         } else if (op == 28) {
             m->ResetUndo();
-            ref.position = ref.count = 0;
+            ref = ReferenceHistory();
         } else {
             state = 1 + static_cast<int>(rng() % 128);
             m->putSizeX(state);
         }
         ASSERT_EQ(m->SizeX(), state) << step;
-        ASSERT_EQ(m->undoPosition(), ref.position) << step;
-        ASSERT_EQ(m->undoCount(), ref.count) << step;
+        ASSERT_EQ(std::pair(m->undoPosition(), m->undoCount()),
+                  std::pair(ref.position, static_cast<int>(ref.snapshots.size())))
+            << step;
     }
 }
