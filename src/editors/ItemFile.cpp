@@ -1,5 +1,7 @@
 #include "ItemFile.h"
 
+#include "SaveFile.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -41,18 +43,7 @@ PlatformError write(const QString &path, const QByteArray &bytes)
     errno = 0;
     if (!file.open(QIODevice::WriteOnly))
         return openForWriteFailure(path, errno);
-    errno = 0;
-    if (file.write(bytes) != bytes.size()) {
-        const PlatformError error = platformerror::fromFile(file, errno);
-        file.cancelWriting();
-        return error.isError() ? error : platformerror::make(platformerror::DeviceIO);
-    }
-    errno = 0;
-    if (!file.commit()) {
-        const PlatformError error = platformerror::fromFile(file, errno);
-        return error.isError() ? error : platformerror::make(platformerror::DeviceIO);
-    }
-    return {};
+    return savefile::writeAndCommit(file, bytes);
 }
 
 QString shownName(const QString &fileName)
