@@ -10,20 +10,6 @@
 #include <cerrno>
 
 namespace itemfile {
-namespace {
-
-// QSaveFile reports every refusal to open as a write error, whatever the cause;
-// the path tells which it was.
-PlatformError openForWriteFailure(const QString &path, int osError)
-{
-    const QFileInfo info(path);
-    if (info.exists() && !info.isDir() && !info.isWritable())
-        return platformerror::make(platformerror::PermissionDenied);
-    return platformerror::forMissingOrUnreadable(path, osError);
-}
-
-} // namespace
-
 ReadResult read(const QString &path)
 {
     QFile file(path);
@@ -42,7 +28,7 @@ PlatformError write(const QString &path, const QByteArray &bytes)
     QSaveFile file(path);
     errno = 0;
     if (!file.open(QIODevice::WriteOnly))
-        return openForWriteFailure(path, errno);
+        return platformerror::forUnwritable(path, errno);
     return savefile::writeAndCommit(file, bytes);
 }
 
