@@ -6,6 +6,7 @@
 #include "K7xLayout.h"
 #include "K7xWriter.h"
 #include "PathResolve.h"
+#include "SaveFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -264,14 +265,12 @@ Outcome Compiler::run()
 
     progress(checksumStatus());
     errno = 0;
-    // A write cut short by a full disk can leave the device without an error
-    // (it keeps the rest buffered), so the size on disk is what counts.
-    if (!writer.writeChecksum() || !m_out.flush() ||
-        m_out.size() != k7x::ImageSize + m_table.resourceLength())
+    if (!writer.writeChecksum())
         return outputFailed(outputContext);
-    errno = 0;
-    if (!m_out.commit())
-        return outputFailed(outputContext);
+    if (const PlatformError error =
+            savefile::commit(m_out, k7x::ImageSize + m_table.resourceLength());
+        error.isError())
+        return failed(outputContext, error);
     return {completedStatus(), {}, {}, {}, -1};
 }
 

@@ -1,5 +1,7 @@
 #include "NewProject.h"
 
+#include "SaveFile.h"
+
 #include <QDir>
 #include <QFile>
 #include <QSaveFile>
@@ -41,9 +43,7 @@ PlatformError copyFile(const QString &source, const QString &target)
     errno = 0;
     if (!out.open(QIODevice::WriteOnly))
         return platformerror::fromFile(out, errno);
-    if (out.write(bytes) != bytes.size() || !out.commit())
-        return platformerror::fromFile(out, errno);
-    return {};
+    return savefile::writeAndCommit(out, bytes);
 }
 
 CopyOutcome copyTemplate(const QString &programFolder, const QString &folder, const QString &name)

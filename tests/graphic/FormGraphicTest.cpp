@@ -1,4 +1,5 @@
 #include "FormGraphic.h"
+#include "FormMain.h"
 #include "GraphicFixture.h"
 #include "GraphicTools.h"
 #include "Settings.h"
@@ -100,7 +101,9 @@ TEST_F(GraphicWindowTest, FailedWriteKeepsTheWindowOpen)
     useGraphic();
     writeGraphic(graphic(8, 1));
     FormGraphic form(state, services);
-    blockFile(file);
+    // A folder where the file was: every write fails, even the superuser's.
+    QFile::remove(graphicPath());
+    QDir().mkpath(graphicPath());
     messages.clear();
     form.CmdOK_Click();
     EXPECT_EQ(form.result(), QDialog::Rejected);
@@ -371,6 +374,28 @@ TEST_F(GraphicWindowTest, ToolButtonsCarryTheirTipsAndIcons)
         EXPECT_EQ(c.button->size(), QSize(29, 29)) << name;
     }
     EXPECT_NE(form.findChild<QWidget *>(QStringLiteral("Vog")), nullptr);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(GraphicWindowTest, MainWindowOpensTheEditorOnAGraphicItem)
+{
+    useGraphic();
+    writeGraphic(graphic(16, 2, 5));
+    FormMain main(state, services);
+    QString seen;
+    QTimer::singleShot(0, [&seen] {
+        if (auto *form = qobject_cast<FormGraphic *>(QApplication::activeModalWidget())) {
+            seen = form->windowTitle();
+            form->CmdOK_Click();
+        }
+    });
+    main.GridData_DblClick();
+    EXPECT_EQ(seen, QStringLiteral("Edit Graphic"));
+    EXPECT_TRUE(messages.texts().isEmpty());
+    EXPECT_EQ(readGraphic(), graphic(16, 2, 5));
 }
 
 } // namespace

@@ -83,9 +83,18 @@ protected:
 
     void SetUp() override { REQUIRE_VOG(); }
 
-    void useGraphic(const QString &limits = {}) { useItem(QStringLiteral("G"), file, limits); }
+    // Makes the graphic item current, without a file until one is written.
+    void useGraphic(const QString &limits = {})
+    {
+        useItem(QStringLiteral("G"), file, std::nullopt, limits);
+    }
     QString graphicPath() const { return diskPath(file); }
-    void writeGraphic(const QByteArray &bytes) { writeFile(file, bytes); }
+    void writeGraphic(const QByteArray &bytes)
+    {
+        QFile out(graphicPath());
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+        out.write(bytes);
+    }
     QByteArray readGraphic() const { return readFile(file); }
 
     static int number(FormGraphic &form, const char *member)

@@ -5,6 +5,7 @@
 #include "K7xReader.h"
 #include "PlatformError.h"
 #include "ProjectInput.h"
+#include "SaveFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -231,13 +232,9 @@ int extract(const QStringList &args, Streams io)
                << '\n';
         return Refused;
     }
-    errno = 0;
-    if (out.write(*bytes) != bytes->size() || !out.flush() || out.size() != bytes->size() ||
-        !out.commit()) {
-        const PlatformError error = platformerror::fromFile(out, errno);
-        io.err << shown(args[2]) << ':'
-               << (error.isError() ? error : platformerror::make(platformerror::DiskFull)).text()
-               << '\n';
+    const PlatformError error = savefile::writeAndCommit(out, *bytes);
+    if (error.isError()) {
+        io.err << shown(args[2]) << ':' << error.text() << '\n';
         return Refused;
     }
     return Done;

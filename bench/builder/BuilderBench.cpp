@@ -1,0 +1,67 @@
+// Throughput of the format code alone, without the file system: writing the
+// resource area of a project and verifying a finished file. The end-to-end
+// compile against cat is bench/compile_vs_cat.sh.
+#include "K7xLayout.h"
+#include "K7xReader.h"
+#include "K7xWriter.h"
+
+#include <QBuffer>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+QByteArray item(qint64 size)
+{
+    QByteArray bytes(size, '\0');
+    for (qsizetype i = 0; i < bytes.size(); ++i)
+        bytes[i] = static_cast<char>(i * 31 + 7);
+    return bytes;
+}
+
+QByteArray build(qint64 items, const QByteArray &bytes)
+{
+    k7x::JumpTable table;
+    for (qint64 k = 0; k < items; ++k)
+        table.add(bytes.size());
+    QByteArray out;
+    out.reserve(k7x::ImageSize + table.resourceLength());
+    QBuffer buffer(&out);
+    buffer.open(QIODevice::WriteOnly);
+    k7x::Writer writer(buffer);
+    writer.writeImage(QByteArray(k7x::ImageSize, '\0'));
+    writer.writeHeader(table);
+    for (qint64 k = 0; k < items; ++k)
+        writer.writeData(bytes);
+    writer.writeChecksum();
+    return out;
+}
+
+// Arguments: item count, item size.
+void BM_WriteProject(benchmark::State &state)
+{
+    const QByteArray bytes = item(state.range(1));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(build(state.range(0), bytes));
+    state.SetBytesProcessed(state.iterations() * state.range(0) * state.range(1));
+}
+BENCHMARK(BM_WriteProject)->Args({20000, 750})->Args({65535, 24})->Unit(benchmark::kMillisecond);
+
+void BM_VerifyFile(benchmark::State &state)
+{
+    QByteArray file = build(state.range(0), item(state.range(1)));
+    for (auto _ : state) {
+        QBuffer buffer(&file);
+        buffer.open(QIODevice::ReadOnly);
+        const k7x::Contents contents = k7x::read(buffer);
+        if (!contents.ok())
+            state.SkipWithError("the file does not verify");
+        benchmark::DoNotOptimize(contents.storedChecksum);
+    }
+    state.SetBytesProcessed(state.iterations() * file.size());
+}
+BENCHMARK(BM_VerifyFile)->Args({20000, 750})->Args({65535, 24})->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+BENCHMARK_MAIN();
