@@ -30,13 +30,11 @@ protected:
         ASSERT_TRUE(grid && help);
     }
 
-    QAction *action(const char *name) const
+    QAction *action(const char *name) const { return child<QAction>(name); }
+    QToolButton *button(const char *name) const { return child<QToolButton>(name); }
+    template <class T> T *child(const char *name) const
     {
-        return form->findChild<QAction *>(QString::fromLatin1(name));
-    }
-    QToolButton *button(const char *name) const
-    {
-        return form->findChild<QToolButton *>(QString::fromLatin1(name));
+        return form->findChild<T *>(QLatin1String(name));
     }
     QString open(const QByteArray &bytes)
     {
@@ -70,7 +68,7 @@ TEST_F(FormMainTest, StartsEmptyWithItsMenusAndButtons)
         {"MenuHelp", "Help", "www.merivane.example|Tutorial||About"},
     };
     for (const auto &m : menus) {
-        const QMenu *menu = form->findChild<QMenu *>(QLatin1String(m[0]));
+        const QMenu *menu = child<QMenu>(m[0]);
         ASSERT_TRUE(menu) << m[0];
         EXPECT_EQ(menu->title(), QLatin1String(m[1]));
         QStringList captions;

@@ -53,13 +53,6 @@ QRect corners(Object &vog)
                  QPoint(at(u"SelPosX2"_s), at(u"SelPosY2"_s)));
 }
 
-// A black dot at (0, 0), floated from an overlay and dropped.
-void blackOrigin(Object &vog)
-{
-    ASSERT_TRUE(vog.call(u"SetOvl"_s, {u"001,001,001"_s}).toBool());
-    vog.call(u"Escape"_s);
-}
-
 using VogMouse = VogFixture;
 
 TEST_F(VogMouse, DrawModePaintsOnlyOnDotSquares)
@@ -182,7 +175,8 @@ TEST(VogLift, PlainLiftCutsAndCtrlLiftCopies)
     for (const auto &[modifiers, firstRow] : cases) {
         VogHost host;
         Object vog = host.create();
-        blackOrigin(vog);
+        ASSERT_TRUE(vog.call(u"SetOvl"_s, {u"001,001,001"_s}).toBool());
+        vog.call(u"Escape"_s); // dot (0, 0) black
         drag(vog, {mid(0), mid(0)}, {mid(2), mid(2)});
         drag(vog, {mid(1), mid(1)}, {mid(5), mid(1)}, modifiers);
         vog.call(u"Escape"_s);
