@@ -3,19 +3,18 @@
 #include "../project/ProjectFixture.h"
 #include "../support/QtPrinting.h"
 
-#include "ItemTableModel.h"
 #include "MainLayout.h"
 
 #include <QAbstractItemModelTester>
 #include <QAction>
-#include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
-#include <QMenuBar>
 #include <QTableView>
 #include <QToolButton>
 
 #include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -26,8 +25,8 @@ protected:
     {
         ProjectFixture::SetUp();
         form = std::make_unique<FormMain>(state, services);
-        grid = form->findChild<QTableView *>(QStringLiteral("GridData"));
-        help = form->findChild<QLabel *>(QStringLiteral("LabelResHelp"));
+        grid = form->findChild<QTableView *>(u"GridData"_s);
+        help = form->findChild<QLabel *>(u"LabelResHelp"_s);
         ASSERT_TRUE(grid && help);
     }
 
@@ -41,7 +40,7 @@ protected:
     }
     QString open(const QByteArray &bytes)
     {
-        const QString file = write(QStringLiteral("Resource.k7r"), bytes);
+        const QString file = write(u"Resource.k7r"_s, bytes);
         dialogs.answer(file);
         form->MenuOpen_Click();
         return file;
@@ -59,70 +58,48 @@ const QByteArray kMixed = "Logo\tMisc\\logo.bin\tStart-up logo\tG\t104,104,7,7\r
 
 TEST_F(FormMainTest, StartsEmptyWithItsMenusAndButtons)
 {
-    EXPECT_EQ(form->windowTitle(), QStringLiteral("Merivane Resource Editor"));
+    EXPECT_EQ(form->windowTitle(), u"Merivane Resource Editor"_s);
     EXPECT_TRUE(help->text().isEmpty());
     EXPECT_EQ(grid->model()->rowCount(), 0);
-    QStringList header;
-    for (int c = 0; c < 4; ++c)
-        header << grid->model()->headerData(c, Qt::Horizontal).toString();
-    EXPECT_EQ(header, (QStringList{QStringLiteral("#"), QStringLiteral("T"),
-                                   QStringLiteral("Full Name"), QStringLiteral("Filename")}));
 
     // captions in order, separators as empty texts; no access keys, no shortcuts
-    const struct
-    {
-        const char *menu;
-        const char *title;
-        const char *entries; // "|"-separated
-    } menus[] = {
+    const char *menus[][3] = {
+        // name, title, entries
         {"MenuFile", "File", "New...|Open...||Compile...||Exit"},
         {"MenuTools", "Tools", "Edit Item|Preview on Terminal||View Items in Terminal||Options"},
         {"MenuHelp", "Help", "www.merivane.example|Tutorial||About"},
     };
     for (const auto &m : menus) {
-        const QMenu *menu = form->findChild<QMenu *>(QString::fromLatin1(m.menu));
-        ASSERT_TRUE(menu) << m.menu;
-        EXPECT_EQ(menu->title(), QString::fromLatin1(m.title));
+        const QMenu *menu = form->findChild<QMenu *>(QLatin1String(m[0]));
+        ASSERT_TRUE(menu) << m[0];
+        EXPECT_EQ(menu->title(), QLatin1String(m[1]));
         QStringList captions;
         for (const QAction *a : menu->actions()) {
             captions << (a->isSeparator() ? QString() : a->text());
             EXPECT_TRUE(a->shortcut().isEmpty());
-            EXPECT_FALSE(a->text().contains(QLatin1Char('&')));
+            EXPECT_FALSE(a->text().contains(u'&'));
         }
-        EXPECT_EQ(captions.join(QLatin1Char('|')), QString::fromLatin1(m.entries));
+        EXPECT_EQ(captions.join(u'|'), QLatin1String(m[2]));
     }
-    EXPECT_TRUE(form->webAddress().contains(QStringLiteral(".example")));
+    EXPECT_TRUE(form->webAddress().contains(u".example"_s));
 
-    const struct
-    {
-        const char *name;
-        bool enabled;
-    } states[] = {{"MenuNew", true},       {"MenuOpen", true},     {"MenuCompile", true},
-                  {"MenuExit", true},      {"MenuItemEdit", true}, {"MenuPreview", false},
-                  {"MenuView", true},      {"MenuOptions", true},  {"MenuWeb", true},
-                  {"MenuTutorial", false}, {"MenuAbout", true}};
-    for (const auto &s : states) {
-        ASSERT_TRUE(action(s.name)) << s.name;
-        EXPECT_EQ(action(s.name)->isEnabled(), s.enabled) << s.name;
-    }
-
-    const struct
-    {
-        const char *name;
-        const char *tip;
-        bool enabled;
-    } buttons[] = {{"CmdOpen", "Open Project", true},
-                   {"CmdEdit", "Edit Item", true},
-                   {"CmdCompile", "Compile", true},
-                   {"Command1", "Preview on Terminal", false}};
-    for (const auto &b : buttons) {
-        ASSERT_TRUE(button(b.name)) << b.name;
-        EXPECT_EQ(button(b.name)->toolTip(), QString::fromLatin1(b.tip));
-        EXPECT_EQ(button(b.name)->isEnabled(), b.enabled) << b.name;
+    for (const char *name : {"MenuNew", "MenuOpen", "MenuCompile", "MenuExit", "MenuItemEdit",
+                             "MenuView", "MenuOptions", "MenuWeb", "MenuAbout"})
+        EXPECT_TRUE(action(name) && action(name)->isEnabled()) << name;
+    for (const char *name : {"MenuPreview", "MenuTutorial"})
+        EXPECT_TRUE(action(name) && !action(name)->isEnabled()) << name;
+    const std::pair<const char *, const char *> buttons[] = {{"CmdOpen", "Open Project"},
+                                                             {"CmdEdit", "Edit Item"},
+                                                             {"CmdCompile", "Compile"},
+                                                             {"Command1", "Preview on Terminal"}};
+    for (const auto &[name, tip] : buttons) {
+        ASSERT_TRUE(button(name)) << name;
+        EXPECT_EQ(button(name)->toolTip(), QLatin1String(tip));
+        EXPECT_EQ(button(name)->isEnabled(), qstrcmp(name, "Command1") != 0) << name;
     }
 }
 
-TEST_F(FormMainTest, OpenFillsTheGridAndEnablesCommands)
+TEST_F(FormMainTest, OpenFillsTheGridEnablesCommandsAndHelpFollowsTheRow)
 {
     QAbstractItemModelTester tester(grid->model(),
                                     QAbstractItemModelTester::FailureReportingMode::Fatal);
@@ -133,12 +110,20 @@ TEST_F(FormMainTest, OpenFillsTheGridAndEnablesCommands)
     EXPECT_TRUE(messages.shown.empty());
     EXPECT_EQ(form->windowTitle(), file);
     EXPECT_EQ(grid->model()->rowCount(), 4);
-    EXPECT_EQ(grid->model()->index(2, 0).data().toString(), QStringLiteral(" 2"));
     EXPECT_EQ(grid->currentIndex().row(), 0);
-    EXPECT_EQ(help->text(), QStringLiteral("Start-up logo"));
+    EXPECT_EQ(help->text(), u"Start-up logo"_s);
     EXPECT_TRUE(action("MenuCompile")->isEnabled());
     EXPECT_TRUE(action("MenuItemEdit")->isEnabled());
     EXPECT_TRUE(grid->isVisibleTo(form.get()));
+
+    grid->setCurrentIndex(grid->model()->index(1, 2));
+    EXPECT_EQ(state.currentRow(), 2);
+    EXPECT_EQ(help->text(), u"Serial port"_s);
+    state.setCurrentRow(3);
+    EXPECT_EQ(grid->currentIndex().row(), 2);
+    EXPECT_EQ(help->text(), u"Events"_s);
+    state.setCurrentRow(0);
+    EXPECT_EQ(help->text(), u"Events"_s);
 }
 
 TEST_F(FormMainTest, CancelledOpenKeepsProjectButDisablesMenuNotButtons)
@@ -152,66 +137,42 @@ TEST_F(FormMainTest, CancelledOpenKeepsProjectButDisablesMenuNotButtons)
     EXPECT_TRUE(button("CmdEdit")->isEnabled());
     EXPECT_TRUE(button("CmdCompile")->isEnabled());
 
-    // the button still edits while the menu entry is disabled
-    grid->setCurrentIndex(grid->model()->index(2, 3));
-    form->CmdEdit_Click();
-    EXPECT_EQ(messages.texts(), QStringList{FormMain::notEditableText()});
+    // the button still edits while the menu entry is disabled; a type without an editor
+    // gives the message and the grid keeps its row selected
+    const std::pair<int, void (FormMain::*)()> edits[] = {{3, &FormMain::CmdEdit_Click},
+                                                          {4, &FormMain::MenuItemEdit_Click}};
+    for (const auto &[row, edit] : edits) {
+        messages.clear();
+        state.setCurrentRow(row);
+        (form.get()->*edit)();
+        EXPECT_EQ(messages.texts(), QStringList{FormMain::notEditableText()}) << row;
+        EXPECT_EQ(messages.shown.at(0).title, u"Fendrel"_s);
+        EXPECT_EQ(grid->selectionModel()->selectedIndexes().size(), 4);
+        EXPECT_TRUE(grid->hasFocus() || !form->isVisible());
+    }
 }
 
 TEST_F(FormMainTest, FailedOpenShowsTheLoadersMessage)
 {
     open("Good\tf\th\tT\r\nBad\r\n");
-    EXPECT_EQ(messages.texts(),
-              QStringList{QStringLiteral("Invalid Project File Data at line  1")});
+    EXPECT_EQ(messages.texts(), QStringList{u"Invalid Project File Data at line  1"_s});
     EXPECT_EQ(form->windowTitle(), FormMain::defaultCaption());
     EXPECT_FALSE(action("MenuCompile")->isEnabled());
     EXPECT_EQ(grid->model()->rowCount(), 1);
     EXPECT_TRUE(grid->isVisibleTo(form.get()));
 }
 
-TEST_F(FormMainTest, HelpLabelFollowsTheCurrentRow)
-{
-    open(kMixed);
-    grid->setCurrentIndex(grid->model()->index(1, 2));
-    EXPECT_EQ(state.currentRow(), 2);
-    EXPECT_EQ(help->text(), QStringLiteral("Serial port"));
-    state.setCurrentRow(3);
-    EXPECT_EQ(grid->currentIndex().row(), 2);
-    EXPECT_EQ(help->text(), QStringLiteral("Events"));
-    state.setCurrentRow(0);
-    EXPECT_EQ(help->text(), QStringLiteral("Events"));
-}
-
-TEST_F(FormMainTest, EditDispatchByTypeLetter)
-{
-    // types without an editor: the message, nothing opens
-    open(kMixed);
-    for (int row : {3, 4}) {
-        messages.clear();
-        state.setCurrentRow(row);
-        form->MenuItemEdit_Click();
-        EXPECT_EQ(messages.texts(), QStringList{FormMain::notEditableText()}) << row;
-        EXPECT_EQ(messages.shown.at(0).title, QStringLiteral("Fendrel"));
-        const QModelIndexList selected = grid->selectionModel()->selectedIndexes();
-        EXPECT_EQ(selected.size(), 4);
-        EXPECT_TRUE(grid->hasFocus() || !form->isVisible());
-    }
-}
-
-TEST_F(FormMainTest, NothingToEditOrCompileInAnEmptyTable)
+TEST_F(FormMainTest, EmptyTableHasNothingToEditAboutAndWebWork)
 {
     form->GridData_DblClick();
     form->CmdEdit_Click();
     form->CmdCompile_Click();
     EXPECT_TRUE(messages.shown.empty());
-}
 
-TEST_F(FormMainTest, AboutAndWebEntry)
-{
     form->MenuAbout_Click();
     ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0].text, QStringLiteral("Varden Resource Editor V1.0R7"));
-    EXPECT_EQ(messages.shown[0].title, QStringLiteral("Fendrel"));
+    EXPECT_EQ(messages.shown[0].text, u"Varden Resource Editor V1.0R7"_s);
+    EXPECT_EQ(messages.shown[0].title, u"Fendrel"_s);
 
     QStringList opened;
     form->setShellOpen([&](const QString &what) { opened << what; });
@@ -230,6 +191,35 @@ TEST_F(FormMainTest, ResizeAppliesTheLayoutInPixels)
     EXPECT_EQ(grid->width(), form->toPixels(layout.gridWidth));
     EXPECT_EQ(grid->columnWidth(2), form->toPixels(layout.columns[2]));
     EXPECT_EQ(help->y(), form->toPixels(layout.labelTop));
+}
+
+TEST_F(FormMainTest, NewProjectIsCopiedLoadedAndBecomesTheWorkingFolder)
+{
+    form->setProgramFolder(qEnvironmentVariable("FENDREL_BIN_DIR"));
+    const QString folder = path(u"20020315"_s);
+    form->createProject(folder, u"20020315"_s);
+    EXPECT_TRUE(messages.shown.empty()) << messages.last().toStdString();
+    EXPECT_GE(state.items().count(), 24);
+    EXPECT_EQ(form->windowTitle(), folder + u"/20020315.k7r"_s);
+    EXPECT_EQ(settings::read(u"FileProject"_s), folder);
+    EXPECT_EQ(QDir::currentPath(), QFileInfo(folder).canonicalFilePath());
+    // every item of the template has its file in the copy
+    for (qsizetype i = 0; i < state.items().count(); ++i)
+        EXPECT_TRUE(QFileInfo(state.itemFilePath(i)).isFile()) << state.items().fileName(i);
+}
+
+TEST_F(FormMainTest, NewProjectWithoutTemplateProjectFileLoadsNothing)
+{
+    QDir(dir.path()).mkpath(u"prog/Project_Default/Const"_s);
+    form->setProgramFolder(path(u"prog"_s));
+    const QString folder = path(u"P"_s);
+    form->createProject(folder, u"P"_s);
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text, u"File not found"_s);
+    EXPECT_EQ(messages.shown[0].title, u"53"_s);
+    EXPECT_TRUE(QFileInfo(folder).isDir());
+    EXPECT_TRUE(QDir(folder).isEmpty());
+    EXPECT_EQ(form->windowTitle(), FormMain::defaultCaption());
 }
 
 } // namespace

@@ -1,12 +1,9 @@
 #include "FolderListModel.h"
-#include "FormMain.h"
 #include "frmFilePath.h"
 #include "frmGetNewProjectPath.h"
 
 #include "../project/ProjectFixture.h"
 #include "../support/QtPrinting.h"
-
-#include "ItemTable.h"
 
 #include <QAbstractItemModelTester>
 #include <QDate>
@@ -14,165 +11,119 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 using NewProjectWindows = ProjectFixture;
 
-TEST_F(NewProjectWindows, DialogProposesTodayAndLocationFollowsTheName)
+TEST_F(NewProjectWindows, DialogProposesTodayLocationFollowsNameAndBrowse)
 {
-    frmGetNewProjectPath dialog(services, path(QStringLiteral("base")), QDate(2002, 3, 15));
-    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("New Project"));
-    EXPECT_EQ(dialog.location(), path(QStringLiteral("base/20020315")));
-    dialog.setProjectName(QStringLiteral("Plant 7"));
-    EXPECT_EQ(dialog.location(), path(QStringLiteral("base/Plant 7")));
+    frmGetNewProjectPath dialog(services, path(u"base"_s), QDate(2002, 3, 15));
+    EXPECT_EQ(dialog.windowTitle(), u"New Project"_s);
+    EXPECT_EQ(dialog.location(), path(u"base/20020315"_s));
+    dialog.setProjectName(u"Plant 7"_s);
+    EXPECT_EQ(dialog.location(), path(u"base/Plant 7"_s));
     dialog.setProjectName(QString());
-    EXPECT_EQ(dialog.location(), path(QStringLiteral("base/")));
-    EXPECT_TRUE(dialog.findChild<QPlainTextEdit *>(QStringLiteral("txtLocation"))->isReadOnly());
+    EXPECT_EQ(dialog.location(), path(u"base/"_s));
+    EXPECT_TRUE(dialog.findChild<QPlainTextEdit *>(u"txtLocation"_s)->isReadOnly());
     EXPECT_FALSE(dialog.IsOK());
-}
 
-TEST_F(NewProjectWindows, BrowseStartsFromTheBaseAndTakesThePickedFolder)
-{
-    frmGetNewProjectPath dialog(services, path(QStringLiteral("base")), QDate(2002, 3, 15));
+    // browsing starts from the base and takes the picked folder
+    dialog.setProjectName(u"20020315"_s);
     QStringList asked;
-    std::optional<QString> answer = QStringLiteral("/");
+    std::optional<QString> answer = u"/"_s;
     dialog.setFolderPicker([&](const QString &start) {
         asked << start;
         return answer;
     });
     dialog.cmdCtrl_Click(0);
     // a root comes back with its separator: the location shows it doubled
-    EXPECT_EQ(dialog.location(), QStringLiteral("//20020315"));
+    EXPECT_EQ(dialog.location(), u"//20020315"_s);
     answer.reset();
     dialog.cmdCtrl_Click(0);
-    EXPECT_EQ(asked, (QStringList{path(QStringLiteral("base")), QStringLiteral("/")}));
-    EXPECT_EQ(dialog.location(), QStringLiteral("//20020315"));
+    EXPECT_EQ(asked, (QStringList{path(u"base"_s), u"/"_s}));
+    EXPECT_EQ(dialog.location(), u"//20020315"_s);
 }
 
-TEST_F(NewProjectWindows, OkCreatesTheFolderOrStaysOpen)
+TEST_F(NewProjectWindows, OkCreatesTheFolderOrStaysOpenCancelCreatesNothing)
 {
+    frmGetNewProjectPath cancelled(services, dir.path(), QDate(2002, 3, 15));
+    cancelled.cmdCtrl_Click(2);
+    EXPECT_FALSE(cancelled.IsOK());
+    EXPECT_FALSE(QFileInfo::exists(path(u"20020315"_s)));
+
     frmGetNewProjectPath dialog(services, dir.path(), QDate(2002, 3, 15));
-    dialog.setProjectName(QStringLiteral("a/b")); // parent "a" is missing
+    dialog.setProjectName(u"a/b"_s); // parent "a" is missing
     dialog.cmdCtrl_Click(1);
     EXPECT_FALSE(dialog.IsOK());
+    EXPECT_FALSE(QFileInfo::exists(path(u"a"_s)));
     ASSERT_EQ(messages.shown.size(), 2u);
-    EXPECT_EQ(messages.shown[0].text, QStringLiteral("The Path Name is not allowed."));
+    EXPECT_EQ(messages.shown[0].text, u"The Path Name is not allowed."_s);
     EXPECT_EQ(messages.shown[0].icon, Messages::Icon::Critical);
-    EXPECT_EQ(messages.shown[1].text, QStringLiteral("Path not found"));
-    EXPECT_EQ(messages.shown[1].title, QStringLiteral("76"));
+    EXPECT_EQ(messages.shown[1].text, u"Path not found"_s);
+    EXPECT_EQ(messages.shown[1].title, u"76"_s);
 
     messages.clear();
     for (int round = 0; round < 2; ++round) { // the second time the folder exists
-        dialog.setProjectName(QStringLiteral("P1"));
+        dialog.setProjectName(u"P1"_s);
         dialog.cmdCtrl_Click(1);
         EXPECT_TRUE(dialog.IsOK());
         EXPECT_TRUE(messages.shown.empty());
-        EXPECT_EQ(dialog.FilePath(), path(QStringLiteral("P1")));
-        EXPECT_EQ(dialog.ProjectFileName(), QStringLiteral("P1"));
-        EXPECT_TRUE(QFileInfo(path(QStringLiteral("P1"))).isDir());
+        EXPECT_EQ(dialog.FilePath(), path(u"P1"_s));
+        EXPECT_EQ(dialog.ProjectFileName(), u"P1"_s);
+        EXPECT_TRUE(QFileInfo(path(u"P1"_s)).isDir());
     }
-}
-
-TEST_F(NewProjectWindows, CancelCreatesNothing)
-{
-    frmGetNewProjectPath dialog(services, dir.path(), QDate(2002, 3, 15));
-    dialog.cmdCtrl_Click(2);
-    EXPECT_FALSE(dialog.IsOK());
-    EXPECT_FALSE(QFileInfo::exists(path(QStringLiteral("20020315"))));
 }
 
 TEST_F(NewProjectWindows, PickerReturnsTheOpenFolderNotTheHighlightedOne)
 {
-    QDir(dir.path()).mkpath(QStringLiteral("start/Sub"));
+    QDir(dir.path()).mkpath(u"start/Sub"_s);
     frmFilePath picker(services);
-    EXPECT_EQ(picker.windowTitle(), QStringLiteral("Path"));
+    EXPECT_EQ(picker.windowTitle(), u"Path"_s);
     QAbstractItemModelTester tester(&picker.folderList(),
                                     QAbstractItemModelTester::FailureReportingMode::Fatal);
-    picker.setPath(path(QStringLiteral("start")));
+    picker.setPath(path(u"start"_s));
     const int subRow = picker.folderList().rowCount() - 1;
-    EXPECT_EQ(picker.folderList().index(subRow).data().toString(), QStringLiteral("Sub"));
+    EXPECT_EQ(picker.folderList().index(subRow).data().toString(), u"Sub"_s);
     picker.cmdCtrl_Click(0);
     EXPECT_TRUE(picker.IsOK());
-    EXPECT_EQ(picker.Path(), path(QStringLiteral("start")));
+    EXPECT_EQ(picker.Path(), path(u"start"_s));
 
     frmFilePath second(services);
-    second.setPath(path(QStringLiteral("start")));
+    second.setPath(path(u"start"_s));
     second.dirDownloadSaved_DblClick(second.folderList().rowCount() - 1);
     second.cmdCtrl_Click(0);
-    EXPECT_EQ(second.Path(), path(QStringLiteral("start/Sub")));
+    EXPECT_EQ(second.Path(), path(u"start/Sub"_s));
 
     frmFilePath third(services);
     third.dirDownloadSaved_DblClick(0); // the root
     third.cmdCtrl_Click(1);
     EXPECT_FALSE(third.IsOK());
-    EXPECT_EQ(third.openFolder(), QStringLiteral("/"));
+    EXPECT_EQ(third.openFolder(), u"/"_s);
     EXPECT_TRUE(messages.shown.empty());
-}
 
-TEST_F(NewProjectWindows, PickerReportsAMissingStartAndKeepsItsList)
-{
-    frmFilePath picker(services);
-    picker.setPath(dir.path());
-    picker.setPath(path(QStringLiteral("missing")));
-    EXPECT_EQ(messages.texts(), QStringList{QStringLiteral("Path not found")});
-    EXPECT_EQ(picker.openFolder(), dir.path());
+    // a missing start is reported and the list kept
+    picker.setPath(path(u"missing"_s));
+    EXPECT_EQ(messages.texts(), QStringList{u"Path not found"_s});
+    EXPECT_EQ(picker.openFolder(), path(u"start"_s));
 }
 
 TEST(FolderListModel, ParentsThenSubfolders)
 {
     QTemporaryDir dir;
-    QDir(dir.path()).mkpath(QStringLiteral("b"));
-    QDir(dir.path()).mkpath(QStringLiteral("A"));
+    QDir(dir.path()).mkpath(u"b"_s);
+    QDir(dir.path()).mkpath(u"A"_s);
     FolderListModel model;
     ASSERT_TRUE(model.setFolder(dir.path()));
-    const int parts = static_cast<int>(dir.path().count(QLatin1Char('/'))) + 1;
+    const int parts = static_cast<int>(dir.path().count(u'/')) + 1;
     ASSERT_EQ(model.rowCount(), parts + 2);
-    EXPECT_EQ(model.index(0).data().toString(), QStringLiteral("/"));
+    EXPECT_EQ(model.index(0).data().toString(), u"/"_s);
     EXPECT_EQ(model.folderRow(), parts - 1);
-    EXPECT_EQ(model.index(parts).data().toString(), QStringLiteral("A"));
+    EXPECT_EQ(model.index(parts).data().toString(), u"A"_s);
     EXPECT_EQ(model.index(parts + 1).data(FolderListModel::DepthRole).toInt(), parts);
-    EXPECT_FALSE(model.setFolder(dir.path() + QStringLiteral("/none")));
+    EXPECT_FALSE(model.setFolder(dir.path() + u"/none"_s));
     EXPECT_EQ(model.folder(), dir.path());
-}
-
-class NewProcedure : public ProjectFixture
-{
-protected:
-    void SetUp() override
-    {
-        ProjectFixture::SetUp();
-        form = std::make_unique<FormMain>(state, services);
-        form->setProgramFolder(qEnvironmentVariable("FENDREL_BIN_DIR"));
-    }
-    std::unique_ptr<FormMain> form;
-};
-
-TEST_F(NewProcedure, TemplateIsCopiedLoadedAndBecomesTheWorkingFolder)
-{
-    const QString folder = path(QStringLiteral("20020315"));
-    form->createProject(folder, QStringLiteral("20020315"));
-    EXPECT_TRUE(messages.shown.empty()) << messages.last().toStdString();
-    EXPECT_GE(state.items().count(), 24);
-    EXPECT_EQ(form->windowTitle(), folder + QStringLiteral("/20020315.k7r"));
-    EXPECT_EQ(settings::read(QStringLiteral("FileProject")), folder);
-    EXPECT_EQ(QDir::currentPath(), QFileInfo(folder).canonicalFilePath());
-    // every item of the template has its file in the copy
-    for (qsizetype i = 0; i < state.items().count(); ++i)
-        EXPECT_TRUE(QFileInfo(state.itemFilePath(i)).isFile()) << state.items().fileName(i);
-}
-
-TEST_F(NewProcedure, MissingTemplateProjectFileLoadsNothing)
-{
-    QDir(dir.path()).mkpath(QStringLiteral("prog/Project_Default/Const"));
-    form->setProgramFolder(path(QStringLiteral("prog")));
-    const QString folder = path(QStringLiteral("P"));
-    form->createProject(folder, QStringLiteral("P"));
-    ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0].text, QStringLiteral("File not found"));
-    EXPECT_EQ(messages.shown[0].title, QStringLiteral("53"));
-    EXPECT_TRUE(QFileInfo(folder).isDir());
-    EXPECT_TRUE(QDir(folder).isEmpty());
-    EXPECT_EQ(form->windowTitle(), FormMain::defaultCaption());
 }
 
 } // namespace

@@ -15,6 +15,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 QByteArray readAll(const QString &path)
@@ -28,7 +30,7 @@ TEST(TemplateProject, EveryItemFileIsValidForItsType)
 {
     const QString root = newproject::templateFolder(qEnvironmentVariable("FENDREL_BIN_DIR"));
     ItemTable items;
-    ASSERT_TRUE(projectfile::parse(readAll(root + QStringLiteral("/Resource.k7r")), items).ok());
+    ASSERT_TRUE(projectfile::parse(readAll(root + u"/Resource.k7r"_s), items).ok());
     ASSERT_GE(items.count(), 24);
 
     QSet<QString> types;

@@ -13,12 +13,7 @@ TEST(CodePage, EveryByteSurvivesDecodeAndEncode)
         all.append(static_cast<char>(b));
     const QString text = codepage::decode(all);
     ASSERT_EQ(text.size(), 256);
-    EXPECT_EQ(codepage::encode(text), all);
-    // distinct bytes decode to distinct characters
-    for (int a = 0; a < 256; ++a) {
-        for (int b = a + 1; b < 256; ++b)
-            ASSERT_NE(text[a], text[b]) << a << " " << b;
-    }
+    EXPECT_EQ(codepage::encode(text), all); // so no two bytes share a character
 }
 
 TEST(CodePage, KnownCharacters)

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 TEST(FileDialogs, FilterPairsBecomeQtNameFilters)
@@ -14,9 +16,9 @@ TEST(FileDialogs, FilterPairsBecomeQtNameFilters)
         QStringList expected;
     } cases[] = {
         {"Project files (*.k7r)|*.k7r|All files|*.*",
-         {QStringLiteral("Project files (*.k7r)"), QStringLiteral("All files (*.*)")}},
-        {"Pictures|*.bmp;*.png", {QStringLiteral("Pictures (*.bmp *.png)")}},
-        {"Firmware (*.hex)|*.hex|", {QStringLiteral("Firmware (*.hex)")}},
+         {u"Project files (*.k7r)"_s, u"All files (*.*)"_s}},
+        {"Pictures|*.bmp;*.png", {u"Pictures (*.bmp *.png)"_s}},
+        {"Firmware (*.hex)|*.hex|", {u"Firmware (*.hex)"_s}},
         {"", {}},
     };
     for (const auto &c : cases)

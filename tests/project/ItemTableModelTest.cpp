@@ -9,20 +9,26 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
+
+QString rowText(const QAbstractItemModel &model, int row, int role = Qt::DisplayRole)
+{
+    QStringList cells;
+    for (int c = 0; c < model.columnCount(); ++c)
+        cells << (row < 0 ? model.headerData(c, Qt::Horizontal) : model.index(row, c).data(role))
+                     .toString();
+    return cells.join(u'|');
+}
 
 TEST(ItemTableModel, HeaderCellsAndRolesThroughResets)
 {
     ProjectState state;
     ItemTableModel &model = *state.model();
     QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::Fatal);
-
-    const QStringList header = {QStringLiteral("#"), QStringLiteral("T"),
-                                QStringLiteral("Full Name"), QStringLiteral("Filename")};
-    for (int c = 0; c < 4; ++c)
-        EXPECT_EQ(model.headerData(c, Qt::Horizontal).toString(), header[c]);
+    EXPECT_EQ(rowText(model, -1), u"#|T|Full Name|Filename"_s);
     EXPECT_EQ(model.rowCount(), 0);
-    EXPECT_EQ(model.columnCount(), 4);
 
     QSignalSpy resets(&model, &QAbstractItemModel::modelReset);
     state.beginLoad();
@@ -32,14 +38,9 @@ TEST(ItemTableModel, HeaderCellsAndRolesThroughResets)
     state.endLoad();
     EXPECT_EQ(resets.count(), 1);
     ASSERT_EQ(model.rowCount(), 2);
-    const QStringList row1 = {QStringLiteral(" 1"), QStringLiteral("C"), QStringLiteral("Port"),
-                              QStringLiteral("Const\\port.con")};
-    for (int c = 0; c < 4; ++c)
-        EXPECT_EQ(model.index(1, c).data().toString(), row1[c]);
-    EXPECT_EQ(model.index(0, 2).data(ItemTableModel::HelpRole).toString(),
-              QStringLiteral("Start-up logo"));
-    EXPECT_EQ(model.index(0, 0).data(ItemTableModel::LimitsRole).toString(),
-              QStringLiteral("104,104,7,7"));
+    EXPECT_EQ(rowText(model, 1), u" 1|C|Port|Const\\port.con"_s);
+    EXPECT_EQ(model.index(0, 2).data(ItemTableModel::HelpRole).toString(), u"Start-up logo"_s);
+    EXPECT_EQ(model.index(0, 0).data(ItemTableModel::LimitsRole).toString(), u"104,104,7,7"_s);
     EXPECT_FALSE(model.flags(model.index(0, 0)) & Qt::ItemIsEditable);
 
     state.beginLoad();
@@ -51,12 +52,10 @@ TEST(ItemTableModel, HeaderCellsAndRolesThroughResets)
 TEST(ProjectState, CurrentRowIsClampedAndAlwaysAnnounced)
 {
     ProjectState state;
-    state.items().append({QStringLiteral("G"), QStringLiteral("n"), QStringLiteral("f"), {}, {}});
+    state.items().append({u"G"_s, u"n"_s, u"f"_s, {}, {}});
     QSignalSpy spy(&state, &ProjectState::currentRowChanged);
-    state.setCurrentRow(1);
-    state.setCurrentRow(1);
-    state.setCurrentRow(5);
-    state.setCurrentRow(-3);
+    for (int row : {1, 1, 5, -3})
+        state.setCurrentRow(row);
     ASSERT_EQ(spy.count(), 4);
     EXPECT_EQ(spy[2][0].toInt(), 1);
     EXPECT_EQ(state.currentRow(), 0);
@@ -66,15 +65,12 @@ TEST(ProjectState, CurrentRowIsClampedAndAlwaysAnnounced)
 TEST(ProjectState, FolderGetsOneTrailingSeparator)
 {
     ProjectState state;
-    const struct
-    {
-        const char *folder;
-        const char *expected;
-    } cases[] = {{"/p/x", "/p/x/"}, {"/p/x/", "/p/x/"}, {"C:\\p\\", "C:\\p\\"}, {"", ""}};
-    for (const auto &c : cases) {
-        state.setFolderPath(QString::fromLatin1(c.folder));
-        EXPECT_EQ(state.folderWithSeparator(), QString::fromLatin1(c.expected));
-        EXPECT_EQ(state.folderPath(), QString::fromLatin1(c.expected));
+    const std::pair<const char *, const char *> cases[] = {
+        {"/p/x", "/p/x/"}, {"/p/x/", "/p/x/"}, {"C:\\p\\", "C:\\p\\"}, {"", ""}};
+    for (const auto &[folder, expected] : cases) {
+        state.setFolderPath(QLatin1String(folder));
+        EXPECT_EQ(state.folderWithSeparator(), QLatin1String(expected));
+        EXPECT_EQ(state.folderPath(), QLatin1String(expected));
     }
 }
 

@@ -8,21 +8,10 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+using Stage = newproject::CopyOutcome::Stage;
+
 namespace {
-
-QByteArray contents(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
-void put(const QString &path, const QByteArray &bytes)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
 
 class NewProjectTest : public ::testing::Test
 {
@@ -30,85 +19,84 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(dir.isValid());
-        program = dir.path() + QStringLiteral("/bin");
-        tpl = newproject::templateFolder(program);
-        put(tpl + QStringLiteral("/Resource.k7r"), "items");
-        put(tpl + QStringLiteral("/Const/a.con"), "1");
-        put(tpl + QStringLiteral("/Const/.hidden"), "h");
-        put(tpl + QStringLiteral("/Const/deeper/x.con"), "x");
-        put(tpl + QStringLiteral("/Ostg/b.ist"), "b");
-        put(tpl + QStringLiteral("/Extra/c.txt"), "c");
-        put(tpl + QStringLiteral("/notes.txt"), "n");
-        QFile::link(tpl + QStringLiteral("/Ostg/b.ist"), tpl + QStringLiteral("/Ostg/link.ist"));
-        target = dir.path() + QStringLiteral("/new");
+        const std::pair<const char *, const char *> files[] = {
+            {"Resource.k7r", "items"},   {"Const/a.con", "1"}, {"Const/.hidden", "h"},
+            {"Const/deeper/x.con", "x"}, {"Ostg/b.ist", "b"},  {"Extra/c.txt", "c"},
+            {"notes.txt", "n"}};
+        for (const auto &[name, bytes] : files)
+            put(tpl + u'/' + QLatin1String(name), bytes);
+        QFile::link(tpl + u"/Ostg/b.ist"_s, tpl + u"/Ostg/link.ist"_s);
         ASSERT_FALSE(newproject::createFolder(target).isError());
     }
+    static void put(const QString &path, const QByteArray &bytes)
+    {
+        QDir().mkpath(QFileInfo(path).absolutePath());
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+    QByteArray contents(const QString &name) const
+    {
+        QFile file(target + u'/' + name);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+    }
+    bool exists(const QString &name) const { return QFileInfo::exists(target + u'/' + name); }
+    newproject::CopyOutcome copy(const QString &name)
+    {
+        return newproject::copyTemplate(program, target, name);
+    }
+
     QTemporaryDir dir;
-    QString program, tpl, target;
+    QString program = dir.path() + u"/bin"_s;
+    QString tpl = newproject::templateFolder(program);
+    QString target = dir.path() + u"/new"_s;
 };
 
 TEST_F(NewProjectTest, CopiesProjectFileAndPlainFilesOfTheEightFolders)
 {
-    const newproject::CopyOutcome outcome =
-        newproject::copyTemplate(program, target, QStringLiteral("Mine"));
-    EXPECT_EQ(outcome.stage, newproject::CopyOutcome::Stage::Done);
-    EXPECT_EQ(contents(target + QStringLiteral("/Mine.k7r")), QByteArray("items"));
-    EXPECT_EQ(contents(target + QStringLiteral("/Const/a.con")), QByteArray("1"));
-    EXPECT_EQ(contents(target + QStringLiteral("/Ostg/b.ist")), QByteArray("b"));
-    const struct
-    {
-        const char *path;
-        bool exists;
-    } expected[] = {{"Const/.hidden", false},
-                    {"Const/deeper", false},
-                    {"Ostg/link.ist", false},
-                    {"Extra", false},
-                    {"notes.txt", false},
-                    {"Dmsg", true},
-                    {"Msg", true},
-                    {"Menu", true}};
-    for (const auto &e : expected)
-        EXPECT_EQ(QFileInfo::exists(target + QLatin1Char('/') + QString::fromLatin1(e.path)),
-                  e.exists)
-            << e.path;
+    EXPECT_EQ(copy(u"Mine"_s).stage, Stage::Done);
+    EXPECT_EQ(contents(u"Mine.k7r"_s), QByteArray("items"));
+    EXPECT_EQ(contents(u"Const/a.con"_s), QByteArray("1"));
+    EXPECT_EQ(contents(u"Ostg/b.ist"_s), QByteArray("b"));
+    for (const char *absent :
+         {"Const/.hidden", "Const/deeper", "Ostg/link.ist", "Extra", "notes.txt"})
+        EXPECT_FALSE(exists(QLatin1String(absent))) << absent;
+    for (const char *present : {"Dmsg", "Msg", "Menu"})
+        EXPECT_TRUE(exists(QLatin1String(present))) << present;
 }
 
 TEST_F(NewProjectTest, ExistingFolderIsReusedAndFilesReplaced)
 {
-    put(target + QStringLiteral("/Const/a.con"), "old value");
-    put(target + QStringLiteral("/Const/own.con"), "own");
+    put(target + u"/Const/a.con"_s, "old value");
+    put(target + u"/Const/own.con"_s, "own");
     EXPECT_FALSE(newproject::createFolder(target).isError());
-    EXPECT_EQ(newproject::copyTemplate(program, target, QStringLiteral("P")).stage,
-              newproject::CopyOutcome::Stage::Done);
-    EXPECT_EQ(contents(target + QStringLiteral("/Const/a.con")), QByteArray("1"));
-    EXPECT_EQ(contents(target + QStringLiteral("/Const/own.con")), QByteArray("own"));
+    EXPECT_EQ(copy(u"P"_s).stage, Stage::Done);
+    EXPECT_EQ(contents(u"Const/a.con"_s), QByteArray("1"));
+    EXPECT_EQ(contents(u"Const/own.con"_s), QByteArray("own"));
 }
 
 TEST_F(NewProjectTest, FailuresSayWhereCopyingStopped)
 {
-    QFile::remove(tpl + QStringLiteral("/Resource.k7r"));
-    newproject::CopyOutcome outcome =
-        newproject::copyTemplate(program, target, QStringLiteral("P"));
-    EXPECT_EQ(outcome.stage, newproject::CopyOutcome::Stage::ProjectFile);
+    QFile::remove(tpl + u"/Resource.k7r"_s);
+    newproject::CopyOutcome outcome = copy(u"P"_s);
+    EXPECT_EQ(outcome.stage, Stage::ProjectFile);
     EXPECT_EQ(outcome.error.number, 53);
-    EXPECT_FALSE(QFileInfo::exists(target + QStringLiteral("/Const")));
+    EXPECT_FALSE(exists(u"Const"_s));
 
     // a file where a subfolder should go stops the copying there
-    put(tpl + QStringLiteral("/Resource.k7r"), "items");
-    put(target + QStringLiteral("/Const"), "in the way");
-    outcome = newproject::copyTemplate(program, target, QStringLiteral("P"));
-    EXPECT_EQ(outcome.stage, newproject::CopyOutcome::Stage::Subfolders);
+    put(tpl + u"/Resource.k7r"_s, "items");
+    put(target + u"/Const"_s, "in the way");
+    outcome = copy(u"P"_s);
+    EXPECT_EQ(outcome.stage, Stage::Subfolders);
     EXPECT_EQ(outcome.error.number, 76);
-    EXPECT_TRUE(QFileInfo::exists(target + QStringLiteral("/P.k7r")));
-    EXPECT_FALSE(QFileInfo::exists(target + QStringLiteral("/Defev")));
+    EXPECT_TRUE(exists(u"P.k7r"_s));
+    EXPECT_FALSE(exists(u"Defev"_s));
 }
 
-TEST(NewProject, CreateFolderReportsOnlyRealFailures)
+TEST_F(NewProjectTest, CreateFolderReportsOnlyRealFailures)
 {
-    QTemporaryDir dir;
-    EXPECT_FALSE(newproject::createFolder(dir.path()).isError());
-    EXPECT_FALSE(newproject::createFolder(dir.path() + QStringLiteral("/")).isError());
-    EXPECT_EQ(newproject::createFolder(dir.path() + QStringLiteral("/no/such")).number, 76);
+    EXPECT_FALSE(newproject::createFolder(dir.path() + u'/').isError());
+    EXPECT_EQ(newproject::createFolder(dir.path() + u"/no/such"_s).number, 76);
     EXPECT_EQ(newproject::createFolder(QString()).number, 76);
 }
 

@@ -8,32 +8,17 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
-class PathResolveTest : public ::testing::Test
+TEST(PathResolve, SeparatorsAndLetterCase)
 {
-protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(dir.isValid());
-        root = dir.path() + QLatin1Char('/');
-        ASSERT_TRUE(QDir(root).mkpath(QStringLiteral("Project/Const")));
-        ASSERT_TRUE(QDir(root).mkpath(QStringLiteral("Project/Misc")));
-        QFile file(root + QStringLiteral("Project/Const/Port.con"));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    }
     QTemporaryDir dir;
-    QString root;
-};
-
-TEST_F(PathResolveTest, SeparatorsAndLetterCase)
-{
-    struct Case
-    {
-        const char *written;
-        const char *resolved;
-    };
-    const Case cases[] = {
+    const QString root = dir.path() + u'/';
+    ASSERT_TRUE(QDir(root).mkpath(u"Project/Const"_s) && QDir(root).mkpath(u"Project/Misc"_s));
+    ASSERT_TRUE(QFile(root + u"Project/Const/Port.con"_s).open(QIODevice::WriteOnly));
+    const std::pair<const char *, const char *> cases[] = {
         {"Project/Const/Port.con", "Project/Const/Port.con"},
         {"Project\\Const\\Port.con", "Project/Const/Port.con"},
         {"project\\CONST\\port.CON", "Project/Const/Port.con"},
@@ -42,25 +27,18 @@ TEST_F(PathResolveTest, SeparatorsAndLetterCase)
         {"Project/Nothing/port.con", "Project/Nothing/port.con"}, // no match: as written
         {"Project//Const\\\\port.con", "Project/Const/Port.con"},
     };
-    for (const Case &c : cases) {
-        EXPECT_EQ(pathresolve::resolve(root + QString::fromLatin1(c.written)),
-                  root + QString::fromLatin1(c.resolved))
-            << c.written;
+    for (const auto &[written, resolved] : cases) {
+        EXPECT_EQ(pathresolve::resolve(root + QLatin1String(written)),
+                  root + QLatin1String(resolved))
+            << written;
     }
-}
-
-TEST_F(PathResolveTest, RelativePathsResolveAgainstWorkingDirectory)
-{
-    const QString before = QDir::currentPath();
-    ASSERT_TRUE(QDir::setCurrent(root + QStringLiteral("Project")));
-    EXPECT_EQ(pathresolve::resolve(QStringLiteral("const\\port.con")),
-              QStringLiteral("Const/Port.con"));
-    QDir::setCurrent(before);
-}
-
-TEST(PathResolve, EmptyStaysEmpty)
-{
     EXPECT_EQ(pathresolve::resolve(QString()), QString());
+
+    // relative paths resolve against the working folder
+    const QString before = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(root + u"Project"_s));
+    EXPECT_EQ(pathresolve::resolve(u"const\\port.con"_s), u"Const/Port.con"_s);
+    QDir::setCurrent(before);
 }
 
 } // namespace

@@ -23,7 +23,6 @@ protected:
     {
         ASSERT_TRUE(dir.isValid());
         settings::write(QStringLiteral("FileProject"), QString());
-        workingDir = QDir::currentPath();
     }
     void TearDown() override { QDir::setCurrent(workingDir); }
 
@@ -40,7 +39,7 @@ protected:
     }
 
     QTemporaryDir dir;
-    QString workingDir;
+    QString workingDir = QDir::currentPath();
     RecordingMessages messages;
     ScriptedFileDialogs dialogs;
     Services services{messages, dialogs};

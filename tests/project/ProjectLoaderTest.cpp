@@ -3,23 +3,32 @@
 #include "ItemTable.h"
 #include "ProjectLoader.h"
 
-#include <QDir>
-#include <QFileInfo>
 #include <QSignalSpy>
 
 #include <unistd.h>
 
+using namespace Qt::StringLiterals;
 using projectloader::LoadProject;
 using projectloader::OpenProject;
 
 namespace {
 
-using ProjectLoader = ProjectFixture;
+class ProjectLoader : public ProjectFixture
+{
+protected:
+    // A first project opened, so that failures can be seen to keep it.
+    void openFirst()
+    {
+        dialogs.answer(write(u"First.k7r"_s, kTwoItems));
+        ASSERT_EQ(OpenProject(state, services), 0);
+    }
+    QString setting() { return settings::read(u"FileProject"_s); }
+};
 
 TEST_F(ProjectLoader, OpenAsksWithTheSettingAndLoads)
 {
-    const QString file = write(QStringLiteral("p/Resource.k7r"), kTwoItems);
-    settings::write(QStringLiteral("FileProject"), QStringLiteral("/earlier/Old.k7r"));
+    const QString file = write(u"p/Resource.k7r"_s, kTwoItems);
+    settings::write(u"FileProject"_s, u"/earlier/Old.k7r"_s);
     dialogs.answer(file);
     QSignalSpy rows(&state, &ProjectState::currentRowChanged);
 
@@ -27,147 +36,117 @@ TEST_F(ProjectLoader, OpenAsksWithTheSettingAndLoads)
 
     ASSERT_EQ(dialogs.requests.size(), 1u);
     const FileDialogs::Request &request = dialogs.requests[0];
-    EXPECT_EQ(request.title, QStringLiteral("Load Project File"));
-    EXPECT_EQ(request.filter, QStringLiteral("Project files (*.k7r)|*.k7r|All files|*.*"));
+    EXPECT_EQ(request.title, u"Load Project File"_s);
+    EXPECT_EQ(request.filter, u"Project files (*.k7r)|*.k7r|All files|*.*"_s);
     EXPECT_EQ(request.filterIndex, 1);
-    EXPECT_EQ(request.initialName, QStringLiteral("/earlier/Old.k7r"));
+    EXPECT_EQ(request.initialName, u"/earlier/Old.k7r"_s);
     EXPECT_TRUE(messages.shown.empty());
     EXPECT_EQ(state.items().count(), 2);
     EXPECT_EQ(state.currentRow(), 1);
     EXPECT_EQ(rows.count(), 1);
     EXPECT_EQ(state.projectFile(), file);
-    EXPECT_EQ(state.folderPath(), path(QStringLiteral("p/")));
-    EXPECT_EQ(settings::read(QStringLiteral("FileProject")), file);
-    EXPECT_EQ(QDir::currentPath(), QFileInfo(path(QStringLiteral("p"))).canonicalFilePath());
+    EXPECT_EQ(state.folderPath(), path(u"p/"_s));
+    EXPECT_EQ(setting(), file);
+    EXPECT_EQ(QDir::currentPath(), QFileInfo(path(u"p"_s)).canonicalFilePath());
 }
 
-TEST_F(ProjectLoader, CancelLeavesEverythingAsItWas)
+TEST_F(ProjectLoader, CancelAndInvalidNameLeaveEverythingAsItWas)
 {
-    dialogs.answer(write(QStringLiteral("Resource.k7r"), kTwoItems));
-    ASSERT_EQ(OpenProject(state, services), 0);
-    const QString setting = settings::read(QStringLiteral("FileProject"));
-
+    openFirst();
+    const QString before = setting();
     dialogs.cancel();
     EXPECT_EQ(OpenProject(state, services), -1);
     EXPECT_TRUE(messages.shown.empty());
     EXPECT_EQ(state.items().count(), 2);
-    EXPECT_EQ(settings::read(QStringLiteral("FileProject")), setting);
-}
+    EXPECT_EQ(setting(), before);
 
-TEST_F(ProjectLoader, InvalidNameAsksAgainWithoutName)
-{
-    settings::write(QStringLiteral("FileProject"), QStringLiteral("bad|name"));
+    // an invalid name asks again, without the name
+    dialogs.requests.clear();
+    settings::write(u"FileProject"_s, u"bad|name"_s);
     dialogs.answers.push_back({FileDialogs::InvalidName, {}});
     dialogs.cancel();
     EXPECT_EQ(OpenProject(state, services), -1);
     ASSERT_EQ(dialogs.requests.size(), 2u);
-    EXPECT_EQ(dialogs.requests[0].initialName, QStringLiteral("bad|name"));
+    EXPECT_EQ(dialogs.requests[0].initialName, u"bad|name"_s);
     EXPECT_EQ(dialogs.requests[1].initialName, QString());
     EXPECT_TRUE(messages.shown.empty());
 }
 
 TEST_F(ProjectLoader, UnopenableFilesKeepTheTable)
 {
-    dialogs.answer(write(QStringLiteral("Resource.k7r"), kTwoItems));
-    ASSERT_EQ(OpenProject(state, services), 0);
-    write(QStringLiteral("folder.k7r/inside"), "x");
-
-    struct Case
-    {
-        QString file;
-        const char *message;
-    };
-    const Case cases[] = {
-        {path(QStringLiteral("missing.k7r")), " 53: File not found"},
-        {path(QStringLiteral("nofolder/x.k7r")), " 76: Path not found"},
-        {path(QStringLiteral("folder.k7r")), " 75: Path/File access error"},
-    };
-    for (const Case &c : cases) {
+    openFirst();
+    write(u"folder.k7r/inside"_s, "x");
+    QList<std::pair<QString, QString>> cases = {
+        {path(u"missing.k7r"_s), u" 53: File not found"_s},
+        {path(u"nofolder/x.k7r"_s), u" 76: Path not found"_s},
+        {path(u"folder.k7r"_s), u" 75: Path/File access error"_s}};
+    if (::geteuid() != 0) { // root reads every file
+        const QString locked = write(u"locked.k7r"_s, kTwoItems);
+        QFile(locked).setPermissions({});
+        cases.append({locked, u" 70: Permission denied"_s});
+    }
+    for (const auto &[file, message] : cases) {
         messages.clear();
-        dialogs.answer(c.file);
+        dialogs.answer(file);
         EXPECT_EQ(OpenProject(state, services), -1);
-        EXPECT_EQ(messages.texts(), QStringList{QString::fromLatin1(c.message)}) << c.file;
-        EXPECT_EQ(messages.shown.at(0).title, QStringLiteral("Fendrel"));
+        EXPECT_EQ(messages.texts(), QStringList{message}) << file;
+        EXPECT_EQ(messages.shown.at(0).title, u"Fendrel"_s);
         EXPECT_EQ(state.items().count(), 2);
-        EXPECT_EQ(state.projectFile(), path(QStringLiteral("Resource.k7r")));
-        EXPECT_EQ(settings::read(QStringLiteral("FileProject")), c.file);
+        EXPECT_EQ(state.projectFile(), path(u"First.k7r"_s));
+        EXPECT_EQ(setting(), file);
     }
 }
 
-TEST_F(ProjectLoader, UnreadableFileIsPermissionDenied)
+TEST_F(ProjectLoader, RejectedContentKeepsAcceptedRowsAndCaption)
 {
-    if (::geteuid() == 0)
-        GTEST_SKIP() << "root reads every file";
-    const QString file = write(QStringLiteral("locked.k7r"), kTwoItems);
-    QFile(file).setPermissions({});
-    dialogs.answer(file);
-    EXPECT_EQ(OpenProject(state, services), -1);
-    EXPECT_EQ(messages.texts(), QStringList{QStringLiteral(" 70: Permission denied")});
-}
-
-TEST_F(ProjectLoader, RejectedLineKeepsAcceptedRowsAndCaption)
-{
-    dialogs.answer(write(QStringLiteral("First.k7r"), kTwoItems));
-    ASSERT_EQ(OpenProject(state, services), 0);
-
-    dialogs.answer(write(QStringLiteral("Bad.k7r"), "a\tb\th\tT\r\n\r\nbroken\r\nc\td\th\tT\r\n"));
-    EXPECT_EQ(OpenProject(state, services), -1);
-    EXPECT_EQ(messages.texts(),
-              QStringList{QStringLiteral("Invalid Project File Data at line  1")});
-    EXPECT_EQ(state.items().count(), 1);
-    EXPECT_EQ(state.items().fullName(0), QStringLiteral("a"));
-    EXPECT_EQ(state.currentRow(), 1);
-    EXPECT_EQ(state.projectFile(), path(QStringLiteral("First.k7r")));
-}
-
-TEST_F(ProjectLoader, FirstLineRejectedSaysLineZero)
-{
-    dialogs.answer(write(QStringLiteral("Bad.k7r"), "name only\r\n"));
-    EXPECT_EQ(OpenProject(state, services), -1);
-    EXPECT_EQ(messages.texts(),
-              QStringList{QStringLiteral("Invalid Project File Data at line  0")});
-    EXPECT_EQ(state.currentRow(), 0);
-}
-
-TEST_F(ProjectLoader, ProjectWithoutItemsIsAFailure)
-{
-    dialogs.answer(write(QStringLiteral("First.k7r"), kTwoItems));
-    ASSERT_EQ(OpenProject(state, services), 0);
-    for (const QByteArray &bytes : {QByteArray(), QByteArray("\r\n\r\n")}) {
+    const struct
+    {
+        QByteArray bytes;
+        QString message;
+        int rows, currentRow;
+    } cases[] = {
+        {"a\tb\th\tT\r\n\r\nbroken\r\nc\td\th\tT\r\n", u"Invalid Project File Data at line  1"_s, 1,
+         1},
+        {"name only\r\n", u"Invalid Project File Data at line  0"_s, 0, 0},
+        {"", projectloader::noItemsError().text(), 0, 0},
+        {"\r\n\r\n", projectloader::noItemsError().text(), 0, 0},
+    };
+    openFirst();
+    for (const auto &c : cases) {
         messages.clear();
-        dialogs.answer(write(QStringLiteral("Empty.k7r"), bytes));
+        dialogs.answer(write(u"Bad.k7r"_s, c.bytes));
         EXPECT_EQ(OpenProject(state, services), -1);
-        EXPECT_EQ(messages.texts(), QStringList{projectloader::noItemsError().text()});
-        EXPECT_TRUE(state.items().isEmpty());
-        EXPECT_EQ(state.currentRow(), 0);
-        EXPECT_EQ(state.projectFile(), path(QStringLiteral("First.k7r")));
+        EXPECT_EQ(messages.texts(), QStringList{c.message});
+        ASSERT_EQ(state.items().count(), c.rows);
+        if (c.rows) {
+            EXPECT_EQ(state.items().fullName(0), u"a"_s);
+        }
+        EXPECT_EQ(state.currentRow(), c.currentRow);
+        EXPECT_EQ(state.projectFile(), path(u"First.k7r"_s));
     }
 }
 
 TEST_F(ProjectLoader, LoadProjectStoresTheFolderAndResolvesItems)
 {
-    write(QStringLiteral("New/Proj.k7r"), kTwoItems);
-    write(QStringLiteral("New/CONST/Port.con"), "1");
-    const QString folder = path(QStringLiteral("New"));
-
+    write(u"New/Proj.k7r"_s, kTwoItems);
+    write(u"New/CONST/Port.con"_s, "1");
+    const QString folder = path(u"New"_s);
     QSignalSpy hidden(&state, &ProjectState::loadStarted);
     QSignalSpy shown(&state, &ProjectState::loadFinished);
-    EXPECT_EQ(LoadProject(state, services, QStringLiteral("Proj.k7r"), folder), 0);
+    EXPECT_EQ(LoadProject(state, services, u"Proj.k7r"_s, folder), 0);
     EXPECT_EQ(hidden.count(), 1);
     EXPECT_EQ(shown.count(), 1);
-    EXPECT_EQ(settings::read(QStringLiteral("FileProject")), folder);
-    EXPECT_EQ(state.projectFile(), folder + QStringLiteral("/Proj.k7r"));
-    EXPECT_EQ(state.itemFilePath(1), folder + QStringLiteral("/CONST/Port.con"));
-    EXPECT_EQ(state.folderPath(), folder + QLatin1Char('/'));
-}
+    EXPECT_EQ(setting(), folder);
+    EXPECT_EQ(state.projectFile(), folder + u"/Proj.k7r"_s);
+    EXPECT_EQ(state.itemFilePath(1), folder + u"/CONST/Port.con"_s);
+    EXPECT_EQ(state.folderPath(), folder + u'/');
 
-TEST_F(ProjectLoader, MissingProjectOfLoadProjectLeavesTable)
-{
-    write(QStringLiteral("none/Other.k7r"), kTwoItems);
-    EXPECT_EQ(LoadProject(state, services, QStringLiteral(".k7r"), path(QStringLiteral("none"))),
-              -1);
-    EXPECT_EQ(messages.texts(), QStringList{QStringLiteral(" 53: File not found")});
-    EXPECT_EQ(settings::read(QStringLiteral("FileProject")), path(QStringLiteral("none")));
+    // a missing project file leaves the table, the folder is still remembered
+    write(u"none/Other.k7r"_s, kTwoItems);
+    EXPECT_EQ(LoadProject(state, services, u".k7r"_s, path(u"none"_s)), -1);
+    EXPECT_EQ(messages.texts(), QStringList{u" 53: File not found"_s});
+    EXPECT_EQ(setting(), path(u"none"_s));
+    EXPECT_EQ(state.items().count(), 2);
 }
 
 } // namespace

@@ -8,147 +8,92 @@ using namespace textfields;
 
 namespace {
 
-struct FieldCase
+QString L(const char *text)
 {
-    const char *text;
-    char separator;
-    int n;
-    const char *expected;
-};
-
-class GetFieldTest : public ::testing::TestWithParam<FieldCase>
-{
-};
-
-TEST_P(GetFieldTest, SplitsByRunsOfSeparators)
-{
-    const FieldCase &c = GetParam();
-    EXPECT_EQ(GetField(QString::fromLatin1(c.text), QLatin1Char(c.separator), c.n),
-              QString::fromLatin1(c.expected));
+    return QString::fromLatin1(text);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, GetFieldTest,
-    ::testing::Values(FieldCase{"a,b,c", ',', 1, "b"}, FieldCase{"a,b,c", ',', 2, "c"},
-                      FieldCase{"a,b,c", ',', 3, ""}, FieldCase{"a,b,c", ',', -4, "a"},
-                      FieldCase{"1,,104", ',', 1, "104"}, FieldCase{"\ta", '\t', 0, ""},
-                      FieldCase{"\ta", '\t', 1, "a"}, FieldCase{"\t\t\ta", '\t', 1, "a"},
-                      FieldCase{"a\t", '\t', 0, "a"}, FieldCase{"a\t", '\t', 1, ""},
-                      FieldCase{"a\t", '\t', 2, ""}, FieldCase{"a\t\tb", '\t', 1, "b"},
-                      FieldCase{"", ',', 0, ""}, FieldCase{"abc", ',', 0, "abc"},
-                      FieldCase{",,,", ',', 0, ""}, FieldCase{",,,", ',', 1, ""},
-                      FieldCase{"A;b;C", ';', 2, "C"}));
-
-struct SetCase
+TEST(TextFields, GetFieldSplitsByRunsOfSeparators)
 {
-    const char *text;
-    const char *value;
-    int n;
-    int status;
-    const char *expected;
-};
-
-class SetFieldTest : public ::testing::TestWithParam<SetCase>
-{
-};
-
-TEST_P(SetFieldTest, ReplacesOneFieldAndKeepsSeparatorRuns)
-{
-    const SetCase &c = GetParam();
-    QString text = QString::fromLatin1(c.text);
-    EXPECT_EQ(SetField(text, QString::fromLatin1(c.value), QLatin1Char('\t'), c.n), c.status);
-    EXPECT_EQ(text, QString::fromLatin1(c.expected));
+    const struct
+    {
+        const char *text;
+        char separator;
+        int n;
+        const char *expected;
+    } cases[] = {{"a,b,c", ',', 1, "b"},  {"a,b,c", ',', 2, "c"},    {"a,b,c", ',', 3, ""},
+                 {"a,b,c", ',', -4, "a"}, {"1,,104", ',', 1, "104"}, {"\ta", '\t', 0, ""},
+                 {"\ta", '\t', 1, "a"},   {"\t\t\ta", '\t', 1, "a"}, {"a\t", '\t', 0, "a"},
+                 {"a\t", '\t', 1, ""},    {"a\t", '\t', 2, ""},      {"a\t\tb", '\t', 1, "b"},
+                 {"", ',', 0, ""},        {"abc", ',', 0, "abc"},    {",,,", ',', 0, ""},
+                 {",,,", ',', 1, ""},     {"A;b;C", ';', 2, "C"}};
+    for (const auto &c : cases)
+        EXPECT_EQ(GetField(L(c.text), QLatin1Char(c.separator), c.n), L(c.expected))
+            << c.text << " " << c.n;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, SetFieldTest,
-    ::testing::Values(SetCase{"a\tb", "x", 1, 0, "a\tx"}, SetCase{"a", "x", 1, -1, "a"},
-                      SetCase{"a\t", "x", 1, 0, "a\tx"}, SetCase{"a\t\tb", "x", 1, 0, "a\t\tx"},
-                      SetCase{"a\tb\tc", "", 1, 0, "a\t\tc"},
-                      SetCase{"a\tb\tc", "x", 0, 0, "x\tb\tc"}, SetCase{"\tb", "x", 0, 0, "x\tb"},
-                      SetCase{"", "x", 0, -1, ""}, SetCase{"a\tb", "x", 3, -1, "a\tb"}));
-
-TEST(SetField, WhatIsWrittenReadsBack)
+TEST(TextFields, SetFieldReplacesOneFieldAndKeepsSeparatorRuns)
 {
-    const QString lines[] = {QStringLiteral("a\tb\tc"), QStringLiteral("a\t\t\tb\t\tc\t"),
-                             QStringLiteral("\tx\ty")};
-    for (const QString &line : lines) {
+    const struct
+    {
+        const char *text, *value;
+        int n, status;
+        const char *expected;
+    } cases[] = {{"a\tb", "x", 1, 0, "a\tx"},     {"a", "x", 1, -1, "a"},
+                 {"a\t", "x", 1, 0, "a\tx"},      {"a\t\tb", "x", 1, 0, "a\t\tx"},
+                 {"a\tb\tc", "", 1, 0, "a\t\tc"}, {"a\tb\tc", "x", 0, 0, "x\tb\tc"},
+                 {"\tb", "x", 0, 0, "x\tb"},      {"", "x", 0, -1, ""},
+                 {"a\tb", "x", 3, -1, "a\tb"}};
+    for (const auto &c : cases) {
+        QString text = L(c.text);
+        EXPECT_EQ(SetField(text, L(c.value), u'\t', c.n), c.status) << c.text << " " << c.n;
+        EXPECT_EQ(text, L(c.expected));
+    }
+    // What is written reads back, and the other fields stay as they were.
+    for (const char *line : {"a\tb\tc", "a\t\t\tb\t\tc\t", "\tx\ty"}) {
         for (int n = 0; n < 3; ++n) {
-            QString text = line;
-            ASSERT_EQ(SetField(text, QStringLiteral("new"), QLatin1Char('\t'), n), 0) << n;
-            EXPECT_EQ(GetField(text, QLatin1Char('\t'), n), QStringLiteral("new"));
+            QString text = L(line);
+            ASSERT_EQ(SetField(text, L("new"), u'\t', n), 0) << n;
             for (int other = 0; other < 3; ++other) {
-                if (other != n) {
-                    EXPECT_EQ(GetField(text, QLatin1Char('\t'), other),
-                              GetField(line, QLatin1Char('\t'), other));
-                }
+                EXPECT_EQ(GetField(text, u'\t', other),
+                          other == n ? L("new") : GetField(L(line), u'\t', other));
             }
         }
     }
 }
 
-struct NumberCase
+TEST(TextFields, LeadingNumberReadsAsFarAsTheNumberGoes)
 {
-    const char *text;
-    double value;
-};
-
-class LeadingNumberTest : public ::testing::TestWithParam<NumberCase>
-{
-};
-
-TEST_P(LeadingNumberTest, ReadsAsFarAsTheNumberGoes)
-{
-    EXPECT_DOUBLE_EQ(LeadingNumber(QString::fromLatin1(GetParam().text)), GetParam().value)
-        << GetParam().text;
+    const struct
+    {
+        const char *text;
+        double value;
+    } cases[] = {{"120", 120},  {"12abc", 12},    {"", 0},      {"1 2", 12}, {"-5", -5},
+                 {"+7", 7},     {" \t\n 42", 42}, {"1.5", 1.5}, {".5", 0.5}, {"-.25x", -0.25},
+                 {"1e3", 1000}, {"1E-2", 0.01},   {"2e", 2},    {"2e+", 2},  {"&HFF", 255},
+                 {"&hff", 255}, {"&O17", 15},     {"&O19", 1},  {"&Hz", 0},  {"abc", 0},
+                 {"-", 0},      {".", 0},         {"1e999", 0}, {"3\xe9", 3}};
+    for (const auto &c : cases)
+        EXPECT_DOUBLE_EQ(LeadingNumber(L(c.text)), c.value) << c.text;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, LeadingNumberTest,
-    ::testing::Values(NumberCase{"120", 120}, NumberCase{"12abc", 12}, NumberCase{"", 0},
-                      NumberCase{"1 2", 12}, NumberCase{"-5", -5}, NumberCase{"+7", 7},
-                      NumberCase{" \t\n 42", 42}, NumberCase{"1.5", 1.5}, NumberCase{".5", 0.5},
-                      NumberCase{"-.25x", -0.25}, NumberCase{"1e3", 1000}, NumberCase{"1E-2", 0.01},
-                      NumberCase{"2e", 2}, NumberCase{"2e+", 2}, NumberCase{"&HFF", 255},
-                      NumberCase{"&hff", 255}, NumberCase{"&O17", 15}, NumberCase{"&O19", 1},
-                      NumberCase{"&Hz", 0}, NumberCase{"abc", 0}, NumberCase{"-", 0},
-                      NumberCase{".", 0}, NumberCase{"1e999", 0}, NumberCase{"3\xe9", 3}));
-
-struct TextCase
+TEST(TextFields, BlankSignedAndPlainNumbers)
 {
-    double value;
-    const char *blankSigned;
-    const char *plain;
-};
-
-class NumberTextTest : public ::testing::TestWithParam<TextCase>
-{
-};
-
-TEST_P(NumberTextTest, BlankSignedAndPlain)
-{
-    const TextCase &c = GetParam();
-    EXPECT_EQ(BlankSignedNumber(c.value), QString::fromLatin1(c.blankSigned));
-    EXPECT_EQ(PlainNumber(c.value), QString::fromLatin1(c.plain));
-    if (c.value == static_cast<long long>(c.value)) {
-        EXPECT_EQ(BlankSignedNumber(static_cast<long long>(c.value)),
-                  QString::fromLatin1(c.blankSigned));
-        EXPECT_EQ(PlainNumber(static_cast<long long>(c.value)), QString::fromLatin1(c.plain));
+    const struct
+    {
+        double value;
+        const char *blankSigned, *plain;
+    } cases[] = {{0, " 0", "0"},       {5, " 5", "5"},       {-5, "-5", "5"},
+                 {12, " 12", "12"},    {1.5, " 1.5", "1.5"}, {-0.25, "-0.25", "0.25"},
+                 {0.1, " 0.1", "0.1"}, {-0.0, " 0", "0"}};
+    for (const auto &c : cases) {
+        EXPECT_EQ(BlankSignedNumber(c.value), L(c.blankSigned)) << c.value;
+        EXPECT_EQ(PlainNumber(c.value), L(c.plain)) << c.value;
+        if (c.value == static_cast<int>(c.value)) {
+            EXPECT_EQ(BlankSignedNumber(static_cast<int>(c.value)), L(c.blankSigned));
+            EXPECT_EQ(PlainNumber(static_cast<qsizetype>(c.value)), L(c.plain));
+        }
     }
-}
-
-INSTANTIATE_TEST_SUITE_P(Table, NumberTextTest,
-                         ::testing::Values(TextCase{0, " 0", "0"}, TextCase{5, " 5", "5"},
-                                           TextCase{-5, "-5", "5"}, TextCase{12, " 12", "12"},
-                                           TextCase{1.5, " 1.5", "1.5"},
-                                           TextCase{-0.25, "-0.25", "0.25"},
-                                           TextCase{0.1, " 0.1", "0.1"},
-                                           TextCase{-0.0, " 0", "0"}));
-
-TEST(NumberText, WholeTypesAreWholeNumbers)
-{
-    EXPECT_EQ(BlankSignedNumber(qsizetype(12)), QStringLiteral(" 12"));
-    EXPECT_EQ(PlainNumber(-7), QStringLiteral("7"));
 }
 
 } // namespace

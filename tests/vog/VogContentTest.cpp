@@ -10,51 +10,50 @@
 #include <QTabWidget>
 #include <QTimer>
 #include <QWidget>
-#include <gtest/gtest.h>
 
 using namespace automation;
+using namespace Qt::StringLiterals;
 
 namespace {
 
-const QString vogData = QStringLiteral("application/x-qt-windows-mime;value=\"VogData\"");
+const QString vogData = u"application/x-qt-windows-mime;value=\"VogData\""_s;
 
 QStringList overlay(Object &vog)
 {
-    return dotRows(vog.call(QStringLiteral("GetOvl")).toString(), true);
+    return dotRows(vog.call(u"GetOvl"_s).toString(), true);
 }
 
-TEST(VogClipboard, CopyInOneControlPastesInAnother)
+using VogClipboard = VogFixture;
+
+TEST_F(VogClipboard, CopyInOneControlPastesInAnother)
 {
-    VogHost host;
-    Object source = host.create();
+    Object &source = vog;
     Object target = host.create();
     // A 10 x 9 selection: diagonal dots.
-    ASSERT_TRUE(source
-                    .call(QStringLiteral("SetOvl"),
-                          {QStringLiteral("010,009,001,002,004,008,016,032,064,128,000,000,"
-                                          "000,000,000,000,000,000,000,000,001,002")})
-                    .toBool());
-    ASSERT_TRUE(source.call(QStringLiteral("Copy")).toBool());
+    ASSERT_TRUE(
+        source
+            .call(u"SetOvl"_s, {QStringLiteral("010,009,001,002,004,008,016,032,064,128,000,000,"
+                                               "000,000,000,000,000,000,000,000,001,002")})
+            .toBool());
+    ASSERT_TRUE(source.call(u"Copy"_s).toBool());
     const QMimeData *data = QGuiApplication::clipboard()->mimeData();
     ASSERT_NE(data, nullptr);
     EXPECT_EQ(data->formats(), QStringList{vogData});
     EXPECT_EQ(data->data(vogData).size(), 4 + 2 * 10);
 
-    target.put(QStringLiteral("SizeX"), 8);
-    target.put(QStringLiteral("SizeY"), 16);
-    ASSERT_TRUE(target.call(QStringLiteral("Paste")).toBool());
-    EXPECT_EQ(target.get(QStringLiteral("SelPosX2")).toInt(), 7);
-    EXPECT_EQ(target.get(QStringLiteral("SelPosY2")).toInt(), 8);
+    target.put(u"SizeX"_s, 8);
+    target.put(u"SizeY"_s, 16);
+    ASSERT_TRUE(target.call(u"Paste"_s).toBool());
+    EXPECT_EQ(target.get(u"SelPosX2"_s).toInt(), 7);
+    EXPECT_EQ(target.get(u"SelPosY2"_s).toInt(), 8);
     // The overlay holds all ten columns: seen once the graphic is wide enough.
-    target.put(QStringLiteral("SizeX"), 10);
-    target.put(QStringLiteral("SelPosX2"), 9);
+    target.put(u"SizeX"_s, 10);
+    target.put(u"SelPosX2"_s, 9);
     EXPECT_EQ(overlay(target), overlay(source));
 }
 
-TEST(VogClipboard, PasteRefusesWhatIsNotVogData)
+TEST_F(VogClipboard, PasteRefusesWhatIsNotVogData)
 {
-    VogHost host;
-    Object vog = host.create();
     struct Case
     {
         const char *what;
@@ -69,46 +68,45 @@ TEST(VogClipboard, PasteRefusesWhatIsNotVogData)
         auto *data = new QMimeData;
         data->setData(vogData, c.bytes);
         QGuiApplication::clipboard()->setMimeData(data);
-        EXPECT_FALSE(vog.call(QStringLiteral("Paste")).toBool()) << c.what;
+        EXPECT_FALSE(vog.call(u"Paste"_s).toBool()) << c.what;
     }
-    QGuiApplication::clipboard()->setText(QStringLiteral("001,001,001"));
-    EXPECT_FALSE(vog.call(QStringLiteral("Paste")).toBool());
-    EXPECT_FALSE(vog.get(QStringLiteral("SelSet")).toBool());
-    EXPECT_FALSE(vog.call(QStringLiteral("Copy")).toBool()); // nothing selected
+    QGuiApplication::clipboard()->setText(u"001,001,001"_s);
+    EXPECT_FALSE(vog.call(u"Paste"_s).toBool());
+    EXPECT_FALSE(vog.get(u"SelSet"_s).toBool());
+    EXPECT_FALSE(vog.call(u"Copy"_s).toBool()); // nothing selected
 }
 
-TEST(VogText, RendersLinesAsAFloatingSelection)
-{
-    VogHost host;
-    Object vog = host.create();
-    vog.put(QStringLiteral("SizeX"), 128);
-    vog.put(QStringLiteral("SizeY"), 128);
-    vog.call(QStringLiteral("SetText"), {QString()});
-    EXPECT_FALSE(vog.get(QStringLiteral("SelSet")).toBool());
+using VogContent = VogFixture;
 
-    QFont font(QStringLiteral("DejaVu Sans"));
+TEST_F(VogContent, TextRendersLinesAsAFloatingSelection)
+{
+    vog.put(u"SizeX"_s, 128);
+    vog.put(u"SizeY"_s, 128);
+    vog.call(u"SetText"_s, {QString()});
+    EXPECT_FALSE(vog.get(u"SelSet"_s).toBool());
+
+    QFont font(u"DejaVu Sans"_s);
     font.setPixelSize(12);
-    vog.put(QStringLiteral("Font"), font);
-    vog.call(QStringLiteral("SetText"), {QStringLiteral("I\rIIIIII")});
-    ASSERT_TRUE(vog.get(QStringLiteral("SelSet")).toBool());
+    vog.put(u"Font"_s, font);
+    vog.call(u"SetText"_s, {u"I\rIIIIII"_s});
+    ASSERT_TRUE(vog.get(u"SelSet"_s).toBool());
     const QStringList left = overlay(vog);
     ASSERT_GT(left.size(), 12);
     // The first line's "I" starts where the second line does.
     EXPECT_EQ(left[2].indexOf(QLatin1Char('#')), left.last().indexOf(QLatin1Char('#')));
 
-    vog.put(QStringLiteral("TextAlignment"), 1);
-    vog.call(QStringLiteral("SetText"), {QStringLiteral("I\rIIIIII")});
+    vog.put(u"TextAlignment"_s, 1);
+    vog.call(u"SetText"_s, {u"I\rIIIIII"_s});
     const QStringList right = overlay(vog);
     EXPECT_EQ(right[2].lastIndexOf(QLatin1Char('#')), right.last().lastIndexOf(QLatin1Char('#')));
     EXPECT_NE(right[2], left[2]);
 
     // Only carriage returns break lines; a sixteenth line is dropped.
     font.setPixelSize(6);
-    vog.put(QStringLiteral("Font"), font);
-    vog.put(QStringLiteral("TextAlignment"), 0);
-    auto heightOf = [&vog](int lines) {
-        vog.call(QStringLiteral("SetText"),
-                 {QStringList(lines, QStringLiteral("I\nI")).join(QLatin1Char('\r'))});
+    vog.put(u"Font"_s, font);
+    vog.put(u"TextAlignment"_s, 0);
+    auto heightOf = [this](int lines) {
+        vog.call(u"SetText"_s, {QStringList(lines, u"I\nI"_s).join(QLatin1Char('\r'))});
         return overlay(vog).size();
     };
     EXPECT_LT(heightOf(14), heightOf(15));
@@ -116,12 +114,10 @@ TEST(VogText, RendersLinesAsAFloatingSelection)
     EXPECT_LT(heightOf(15), 128);
 }
 
-TEST(VogPicture, ImportsPixelsAsDotsCroppedNeverScaled)
+TEST_F(VogContent, PictureImportsPixelsAsDotsCroppedNeverScaled)
 {
-    VogHost host;
-    Object vog = host.create();
-    vog.put(QStringLiteral("SizeX"), 4);
-    vog.put(QStringLiteral("SizeY"), 2);
+    vog.put(u"SizeX"_s, 4);
+    vog.put(u"SizeY"_s, 2);
     QImage picture(5, 3, QImage::Format_ARGB32);
     picture.fill(Qt::white);
     picture.setPixel(0, 0, qRgba(0, 0, 0, 255));
@@ -130,42 +126,36 @@ TEST(VogPicture, ImportsPixelsAsDotsCroppedNeverScaled)
     picture.setPixel(3, 1, qRgba(255, 0, 0, 255));
     picture.setPixel(4, 1, qRgba(0, 0, 0, 255)); // cropped
     picture.setPixel(0, 2, qRgba(0, 0, 0, 255)); // cropped
-    vog.call(QStringLiteral("ImportPicture"), {picture});
-    EXPECT_TRUE(vog.get(QStringLiteral("SelSet")).toBool());
-    EXPECT_EQ(vog.get(QStringLiteral("SelPosX2")).toInt(), 3);
-    EXPECT_EQ(vog.get(QStringLiteral("SelPosY2")).toInt(), 1);
+    vog.call(u"ImportPicture"_s, {picture});
+    EXPECT_TRUE(vog.get(u"SelSet"_s).toBool());
+    EXPECT_EQ(vog.get(u"SelPosX2"_s).toInt(), 3);
+    EXPECT_EQ(vog.get(u"SelPosY2"_s).toInt(), 1);
     const QStringList dots = overlay(vog);
     ASSERT_EQ(dots.size(), 2);
-    EXPECT_EQ(dots[0], QStringLiteral("#.#."));
-    EXPECT_EQ(dots[1], QStringLiteral("...#"));
+    EXPECT_EQ(dots[0], u"#.#."_s);
+    EXPECT_EQ(dots[1], u"...#"_s);
 }
 
 // The Properties verb and AboutBox are modal; each is closed as a user would.
-TEST(VogDialogs, PropertyPageAndAboutBoxOpenAndClose)
+TEST_F(VogContent, DialogsPropertyPageAndAboutBoxOpenAndClose)
 {
-    VogHost host;
-    Object vog = host.create();
     QString seen;
-    QTimer::singleShot(100, [&seen] {
-        if (QWidget *dialog = QApplication::activeModalWidget()) {
-            seen = dialog->objectName();
-            if (auto *tabs = dialog->findChild<QTabWidget *>())
-                seen += QLatin1Char(':') + tabs->tabText(0);
-            static_cast<QDialog *>(dialog)->accept();
-        }
-    });
+    const auto closeNext = [&seen] {
+        QTimer::singleShot(100, [&seen] {
+            if (QWidget *dialog = QApplication::activeModalWidget()) {
+                seen = dialog->objectName();
+                if (auto *tabs = dialog->findChild<QTabWidget *>())
+                    seen += u':' + tabs->tabText(0);
+                static_cast<QDialog *>(dialog)->accept();
+            }
+        });
+    };
+    closeNext();
     EXPECT_EQ(vog.get()->doVerb(OLEIVERB_PROPERTIES, nullptr), S_OK);
-    EXPECT_EQ(seen, QStringLiteral("VogPropertySheet:General"));
-
-    seen.clear();
-    QTimer::singleShot(100, [&seen] {
-        if (QWidget *dialog = QApplication::activeModalWidget()) {
-            seen = dialog->objectName();
-            static_cast<QDialog *>(dialog)->accept();
-        }
-    });
-    EXPECT_EQ(vog.call(QStringLiteral("AboutBox"), {}, nullptr), QVariant());
-    EXPECT_EQ(seen, QStringLiteral("VogAboutBox"));
+    EXPECT_EQ(seen, u"VogPropertySheet:General"_s);
+    closeNext();
+    EXPECT_EQ(vog.call(u"AboutBox"_s, {}, nullptr), QVariant());
+    EXPECT_EQ(seen, u"VogAboutBox"_s);
 }
 
 } // namespace

@@ -5,16 +5,15 @@
 #include <QCoreApplication>
 #include <QImage>
 #include <QMouseEvent>
-#include <QScrollBar>
 #include <QTest>
 #include <QWidget>
-#include <gtest/gtest.h>
 
 using namespace automation;
+using namespace Qt::StringLiterals;
 
 QString libraryPath()
 {
-    return qEnvironmentVariable("FENDREL_BIN_DIR") + QStringLiteral("/libvog.so");
+    return qEnvironmentVariable("FENDREL_BIN_DIR") + u"/libvog.so"_s;
 }
 
 VogHost::VogHost()
@@ -28,32 +27,17 @@ VogHost::~VogHost()
     qunsetenv("FENDREL_CLASS_REGISTRY");
 }
 
-QString VogHost::registryPath() const
-{
-    return m_dir.filePath(QStringLiteral("registry.ini"));
-}
-
-ClassRegistry VogHost::registry() const
-{
-    return ClassRegistry(registryPath());
-}
-
 Object VogHost::create(int paintWidth, int paintHeight)
 {
     Object control;
-    EXPECT_EQ(control.create(QStringLiteral("Vog.VogCtrl.1"), registry()), S_OK);
+    EXPECT_EQ(control.create(u"Vog.VogCtrl.1"_s, registry()), S_OK);
     QWidget *window = control.widget();
     if (!window)
         return control;
     window->show();
-    const QSize bars(window->findChildren<QScrollBar *>().value(1)->sizeHint().width(),
-                     window->findChildren<QScrollBar *>().value(0)->sizeHint().height());
-    window->resize(paintWidth + bars.width(), paintHeight + bars.height());
     EXPECT_TRUE(QTest::qWaitForWindowExposed(window));
     QWidget *area = viewportOf(control);
-    // Scroll bar hints can differ from their laid-out size: fix up to the exact area.
-    window->resize(window->width() + paintWidth - area->width(),
-                   window->height() + paintHeight - area->height());
+    window->resize(window->size() + QSize(paintWidth, paintHeight) - area->size());
     QCoreApplication::processEvents();
     EXPECT_EQ(area->size(), QSize(paintWidth, paintHeight));
     grabPaintArea(control); // a first paint, as a shown window gets
@@ -62,7 +46,7 @@ Object VogHost::create(int paintWidth, int paintHeight)
 
 QWidget *viewportOf(Object &control)
 {
-    return control.widget()->findChild<QWidget *>(QStringLiteral("qt_scrollarea_viewport"));
+    return control.widget()->findChild<QWidget *>(u"qt_scrollarea_viewport"_s);
 }
 
 QImage grabPaintArea(Object &control)

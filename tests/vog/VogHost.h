@@ -2,10 +2,13 @@
 
 #include "Object.h"
 
+#include "../support/QtPrinting.h"
+
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
-#include <QVector>
+
+#include <gtest/gtest.h>
 
 class QWidget;
 
@@ -17,8 +20,8 @@ public:
     VogHost();
     ~VogHost();
 
-    QString registryPath() const;
-    automation::ClassRegistry registry() const;
+    QString registryPath() const { return m_dir.filePath(QStringLiteral("registry.ini")); }
+    automation::ClassRegistry registry() const { return automation::ClassRegistry(registryPath()); }
 
     // A control created by ProgID with its window shown at the given size of its
     // paint area.
@@ -26,6 +29,14 @@ public:
 
 private:
     QTemporaryDir m_dir;
+};
+
+// A registered host and one control of the default size.
+class VogFixture : public ::testing::Test
+{
+protected:
+    VogHost host;
+    automation::Object vog = host.create();
 };
 
 QString libraryPath();

@@ -9,14 +9,13 @@
 #include <QTest>
 #include <QWheelEvent>
 #include <QWidget>
-#include <gtest/gtest.h>
 
 using namespace automation;
+using namespace Qt::StringLiterals;
 
 namespace {
 
 constexpr QRgb grid = qRgb(229, 229, 240);
-constexpr QRgb black = qRgb(64, 64, 64);
 constexpr QRgb white = qRgb(255, 255, 255);
 constexpr QRgb frame = qRgb(0, 0, 255);
 
@@ -27,9 +26,9 @@ int mid(int dot)
     return dot * 20 + 12;
 }
 
-void click(Object &vog, int x, int y, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+void click(Object &vog, int x, int y)
 {
-    press(vog, x, y, modifiers);
+    press(vog, x, y);
     release(vog, x, y);
 }
 
@@ -44,40 +43,45 @@ void drag(Object &vog, QPoint from, QPoint to, Qt::KeyboardModifiers modifiers =
 
 QStringList rows(Object &vog)
 {
-    return dotRows(vog.call(QStringLiteral("GetData")).toString(), false);
+    return dotRows(vog.call(u"GetData"_s).toString(), false);
 }
 
 QRect corners(Object &vog)
 {
-    return QRect(QPoint(vog.get(QStringLiteral("SelPosX1")).toInt(),
-                        vog.get(QStringLiteral("SelPosY1")).toInt()),
-                 QPoint(vog.get(QStringLiteral("SelPosX2")).toInt(),
-                        vog.get(QStringLiteral("SelPosY2")).toInt()));
+    const auto at = [&vog](const QString &name) { return vog.get(name).toInt(); };
+    return QRect(QPoint(at(u"SelPosX1"_s), at(u"SelPosY1"_s)),
+                 QPoint(at(u"SelPosX2"_s), at(u"SelPosY2"_s)));
 }
 
-TEST(VogMouse, DrawModePaintsOnlyOnDotSquares)
+// A black dot at (0, 0), floated from an overlay and dropped.
+void blackOrigin(Object &vog)
 {
-    VogHost host;
-    Object vog = host.create();
-    vog.put(QStringLiteral("Mode"), true);
-    vog.put(QStringLiteral("FromX"), 3);
-    vog.put(QStringLiteral("FromY"), 2);
+    ASSERT_TRUE(vog.call(u"SetOvl"_s, {u"001,001,001"_s}).toBool());
+    vog.call(u"Escape"_s);
+}
+
+using VogMouse = VogFixture;
+
+TEST_F(VogMouse, DrawModePaintsOnlyOnDotSquares)
+{
+    vog.put(u"Mode"_s, true);
+    vog.put(u"FromX"_s, 3);
+    vog.put(u"FromY"_s, 2);
     click(vog, 2, 10); // in the first grid line
-    EXPECT_EQ(vog.call(QStringLiteral("GetData")).toString(),
-              QStringLiteral("032,004") + QStringLiteral(",000").repeated(128));
+    EXPECT_EQ(rows(vog).join(QString()).count(u'#'), 0);
     click(vog, 10, 10);
-    EXPECT_EQ(rows(vog)[2].mid(0, 5), QStringLiteral("...#."));
+    EXPECT_EQ(rows(vog)[2].mid(0, 5), u"...#."_s);
     const QImage shown = grabPaintArea(vog);
-    EXPECT_EQ(shown.pixel(10, 10), black);
+    EXPECT_EQ(shown.pixel(10, 10), qRgb(64, 64, 64));
     EXPECT_EQ(shown.pixel(2, 10), grid);
 
     // A stroke paints each dot it crosses once; white and invert pens.
-    vog.put(QStringLiteral("DrawMode"), 2);
+    vog.put(u"DrawMode"_s, 2);
     drag(vog, {mid(0), mid(1)}, {mid(2), mid(1)}); // dots (3..5, 3)
-    EXPECT_EQ(rows(vog)[3].mid(2, 5), QStringLiteral(".###."));
-    vog.put(QStringLiteral("DrawMode"), 1);
+    EXPECT_EQ(rows(vog)[3].mid(2, 5), u".###."_s);
+    vog.put(u"DrawMode"_s, 1);
     click(vog, mid(1), mid(1));
-    EXPECT_EQ(rows(vog)[3].mid(2, 5), QStringLiteral(".#.#."));
+    EXPECT_EQ(rows(vog)[3].mid(2, 5), u".#.#."_s);
     EXPECT_EQ(grabPaintArea(vog).pixel(mid(1), mid(1)), white);
 }
 
@@ -96,11 +100,9 @@ protected:
     }
 };
 
-TEST(VogMouse, ADrawnDotRepaintsOnlyItsSquare)
+TEST_F(VogMouse, ADrawnDotRepaintsOnlyItsSquare)
 {
-    VogHost host;
-    Object vog = host.create();
-    vog.put(QStringLiteral("Mode"), true);
+    vog.put(u"Mode"_s, true);
     grabPaintArea(vog);
     QCoreApplication::processEvents();
     PaintSpy spy;
@@ -113,7 +115,7 @@ TEST(VogMouse, ADrawnDotRepaintsOnlyItsSquare)
     release(vog, mid(2), mid(1));
 }
 
-TEST(VogMouse, NarrowAreaShowsWholeColumnsAndGridBeyond)
+TEST(VogNarrowView, ShowsWholeColumnsAndGridBeyond)
 {
     VogHost host;
     Object vog = host.create(100, 120);
@@ -130,41 +132,34 @@ TEST(VogMouse, NarrowAreaShowsWholeColumnsAndGridBeyond)
     EXPECT_EQ(bar->maximum(), 32 - 4 + 1);
 }
 
-TEST(VogMouse, DraggingMarksASelectionWithADashedFrame)
+TEST_F(VogMouse, DraggingMarksASelectionWithADashedFrame)
 {
-    VogHost host;
-    Object vog = host.create();
     press(vog, mid(5), mid(5));
     move(vog, mid(5) + 1, mid(5));
     move(vog, mid(4), mid(4));
     move(vog, mid(2), mid(3));
     // While dragging the frame is solid: the top edge lies in line 3 (y 60..63).
-    QImage shown = grabPaintArea(vog);
-    EXPECT_EQ(shown.pixel(49, 61), frame);
+    EXPECT_EQ(grabPaintArea(vog).pixel(49, 61), frame);
     release(vog, mid(2), mid(3));
     EXPECT_EQ(corners(vog), QRect(QPoint(5, 5), QPoint(2, 3)));
-    EXPECT_TRUE(vog.get(QStringLiteral("SelSet")).toBool());
+    EXPECT_TRUE(vog.get(u"SelSet"_s).toBool());
     // Marked: dashes of 8 pixels every 12 from x = 40.
-    shown = grabPaintArea(vog);
+    const QImage shown = grabPaintArea(vog);
     EXPECT_EQ(shown.pixel(41, 61), frame);
     EXPECT_EQ(shown.pixel(49, 61), grid);
     EXPECT_EQ(shown.pixel(53, 61), frame);
     EXPECT_EQ(shown.pixel(mid(3), mid(4)), white); // the dots are shown as they are
-    // A click outside ends it.
-    click(vog, mid(15), mid(12));
-    EXPECT_FALSE(vog.get(QStringLiteral("SelSet")).toBool());
+    click(vog, mid(15), mid(12));                  // a click outside ends it
+    EXPECT_FALSE(vog.get(u"SelSet"_s).toBool());
     EXPECT_EQ(grabPaintArea(vog).pixel(41, 61), grid);
 }
 
-TEST(VogMouse, ShiftLiftKeepsWhiteCellsTransparent)
+TEST_F(VogMouse, ShiftLiftKeepsWhiteCellsTransparent)
 {
-    VogHost host;
-    Object vog = host.create();
-    // Black dots at (3, 3), (10, 10) and (11, 10).
-    vog.put(QStringLiteral("Mode"), true);
+    vog.put(u"Mode"_s, true);
     for (const QPoint dot : {QPoint(3, 3), QPoint(10, 10), QPoint(11, 10)})
         click(vog, mid(dot.x()), mid(dot.y()));
-    vog.put(QStringLiteral("Mode"), false);
+    vog.put(u"Mode"_s, false);
 
     drag(vog, {mid(2), mid(2)}, {mid(4), mid(4)});
     // Shift-press in the middle lifts (cut, white transparent) and drags it along.
@@ -173,168 +168,141 @@ TEST(VogMouse, ShiftLiftKeepsWhiteCellsTransparent)
     EXPECT_EQ(grabPaintArea(vog).pixel(mid(11), mid(11)), qRgb(160, 160, 224));
     EXPECT_EQ(grabPaintArea(vog).pixel(mid(10), mid(10)), qRgb(160, 160, 160));
     click(vog, mid(20), mid(12)); // outside: dropped
-    EXPECT_FALSE(vog.get(QStringLiteral("SelSet")).toBool());
+    EXPECT_FALSE(vog.get(u"SelSet"_s).toBool());
     const QStringList dots = rows(vog);
-    EXPECT_EQ(dots[3].mid(2, 3), QStringLiteral("..."));
-    EXPECT_EQ(dots[10].mid(9, 5), QStringLiteral(".##.."));
-    EXPECT_EQ(dots[11].mid(9, 5), QStringLiteral("..#.."));
+    EXPECT_EQ(dots[3].mid(2, 3), u"..."_s);
+    EXPECT_EQ(dots[10].mid(9, 5), u".##.."_s);
+    EXPECT_EQ(dots[11].mid(9, 5), u"..#.."_s);
 }
 
-TEST(VogMouse, PlainLiftCutsAndCtrlLiftCopies)
+TEST(VogLift, PlainLiftCutsAndCtrlLiftCopies)
 {
-    struct Case
-    {
-        Qt::KeyboardModifiers modifiers;
-        const char *leftBehind;
-    } cases[] = {{Qt::NoModifier, "."}, {Qt::ControlModifier, "#"}};
-    for (const Case &c : cases) {
+    const std::pair<Qt::KeyboardModifiers, QString> cases[] = {{Qt::NoModifier, u"....#."_s},
+                                                               {Qt::ControlModifier, u"#...#."_s}};
+    for (const auto &[modifiers, firstRow] : cases) {
         VogHost host;
         Object vog = host.create();
-        ASSERT_TRUE(vog.call(QStringLiteral("SetOvl"), {QStringLiteral("001,001,001")}).toBool());
-        vog.call(QStringLiteral("Escape")); // dot (0, 0) black
+        blackOrigin(vog);
         drag(vog, {mid(0), mid(0)}, {mid(2), mid(2)});
-        drag(vog, {mid(1), mid(1)}, {mid(5), mid(1)}, c.modifiers);
-        vog.call(QStringLiteral("Escape"));
-        const QStringList dots = rows(vog);
-        EXPECT_EQ(dots[0].mid(0, 6), QLatin1String(c.leftBehind) + QStringLiteral("...#."));
-        EXPECT_EQ(dots[1].mid(0, 6), QStringLiteral("......"));
+        drag(vog, {mid(1), mid(1)}, {mid(5), mid(1)}, modifiers);
+        vog.call(u"Escape"_s);
+        EXPECT_EQ(rows(vog)[0].mid(0, 6), firstRow);
+        EXPECT_EQ(rows(vog)[1].mid(0, 6), u"......"_s);
     }
 }
 
-TEST(VogMouse, CtrlClickStampsAndKeepsFloating)
+TEST_F(VogMouse, CtrlClickStampsAndKeepsFloatingUntilModeDropsIt)
 {
-    VogHost host;
-    Object vog = host.create();
-    ASSERT_TRUE(vog.call(QStringLiteral("SetOvl"), {QStringLiteral("001,001,001")}).toBool());
-    EXPECT_EQ(rows(vog)[0][0], QLatin1Char('.'));
+    ASSERT_TRUE(vog.call(u"SetOvl"_s, {u"001,001,001"_s}).toBool());
+    EXPECT_EQ(rows(vog)[0][0], u'.');
     drag(vog, {mid(0), mid(0)}, {mid(5), mid(5)}, Qt::ControlModifier);
-    EXPECT_TRUE(vog.get(QStringLiteral("SelSet")).toBool());
+    EXPECT_TRUE(vog.get(u"SelSet"_s).toBool());
     EXPECT_EQ(corners(vog), QRect(QPoint(5, 5), QPoint(5, 5)));
-    EXPECT_EQ(rows(vog)[0][0], QLatin1Char('#'));
-    EXPECT_EQ(rows(vog)[5][5], QLatin1Char('.'));
-    vog.call(QStringLiteral("Escape"));
-    EXPECT_EQ(rows(vog)[5][5], QLatin1Char('#'));
+    EXPECT_EQ(rows(vog)[0][0], u'#');
+    EXPECT_EQ(rows(vog)[5][5], u'.');
+
+    // Mode TRUE drops the floating selection and takes a snapshot.
+    vog.put(u"Mode"_s, true);
+    EXPECT_FALSE(vog.get(u"SelSet"_s).toBool());
+    EXPECT_EQ(rows(vog)[5][5], u'#');
+    vog.call(u"SetData"_s, {u"001,001,000"_s});
+    vog.call(u"Undo"_s); // back to the snapshot Mode took
+    EXPECT_EQ(rows(vog).value(5).mid(5, 1), u"#"_s);
 }
 
-TEST(VogMouse, FloatingMoveStaysInsideTheGraphic)
+TEST_F(VogMouse, FloatingMoveStaysInsideTheGraphic)
 {
-    VogHost host;
-    Object vog = host.create();
-    ASSERT_TRUE(
-        vog.call(QStringLiteral("SetOvl"), {QStringLiteral("003,002,003,003,003")}).toBool());
-    vog.put(QStringLiteral("SizeX"), 16);
-    vog.put(QStringLiteral("SizeY"), 8);
+    ASSERT_TRUE(vog.call(u"SetOvl"_s, {u"003,002,003,003,003"_s}).toBool());
+    vog.put(u"SizeX"_s, 16);
+    vog.put(u"SizeY"_s, 8);
     drag(vog, {mid(1), mid(1)}, {mid(18), mid(12)});
     EXPECT_EQ(corners(vog), QRect(QPoint(13, 6), QPoint(15, 7)));
     drag(vog, {mid(14), mid(7)}, {-30, -30});
     EXPECT_EQ(corners(vog), QRect(QPoint(0, 0), QPoint(2, 1)));
 }
 
-struct ResizeCase
+TEST(VogResize, ByHandleNeverPassesTheOppositeEdge)
 {
-    const char *what;
-    QPoint grab;    // pixel on the handle of the marked selection (5, 5)-(8, 8)
-    QPoint to;      // pixel dragged to
-    QRect expected; // normalised selection after
-};
-
-TEST(VogMouse, ResizeByHandleNeverPassesTheOppositeEdge)
-{
-    const ResizeCase cases[] = {
+    const struct
+    {
+        const char *what;
+        QPoint grab;    // pixel on the handle of the marked selection (5, 5)-(8, 8)
+        QPoint to;      // pixel dragged to
+        QRect expected; // normalised selection after
+    } cases[] = {
         {"top below bottom", {mid(6), 102}, {mid(6), mid(12)}, QRect(QPoint(5, 8), QPoint(8, 8))},
         {"top up", {mid(6), 102}, {mid(6), mid(2)}, QRect(QPoint(5, 2), QPoint(8, 8))},
         {"left past right", {102, mid(6)}, {mid(14), mid(6)}, QRect(QPoint(8, 5), QPoint(8, 8))},
         {"bottom-right out", {178, 178}, {mid(10), mid(11)}, QRect(QPoint(5, 5), QPoint(10, 11))},
         {"top-left past both", {102, 102}, {mid(12), mid(12)}, QRect(QPoint(8, 8), QPoint(8, 8))},
     };
-    for (const ResizeCase &c : cases) {
+    for (const auto &c : cases) {
         VogHost host;
         Object vog = host.create();
         drag(vog, {mid(5), mid(5)}, {mid(8), mid(8)});
         drag(vog, c.grab, c.to);
         EXPECT_EQ(corners(vog).normalized(), c.expected) << c.what;
-        // Still being resized: the frame stays dashed and the next press inside lifts.
-        EXPECT_TRUE(vog.get(QStringLiteral("SelSet")).toBool()) << c.what;
+        EXPECT_TRUE(vog.get(u"SelSet"_s).toBool()) << c.what;
     }
 }
 
-TEST(VogMouse, HoldingTheButtonLeftOfTheControlScrollsToTheStart)
+class VogView : public ::testing::Test
 {
+protected:
     VogHost host;
-    Object vog = host.create(200, 200);
-    vog.put(QStringLiteral("FromX"), 5);
+    Object vog = host.create(200, 200); // 9 columns shown
+    int fromX() { return vog.get(u"FromX"_s).toInt(); }
+};
+
+TEST_F(VogView, ScrollsOnlyWhileTheButtonIsHeldOutsideNeverByKeysOrWheel)
+{
+    vog.put(u"FromX"_s, 5);
     press(vog, mid(2), mid(2));
     move(vog, mid(3), mid(2));
     move(vog, -10, mid(2));
     QElapsedTimer waited;
     waited.start();
-    while (vog.get(QStringLiteral("FromX")).toInt() > 0 && waited.elapsed() < 10000)
+    while (fromX() > 0 && waited.elapsed() < 10000)
         QTest::qWait(20);
-    EXPECT_EQ(vog.get(QStringLiteral("FromX")).toInt(), 0);
+    EXPECT_EQ(fromX(), 0);
     QTest::qWait(250); // and no further
-    EXPECT_EQ(vog.get(QStringLiteral("FromX")).toInt(), 0);
-    EXPECT_EQ(vog.get(QStringLiteral("FromY")).toInt(), 0);
+    EXPECT_EQ(fromX(), 0);
+    EXPECT_EQ(vog.get(u"FromY"_s).toInt(), 0);
     release(vog, -10, mid(2));
     move(vog, 300, mid(2)); // no button: no scrolling
     QTest::qWait(250);
-    EXPECT_EQ(vog.get(QStringLiteral("FromX")).toInt(), 0);
-}
+    EXPECT_EQ(fromX(), 0);
 
-struct ScrollCase
-{
-    int origin;
-    QAbstractSlider::SliderAction action;
-    int expected;
-};
-
-TEST(VogMouse, ScrollBarStepsByAQuarterOfTheView)
-{
-    // 200 x 200 pixels show 9 columns: step 2; the last origin is 32 - 9 + 1 = 24.
-    const ScrollCase cases[] = {
-        {0, QAbstractSlider::SliderSingleStepAdd, 2},
-        {21, QAbstractSlider::SliderSingleStepAdd, 24},
-        {22, QAbstractSlider::SliderSingleStepAdd, 24},
-        {1, QAbstractSlider::SliderSingleStepSub, 0},
-        {7, QAbstractSlider::SliderSingleStepSub, 5},
-        {7, QAbstractSlider::SliderPageStepAdd, 7},
-        {7, QAbstractSlider::SliderToMaximum, 7},
-    };
-    VogHost host;
-    Object vog = host.create(200, 200);
-    QScrollBar *bar = vog.widget()->findChildren<QScrollBar *>().value(0);
-    for (const ScrollCase &c : cases) {
-        vog.put(QStringLiteral("FromX"), c.origin);
-        grabPaintArea(vog);
-        bar->triggerAction(c.action);
-        EXPECT_EQ(vog.get(QStringLiteral("FromX")).toInt(), c.expected)
-            << c.origin << " " << c.action;
-    }
-}
-
-TEST(VogMouse, KeysAndWheelLeaveTheViewToTheHost)
-{
-    VogHost host;
-    Object vog = host.create(200, 200);
+    // keys and the wheel leave the view to the host
     QTest::keyClick(vog.widget(), Qt::Key_Right);
     QTest::keyClick(vog.widget(), Qt::Key_PageDown);
     QWheelEvent wheel(QPointF(50, 50), viewportOf(vog)->mapToGlobal(QPointF(50, 50)), QPoint(),
                       QPoint(0, -120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
     QCoreApplication::sendEvent(viewportOf(vog), &wheel);
-    EXPECT_EQ(vog.get(QStringLiteral("FromX")).toInt(), 0);
-    EXPECT_EQ(vog.get(QStringLiteral("FromY")).toInt(), 0);
+    EXPECT_EQ(fromX(), 0);
+    EXPECT_EQ(vog.get(u"FromY"_s).toInt(), 0);
 }
 
-TEST(VogMouse, ModeTrueDropsTheFloatingSelection)
+TEST_F(VogView, ScrollBarStepsByAQuarterOfTheView)
 {
-    VogHost host;
-    Object vog = host.create();
-    ASSERT_TRUE(vog.call(QStringLiteral("SetOvl"), {QStringLiteral("001,001,001")}).toBool());
-    vog.put(QStringLiteral("Mode"), true);
-    EXPECT_FALSE(vog.get(QStringLiteral("SelSet")).toBool());
-    EXPECT_EQ(rows(vog)[0][0], QLatin1Char('#'));
-    vog.call(QStringLiteral("SetData"), {QStringLiteral("001,001,000")});
-    vog.call(QStringLiteral("Undo")); // back to the snapshot Mode took
-    EXPECT_EQ(rows(vog)[0][0], QLatin1Char('#'));
+    // 9 columns shown: step 2; the last origin is 32 - 9 + 1 = 24.
+    using S = QAbstractSlider;
+    const struct
+    {
+        int origin;
+        S::SliderAction action;
+        int expected;
+    } cases[] = {{0, S::SliderSingleStepAdd, 2},   {21, S::SliderSingleStepAdd, 24},
+                 {22, S::SliderSingleStepAdd, 24}, {1, S::SliderSingleStepSub, 0},
+                 {7, S::SliderSingleStepSub, 5},   {7, S::SliderPageStepAdd, 7},
+                 {7, S::SliderToMaximum, 7}};
+    QScrollBar *bar = vog.widget()->findChildren<QScrollBar *>().value(0);
+    for (const auto &c : cases) {
+        vog.put(u"FromX"_s, c.origin);
+        grabPaintArea(vog);
+        bar->triggerAction(c.action);
+        EXPECT_EQ(fromX(), c.expected) << c.origin << " " << c.action;
+    }
 }
 
 } // namespace
