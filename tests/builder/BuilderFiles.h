@@ -27,6 +27,15 @@ inline void put(const QString &path, const QByteArray &bytes)
     ASSERT_EQ(file.write(bytes), bytes.size());
 }
 
+// Firmware bytes: a pattern, so that misplaced bytes show.
+inline QByteArray firmware(qsizetype size, int seed = 1)
+{
+    QByteArray bytes(size, '\0');
+    for (qsizetype i = 0; i < size; ++i)
+        bytes[i] = static_cast<char>(seed + i * 13);
+    return bytes;
+}
+
 // A file of tests/data/builder.
 inline QByteArray fixture(const char *name)
 {

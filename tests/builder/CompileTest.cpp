@@ -17,14 +17,6 @@ namespace {
 
 using namespace builderfiles;
 
-QByteArray firmware(qsizetype size)
-{
-    QByteArray bytes(size, '\0');
-    for (qsizetype i = 0; i < size; ++i)
-        bytes[i] = static_cast<char>(i * 13 + 1);
-    return bytes;
-}
-
 // A project folder with an original and an output beside it.
 class CompileTest : public ScratchTest
 {

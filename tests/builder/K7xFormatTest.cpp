@@ -18,12 +18,9 @@ using namespace builderfiles;
 
 using k7x::Fault;
 
-QByteArray image(char seed)
+QByteArray image(int seed)
 {
-    QByteArray bytes(k7x::ImageSize, '\0');
-    for (qsizetype i = 0; i < bytes.size(); ++i)
-        bytes[i] = static_cast<char>(seed + i * 7);
-    return bytes;
+    return firmware(k7x::ImageSize, seed);
 }
 
 // The distinct kinds of fault found, in the order of the enumeration.
