@@ -3,9 +3,7 @@
 #include "K7xLayout.h"
 #include "K7xReader.h"
 
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
+#include <QDirIterator>
 
 #include "BuilderFiles.h"
 
@@ -19,30 +17,18 @@ namespace {
 
 using namespace builderfiles;
 
-QByteArray firmware(qsizetype size)
-{
-    QByteArray bytes(size, '\0');
-    for (qsizetype i = 0; i < size; ++i)
-        bytes[i] = static_cast<char>(i * 13 + 1);
-    return bytes;
-}
-
-// A project folder, an original and an output beside it, and the working
-// directory moved into the scratch folder so stray files would show.
-class CompileTest : public ::testing::Test
+// A project folder with an original and an output beside it.
+class CompileTest : public ScratchTest
 {
 public:
     void SetUp() override
     {
-        ASSERT_TRUE(scratch.isValid());
-        oldCurrent = QDir::currentPath();
-        QDir::setCurrent(scratch.path());
-        folder = scratch.filePath(QStringLiteral("Project")) + QLatin1Char('/');
-        original = scratch.filePath(QStringLiteral("original.k7x"));
-        output = scratch.filePath(QStringLiteral("out.k7x"));
+        ScratchTest::SetUp();
+        folder = path(QStringLiteral("Project/"));
+        original = path(QStringLiteral("original.k7x"));
+        output = path(QStringLiteral("out.k7x"));
         put(original, firmware(k7x::ImageSize + 100));
     }
-    void TearDown() override { QDir::setCurrent(oldCurrent); }
 
     void addItem(const QString &fileName, const QByteArray *bytes)
     {
@@ -65,23 +51,13 @@ public:
     QStringList files() const
     {
         QStringList result;
-        QDir root(scratch.path());
-        const QStringList names = {QStringLiteral("*")};
-        std::function<void(const QString &)> walk = [&](const QString &dir) {
-            for (const QFileInfo &info : QDir(dir).entryInfoList(
-                     QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name)) {
-                if (info.isDir())
-                    walk(info.filePath());
-                else
-                    result << root.relativeFilePath(info.filePath());
-            }
-        };
-        walk(scratch.path());
+        QDirIterator it(scratch.path(), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+        while (it.hasNext())
+            result << QDir(scratch.path()).relativeFilePath(it.next());
+        result.sort();
         return result;
     }
 
-    QTemporaryDir scratch;
-    QString oldCurrent;
     QString folder;
     QString original;
     QString output;
@@ -107,7 +83,7 @@ TEST_F(CompileTest, WorkedExample)
     // The output as the next original: only its image counts.
     const QString first = output;
     original = first;
-    output = scratch.filePath(QStringLiteral("second.k7x"));
+    output = path(QStringLiteral("second.k7x"));
     ASSERT_TRUE(run().ok());
     EXPECT_EQ(contentsOf(output), contentsOf(first));
 }
@@ -178,13 +154,12 @@ TEST_F(CompileTest, FailuresLeaveTheOldOutputAndNoOtherFile)
         {"original missing", [](CompileTest &t) { QFile::remove(t.original); },
          QStringLiteral("Invalid Original File ('%1/original.k7x')"), -1},
         {"original is a folder",
-         [](CompileTest &t) { t.original = t.scratch.filePath(QStringLiteral("Project")); },
+         [](CompileTest &t) { t.original = t.path(QStringLiteral("Project")); },
          QStringLiteral("Original File error ('%1/Project'): 75: Path/File access error"), -1},
         {"output folder missing",
-         [](CompileTest &t) { t.output = t.scratch.filePath(QStringLiteral("no/out.k7x")); },
+         [](CompileTest &t) { t.output = t.path(QStringLiteral("no/out.k7x")); },
          QStringLiteral("Output File error ('%1/no/out.k7x'):  76: Path not found"), -1},
-        {"output is a folder",
-         [](CompileTest &t) { t.output = t.scratch.filePath(QStringLiteral("Project")); },
+        {"output is a folder", [](CompileTest &t) { t.output = t.path(QStringLiteral("Project")); },
          QStringLiteral("Output File error ('%1/Project'):  75: Path/File access error"), -1},
         {"item vanishes during the compile",
          [](CompileTest &t) {
@@ -260,13 +235,13 @@ TEST_F(CompileTest, OneFileUnderTwoNamesIsRefused)
 {
     const QByteArray abc("abc");
     addItem(QStringLiteral("a.bin"), &abc);
-    const QString link = scratch.filePath(QStringLiteral("link.k7x"));
-    const QString hard = scratch.filePath(QStringLiteral("hard.k7x"));
+    const QString link = path(QStringLiteral("link.k7x"));
+    const QString hard = path(QStringLiteral("hard.k7x"));
     ASSERT_TRUE(QFile::link(original, link));
     ASSERT_EQ(::link(QFile::encodeName(original).constData(), QFile::encodeName(hard).constData()),
               0);
     const QString texts[] = {original, link, hard, QStringLiteral("./original.k7x"),
-                             scratch.filePath(QStringLiteral("Project/../original.k7x"))};
+                             path(QStringLiteral("Project/../original.k7x"))};
     const QByteArray before = contentsOf(original);
     for (const QString &text : texts) {
         output = text;

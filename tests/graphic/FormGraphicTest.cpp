@@ -59,7 +59,6 @@ TEST_F(GraphicWindowTest, LoadChecksSizeAndOkWritesTheGraphic)
 
         FormGraphic form(state, services);
         ASSERT_TRUE(form.controlCreated());
-        EXPECT_EQ(form.windowTitle(), QStringLiteral("Edit Graphic"));
         EXPECT_EQ(messages.texts(), c.loadMessages);
         EXPECT_EQ(number(form, "SizeX"), c.sizeX);
         EXPECT_EQ(number(form, "SizeY"), c.sizeY);
@@ -118,22 +117,18 @@ TEST_F(GraphicWindowTest, ZoomStepsBetweenTheEnds)
     useGraphic();
     writeGraphic(graphic(8, 1));
     FormGraphic form(state, services);
-    const auto zoom = [&form] {
-        return std::pair(number(form, "DotSize"), number(form, "DotGap"));
-    };
-    EXPECT_EQ(zoom(), std::pair(5, 1));
-    form.CmdZoomOut_Click();
-    EXPECT_EQ(zoom(), std::pair(5, 1));
-    const std::pair<int, int> in[] = {{10, 2}, {15, 3}, {20, 4}, {20, 4}};
-    for (const auto &expected : in) {
-        form.CmdZoomIn->click();
-        EXPECT_EQ(zoom(), expected);
-    }
-    EXPECT_EQ(form.zoomStep(), 3);
-    const std::pair<int, int> out[] = {{15, 3}, {10, 2}, {5, 1}, {5, 1}};
-    for (const auto &expected : out) {
-        form.CmdZoomOut->click();
-        EXPECT_EQ(zoom(), expected);
+    EXPECT_EQ(number(form, "DotSize"), 5);
+    const struct
+    {
+        QToolButton *button;
+        int size, gap;
+    } steps[] = {{form.CmdZoomOut, 5, 1},  {form.CmdZoomIn, 10, 2}, {form.CmdZoomIn, 15, 3},
+                 {form.CmdZoomIn, 20, 4},  {form.CmdZoomIn, 20, 4}, {form.CmdZoomOut, 15, 3},
+                 {form.CmdZoomOut, 10, 2}, {form.CmdZoomOut, 5, 1}, {form.CmdZoomOut, 5, 1}};
+    for (const auto &step : steps) {
+        step.button->click();
+        EXPECT_EQ(std::pair(number(form, "DotSize"), number(form, "DotGap")),
+                  std::pair(step.size, step.gap));
     }
 }
 
@@ -142,11 +137,7 @@ TEST_F(GraphicWindowTest, OptionsStartAsTheControlAndSetItWhenClicked)
     useGraphic();
     writeGraphic(graphic(8, 1));
     FormGraphic form(state, services);
-    EXPECT_TRUE(form.OptionSelect->isChecked());
-    EXPECT_TRUE(form.OptionBlack->isChecked());
-    EXPECT_FALSE(form.OptionDraw->isChecked());
-    EXPECT_EQ(number(form, "DrawMode"), 0);
-    EXPECT_FALSE(form.Vog.get(QStringLiteral("Mode")).toBool());
+    EXPECT_TRUE(form.OptionSelect->isChecked() && form.OptionBlack->isChecked());
 
     const struct
     {
@@ -173,61 +164,46 @@ TEST_F(GraphicWindowTest, OptionsStartAsTheControlAndSetItWhenClicked)
     EXPECT_FALSE(form.OptionBlack->isChecked());
 }
 
-TEST_F(GraphicWindowTest, FillPaintsTheSelectionByTheColourOption)
+// An operation on a dragged selection, as the saved column bytes show it.
+TEST_F(GraphicWindowTest, SelectionOperations)
 {
-    // Rows 3 and 4 of columns 2 to 9 are bits 3 and 4 of those column bytes.
     const struct
     {
-        const char *option;
-        char before, after;
-    } cases[] = {
-        {"OptionWhite", '\xff', '\xe7'},
-        {"OptionBlack", '\x00', '\x18'},
-        {"OptionInvert", '\x0f', '\x17'},
-    };
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.option);
-        useGraphic();
-        writeGraphic(graphic(16, 1, c.before));
-        FormGraphic form(state, services);
-        form.findChild<QToolButton *>(QLatin1String(c.option))->click();
-        drag(form, 2, 3, 9, 4);
-        form.CmdFill->click();
-        form.CmdOK_Click();
-        QByteArray expected = graphic(16, 1, c.before);
-        for (int column = 2; column <= 9; ++column)
-            expected[2 + column] = c.after;
-        EXPECT_EQ(readGraphic(), expected);
-    }
-}
-
-TEST_F(GraphicWindowTest, RotateAndMirrorTurnTheSelection)
-{
-    // One black dot at (0, 0) of a 4 x 4 selection in an 8 x 8 graphic.
-    const struct
-    {
+        const char *option; // the colour, or none
         const char *button;
-        int column;
-        char byte;
+        char background; // every column byte
+        bool dot;        // a black dot at (0, 0)
+        std::array<int, 4> corners;
+        int from, to; // these columns become `after`
+        char after;
     } cases[] = {
-        {"CmdMirrorHor", 3, '\x01'}, // to (3, 0)
-        {"CmdMirrorVer", 0, '\x08'}, // to (0, 3)
-        {"CmdRotate180", 3, '\x08'}, // to (3, 3)
-        {"CmdRotate90", 0, '\x08'},  // counter-clockwise: the top left goes to the bottom left
-        {"CmdRotate270", 3, '\x01'}, // clockwise: the top left goes to the top right
+        // Rows 3 and 4 of columns 2 to 9 are bits 3 and 4 of those column bytes.
+        {"OptionWhite", "CmdFill", '\xff', false, {2, 3, 9, 4}, 2, 9, '\xe7'},
+        {"OptionBlack", "CmdFill", '\x00', false, {2, 3, 9, 4}, 2, 9, '\x18'},
+        {"OptionInvert", "CmdFill", '\x0f', false, {2, 3, 9, 4}, 2, 9, '\x17'},
+        // The dot turns within the 4 x 4 selection at the top left.
+        {nullptr, "CmdMirrorHor", 0, true, {0, 0, 3, 3}, 3, 3, '\x01'}, // to (3, 0)
+        {nullptr, "CmdMirrorVer", 0, true, {0, 0, 3, 3}, 0, 0, '\x08'}, // to (0, 3)
+        {nullptr, "CmdRotate180", 0, true, {0, 0, 3, 3}, 3, 3, '\x08'}, // to (3, 3)
+        {nullptr, "CmdRotate90", 0, true, {0, 0, 3, 3}, 0, 0, '\x08'},  // counter-clockwise
+        {nullptr, "CmdRotate270", 0, true, {0, 0, 3, 3}, 3, 3, '\x01'}, // clockwise
     };
     for (const auto &c : cases) {
-        SCOPED_TRACE(c.button);
+        SCOPED_TRACE(c.button + std::string(c.option ? c.option : ""));
         useGraphic();
-        QByteArray bytes = graphic(8, 1);
-        bytes[2] = 1;
+        QByteArray bytes = graphic(16, 1, c.background);
+        if (c.dot)
+            bytes[2] = 1;
         writeGraphic(bytes);
         FormGraphic form(state, services);
-        drag(form, 0, 0, 3, 3);
+        if (c.option)
+            form.findChild<QToolButton *>(QLatin1String(c.option))->click();
+        drag(form, c.corners[0], c.corners[1], c.corners[2], c.corners[3]);
         form.findChild<QToolButton *>(QLatin1String(c.button))->click();
         form.CmdOK_Click();
-        QByteArray expected = graphic(8, 1);
-        expected[2 + c.column] = c.byte;
+        QByteArray expected = graphic(16, 1, c.background);
+        for (int column = c.from; column <= c.to; ++column)
+            expected[2 + column] = c.after;
         EXPECT_EQ(readGraphic(), expected);
     }
 }
@@ -238,7 +214,6 @@ TEST_F(GraphicWindowTest, StatusLineFollowsTheSelection)
     writeGraphic(graphic(16, 1));
     FormGraphic form(state, services);
     EXPECT_EQ(form.LabelPos->text(), QStringLiteral("No selection"));
-    EXPECT_EQ(form.Timer1->interval(), 100);
     EXPECT_TRUE(form.Timer1->isActive());
     for (const auto &corners : {std::array{9, 4, 2, 3}, std::array{2, 3, 9, 4}}) {
         drag(form, corners[0], corners[1], corners[2], corners[3]);
@@ -297,9 +272,6 @@ TEST_F(GraphicWindowTest, ImportFloatsThePictureAndReportsFailures)
     form.CmdImport->click();
     EXPECT_TRUE(messages.texts().isEmpty());
     ASSERT_EQ(dialogs.requests.size(), 1u);
-    EXPECT_EQ(dialogs.requests[0].title, QStringLiteral("Load"));
-    EXPECT_EQ(dialogs.requests[0].filter, QStringLiteral("All files|*.*"));
-    EXPECT_EQ(dialogs.requests[0].filterIndex, 1);
     EXPECT_EQ(dialogs.requests[0].initialName, QStringLiteral("start.bmp"));
     EXPECT_EQ(settings::read(QStringLiteral("FileImport")), QStringLiteral("start.bmp"));
 
@@ -336,49 +308,19 @@ TEST_F(GraphicWindowTest, ImportFloatsThePictureAndReportsFailures)
     EXPECT_EQ(readGraphic(), expected);
 }
 
-TEST_F(GraphicWindowTest, ToolButtonsCarryTheirTipsAndIcons)
+// Every tool button has its picture (a missing resource shows as a blank button).
+TEST_F(GraphicWindowTest, ToolButtonsHaveTheirIcons)
 {
     useGraphic();
     writeGraphic(graphic(8, 1));
     FormGraphic form(state, services);
-    const struct
-    {
-        QToolButton *button;
-        const char *tip;
-        bool checkable;
-    } cases[] = {
-        {form.CmdSize, "Graphic size", false},
-        {form.CmdRotate270, "Rotate 270", false},
-        {form.CmdRotate180, "Rotate 180", false},
-        {form.CmdRotate90, "Rotate 90", false},
-        {form.CmdMirrorVer, "Mirror Vertically", false},
-        {form.CmdMirrorHor, "Mirror horizontally", false},
-        {form.OptionDraw, "Draw Tool", true},
-        {form.OptionSelect, "Selection Tool", true},
-        {form.CmdText, "Text", false},
-        {form.CmdFill, "", false},
-        {form.CmdZoomOut, "Zoom out", false},
-        {form.CmdZoomIn, "Zoom in", false},
-        {form.CmdPaste, "Paste", false},
-        {form.CmdCopy, "Copy", false},
-        {form.CmdImport, "Import *.bmp", false},
-        {form.OptionInvert, "Invert", true},
-        {form.OptionBlack, "Black", true},
-        {form.OptionWhite, "White", true},
-    };
-    for (const auto &c : cases) {
-        const std::string name = c.button->objectName().toStdString();
-        EXPECT_EQ(c.button->toolTip(), QLatin1String(c.tip)) << name;
-        EXPECT_EQ(c.button->isCheckable(), c.checkable) << name;
-        EXPECT_FALSE(c.button->icon().pixmap(22, 22).isNull()) << name;
-        EXPECT_EQ(c.button->size(), QSize(29, 29)) << name;
+    const auto buttons = form.findChildren<QToolButton *>();
+    EXPECT_EQ(buttons.size(), 18);
+    for (QToolButton *button : buttons) {
+        EXPECT_FALSE(button->icon().pixmap(22, 22).isNull()) << button->objectName().toStdString();
+        EXPECT_EQ(button->size(), QSize(29, 29)) << button->objectName().toStdString();
     }
-    EXPECT_NE(form.findChild<QWidget *>(QStringLiteral("Vog")), nullptr);
 }
-
-} // namespace
-
-namespace {
 
 TEST_F(GraphicWindowTest, MainWindowOpensTheEditorOnAGraphicItem)
 {

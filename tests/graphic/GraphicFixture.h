@@ -30,14 +30,6 @@
 class VogRegistration
 {
 public:
-    static QString libraryPath()
-    {
-        const QString named = qEnvironmentVariable("FENDREL_VOG_LIBRARY");
-        if (!named.isEmpty())
-            return named;
-        return qEnvironmentVariable("FENDREL_BIN_DIR") + QStringLiteral("/libvog.so");
-    }
-
     static bool required()
     {
         return qEnvironmentVariable("FENDREL_VOG_REQUIRED") == QLatin1String("1");
@@ -52,7 +44,9 @@ public:
             folder = std::make_unique<QTemporaryDir>();
             qputenv("FENDREL_CLASS_REGISTRY",
                     folder->filePath(QStringLiteral("ClassRegistry.ini")).toLocal8Bit());
-            const QString path = libraryPath();
+            QString path = qEnvironmentVariable("FENDREL_VOG_LIBRARY");
+            if (path.isEmpty())
+                path = qEnvironmentVariable("FENDREL_BIN_DIR") + QStringLiteral("/libvog.so");
             if (!QFileInfo::exists(path))
                 failure = QStringLiteral("no control library at ") + path;
             else if (const automation::Status status = automation::registerServer(path);
@@ -130,15 +124,6 @@ protected:
         send(QEvent::MouseMove, at(x2, y2), Qt::LeftButton);
         send(QEvent::MouseButtonRelease, at(x2, y2), Qt::NoButton);
         ASSERT_TRUE(form.Vog.get(QStringLiteral("SelSet")).toBool());
-    }
-
-    static void select(FormGraphic &form, int x1, int y1, int x2, int y2)
-    {
-        form.Vog.put(QStringLiteral("SelPosX1"), x1);
-        form.Vog.put(QStringLiteral("SelPosY1"), y1);
-        form.Vog.put(QStringLiteral("SelPosX2"), x2);
-        form.Vog.put(QStringLiteral("SelPosY2"), y2);
-        form.Vog.put(QStringLiteral("SelSet"), true);
     }
 
     // A graphic file: header, then every column byte the same.

@@ -12,112 +12,87 @@ QByteArray wire(const char *inner, char terminator = frame::ETX)
     return frame::STX + QByteArray(inner) + terminator;
 }
 
-TEST(CommandLayer, ReplyLetters)
+QByteArray answer(const char *payload)
 {
-    const struct
-    {
-        const char *payload;
-        int result;
-        const char *message;
-    } cases[] = {
-        {"A", 0, ""},
-        {"AREADY", 0, ""},
-        {"B", -1, "The Terminal is in the Programming Mode and cannot process the command"},
-        {"C", -1, "Communications error"},
-        {"D", -2, ""},
-        {"E", -3, ""},
-        {"F", -5, "Command execution failed"},
-        {"I", -1, "Terminal rejected the command as invalid"},
-        {"N", -4, ""},
-        {"Z", -1, "Communications error"},
-        {"a", -1, "Communications error"},
-    };
-    for (const auto &c : cases) {
-        ScriptedTransport t;
-        t.reply(frame::buildReply(c.payload, 1));
-        const CommandOutcome out = command::send(t, "DV", 1, 5);
-        EXPECT_EQ(out.result, c.result) << c.payload;
-        EXPECT_EQ(out.message, QString::fromLatin1(c.message)) << c.payload;
-        EXPECT_EQ(t.requests.size(), 1u) << "a negative answer is never retried";
-    }
-    ScriptedTransport t;
-    t.reply(frame::buildReply("AREADY", 1));
-    EXPECT_EQ(command::send(t, "DV", 1, 5).answer, QByteArray("READY"));
+    return frame::buildReply(payload, 1);
 }
 
-TEST(CommandLayer, FinalStatusAfterThreeAttempts)
+// One reply as it comes off the line, or a transport failure in its place.
+struct Step
 {
-    const struct
-    {
-        S status;
-        const char *message;
-    } cases[] = {
-        {S::TimedOut, "Timeout while waiting for the Terminal to reply"},
-        {S::Overflow, "Communications error"},
-        {S::PortFailed, "Terminal failed to execute the command"},
-        {S::Malformed, "Communications error"},
-    };
-    for (const auto &c : cases) {
-        ScriptedTransport t;
-        for (int i = 0; i < 3; ++i)
-            t.fail(c.status);
-        t.reply(frame::buildReply("A", 1)); // a fourth attempt would succeed
-        const CommandOutcome out = command::send(t, "DS", 1, 0);
-        EXPECT_EQ(out.result, -1);
-        EXPECT_EQ(out.message, QString::fromLatin1(c.message));
-        EXPECT_EQ(t.requests.size(), 3u);
-    }
-}
+    Step(const QByteArray &wire) : wire(wire) {}
+    Step(S failure) : failure(failure) {}
+    QByteArray wire;
+    S failure = S::Ok;
+};
 
-TEST(CommandLayer, RefusedRepliesAreRetried)
+TEST(CommandLayer, RepliesAndRetries)
 {
+    const QString comms = QStringLiteral("Communications error");
     const struct
     {
         const char *name;
-        std::vector<QByteArray> replies;
+        std::vector<Step> script; // a reply left over shows a needless retry
         int result;
-        const char *message;
+        QString message;
         std::size_t requests;
     } cases[] = {
+        {"A", {answer("A")}, 0, {}, 1},
+        {"B",
+         {answer("B")},
+         -1,
+         QStringLiteral("The Terminal is in the Programming Mode and cannot process the command"),
+         1},
+        {"C", {answer("C")}, -1, comms, 1},
+        {"D", {answer("D")}, -2, {}, 1},
+        {"E", {answer("E")}, -3, {}, 1},
+        {"F", {answer("F")}, -5, QStringLiteral("Command execution failed"), 1},
+        {"I", {answer("I")}, -1, QStringLiteral("Terminal rejected the command as invalid"), 1},
+        {"N", {answer("N")}, -4, {}, 1},
+        {"unknown letter", {answer("Z")}, -1, comms, 1},
+        {"lower-case letter", {answer("a")}, -1, comms, 1},
+        {"lower-case checksum", {wire("11Aa305")}, 0, {}, 1},
+        {"short form", {wire("11A", frame::CR)}, 0, {}, 1},
         {"length one too high",
-         {wire("11AA306"), wire("11AA306"), wire("11AA306")},
+         {wire("11AA306"), wire("11AA306"), wire("11AA306"), answer("A")},
          -1,
-         "Communications error",
+         comms,
          3},
-        {"foreign address",
-         {wire("12AA405"), wire("12AA405"), wire("12AA405")},
+        {"foreign address", {wire("12AA405"), wire("12AA405"), wire("12AA405")}, -1, comms, 3},
+        {"two time-outs then a good reply", {wire("11A"), wire("11A"), answer("A")}, 0, {}, 3},
+        {"bad then negative", {wire("11AA300"), answer("D")}, -2, {}, 2},
+        {"three time-outs",
+         {S::TimedOut, S::TimedOut, S::TimedOut, answer("A")},
          -1,
-         "Communications error",
+         QStringLiteral("Timeout while waiting for the Terminal to reply"),
          3},
-        {"lower-case checksum", {wire("11Aa305")}, 0, "", 1},
-        {"short form", {wire("11A", frame::CR)}, 0, "", 1},
-        {"two time-outs then a good reply", {wire("11A"), wire("11A"), wire("11AA305")}, 0, "", 3},
-        {"bad then negative", {wire("11AA300"), frame::buildReply("D", 1)}, -2, "", 2},
+        {"three overflows", {S::Overflow, S::Overflow, S::Overflow}, -1, comms, 3},
+        {"three port failures",
+         {S::PortFailed, S::PortFailed, S::PortFailed},
+         -1,
+         QStringLiteral("Terminal failed to execute the command"),
+         3},
+        {"three malformed", {S::Malformed, S::Malformed, S::Malformed}, -1, comms, 3},
     };
     for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
         ScriptedTransport t;
-        for (const QByteArray &r : c.replies)
-            t.reply(r);
+        for (const Step &step : c.script) {
+            if (step.failure == S::Ok)
+                t.reply(step.wire);
+            else
+                t.fail(step.failure);
+        }
         const CommandOutcome out = command::send(t, "DV", 1, 5);
-        EXPECT_EQ(out.result, c.result) << c.name;
-        EXPECT_EQ(out.message, QString::fromLatin1(c.message)) << c.name;
-        EXPECT_EQ(t.requests.size(), c.requests) << c.name;
+        EXPECT_EQ(out.result, c.result);
+        EXPECT_EQ(out.message, c.message);
+        EXPECT_EQ(t.requests.size(), c.requests);
         for (const QByteArray &request : t.requests)
-            EXPECT_EQ(request, wire("11DV0005C10A"))
-                << c.name << ": each attempt sends the same frame";
+            EXPECT_EQ(request, wire("11DV0005C10A")) << "each attempt sends the same frame";
     }
-}
-
-TEST(CommandLayer, AddressZeroExpectsNoReply)
-{
-    for (const char *cmd : {"DV", "DL", "DS"}) {
-        ScriptedTransport t;
-        const CommandOutcome out = command::send(t, cmd, 0, 1, "01");
-        EXPECT_EQ(out.result, 0) << cmd;
-        EXPECT_TRUE(out.message.isEmpty());
-        EXPECT_TRUE(out.answer.isEmpty());
-        EXPECT_EQ(t.requests.size(), 1u);
-    }
+    ScriptedTransport t;
+    t.reply(answer("AREADY"));
+    EXPECT_EQ(command::send(t, "DV", 1, 5).answer, QByteArray("READY"));
 }
 
 TEST(CommandLayer, CommandTexts)
@@ -129,19 +104,29 @@ TEST(CommandLayer, CommandTexts)
     EXPECT_FALSE(command::text("DX", 0, {}));
 }
 
-TEST(CommandLayer, UnsendableCommandsSendNothing)
+// Address 0 is a broadcast nobody answers; an unsendable command never leaves.
+TEST(CommandLayer, BroadcastAndUnsendableCommands)
 {
     const struct
     {
         const char *cmd;
+        int address;
         double number;
-    } cases[] = {{"DX", 0}, {"dv", 1}, {"", 0}, {"DV", 1e300}};
+        int result;
+        std::size_t requests;
+    } cases[] = {{"DV", 0, 1, 0, 1},     {"DL", 0, 1, 0, 1},  {"DS", 0, 1, 0, 1},
+                 {"DX", 1, 0, -1, 0},    {"dv", 1, 1, -1, 0}, {"", 1, 0, -1, 0},
+                 {"DV", 1, 1e300, -1, 0}};
     for (const auto &c : cases) {
         ScriptedTransport t;
-        const CommandOutcome out = command::send(t, c.cmd, 1, c.number);
-        EXPECT_EQ(out.result, -1);
-        EXPECT_EQ(out.message, QStringLiteral("Terminal rejected the command as unsupported"));
-        EXPECT_TRUE(t.requests.empty());
+        const CommandOutcome out = command::send(t, c.cmd, c.address, c.number, "01");
+        EXPECT_EQ(out.result, c.result) << c.cmd;
+        EXPECT_EQ(out.message, c.result
+                                   ? QStringLiteral("Terminal rejected the command as unsupported")
+                                   : QString())
+            << c.cmd;
+        EXPECT_TRUE(out.answer.isEmpty());
+        EXPECT_EQ(t.requests.size(), c.requests) << c.cmd;
     }
 }
 

@@ -53,63 +53,48 @@ TEST(Preview, BlocksAndFrames)
     }
 }
 
-TEST(Preview, RefusedFilesSendNothing)
-{
-    const struct
-    {
-        int size;
-        const char *message;
-    } cases[] = {{1028, "Resource is too big"},
-                 {65536, "Resource is too big"},
-                 {0, "The Resource file is empty"}};
-    for (const auto &c : cases) {
-        ScriptedTransport t;
-        const CommandOutcome out = preview::run(t, fileOf(c.size));
-        EXPECT_EQ(out.result, -1);
-        EXPECT_EQ(out.message, QString::fromLatin1(c.message));
-        EXPECT_TRUE(t.requests.empty());
-    }
-}
-
-TEST(Preview, StopsAtTheFirstFailedBlock)
+TEST(Preview, RefusalsAndFailures)
 {
     const struct
     {
         const char *name;
-        const char *thirdReply; // nullptr: no reply at all
+        int size;
+        std::vector<const char *> replies; // answer letters; then silence
         int result;
         const char *message;
         std::size_t requests;
     } cases[] = {
-        {"negative answer D", "D", -2, "", 3},
-        {"answer F", "F", -5, "Command execution failed", 3},
-        {"silence", nullptr, -1, "Timeout while waiting for the Terminal to reply", 5},
+        {"too big", 1028, {}, -1, "Resource is too big", 0},
+        {"far too big", 65536, {}, -1, "Resource is too big", 0},
+        {"empty", 0, {}, -1, "The Resource file is empty", 0},
+        // The first failed block ends the preview: no DS follows.
+        {"third block answered D", 1027, {"A", "A", "D"}, -2, "", 3},
+        {"third block answered F", 1027, {"A", "A", "F"}, -5, "Command execution failed", 3},
+        {"third block unanswered",
+         1027,
+         {"A", "A"},
+         -1,
+         "Timeout while waiting for the Terminal to reply",
+         5},
+        {"show command answered B",
+         10,
+         {"A", "B"},
+         -1,
+         "The Terminal is in the Programming Mode and cannot process the command",
+         2},
     };
     for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
         ScriptedTransport t;
-        t.reply(frame::buildReply("A", 1));
-        t.reply(frame::buildReply("A", 1));
-        if (c.thirdReply)
-            t.reply(frame::buildReply(c.thirdReply, 1));
-        const CommandOutcome out = preview::run(t, fileOf(1027));
-        EXPECT_EQ(out.result, c.result) << c.name;
-        EXPECT_EQ(out.message, QString::fromLatin1(c.message)) << c.name;
-        ASSERT_EQ(t.requests.size(), c.requests) << c.name;
-        for (const QByteArray &r : t.requests)
-            EXPECT_TRUE(commandOf(r).startsWith("DL")) << c.name << ": no DS after a failed block";
+        for (const char *letter : c.replies)
+            t.reply(frame::buildReply(letter, 1));
+        const CommandOutcome out = preview::run(t, fileOf(c.size));
+        EXPECT_EQ(out.result, c.result);
+        EXPECT_EQ(out.message, QString::fromLatin1(c.message));
+        ASSERT_EQ(t.requests.size(), c.requests);
+        for (std::size_t k = 0; k < t.requests.size(); ++k)
+            EXPECT_EQ(commandOf(t.requests[k]) == "DS", c.size <= 120 && k == 1);
     }
-}
-
-TEST(Preview, ShowCommandOutcomeIsPassedOn)
-{
-    ScriptedTransport t;
-    t.reply(frame::buildReply("A", 1));
-    t.reply(frame::buildReply("B", 1));
-    const CommandOutcome out = preview::run(t, fileOf(10));
-    EXPECT_EQ(out.result, -1);
-    EXPECT_EQ(
-        out.message,
-        QStringLiteral("The Terminal is in the Programming Mode and cannot process the command"));
 }
 
 } // namespace

@@ -41,7 +41,6 @@ TEST_F(PreviewCommandTest, RefusalsSendNothing)
     addItem("I", "info.txt", 5);
     addItem("G", "Graphics\\missing.bin", -1);
     addItem("G", "big.bin", 1028);
-    addItem("G", "empty.bin", 0);
     const struct
     {
         int row;
@@ -52,7 +51,6 @@ TEST_F(PreviewCommandTest, RefusalsSendNothing)
         {3, "Non-graphic Resource Item cannot be displayed on the Terminal screen"},
         {4, "Could not access Resource file ('Graphics"},
         {5, "Resource is too big"},
-        {6, "The Resource file is empty"},
     };
     for (const auto &c : cases) {
         messages.clear();
@@ -73,25 +71,21 @@ TEST_F(PreviewCommandTest, SendsTheCurrentGraphic)
 {
     state.setFolderPath(dir.path());
     addItem("G", "Graphics\\ok.bin", 250);
-    state.setCurrentRow(1);
-    for (int i = 0; i < 4; ++i)
-        transport.reply(frame::buildReply("A", 1));
-    EXPECT_EQ(terminalcommands::previewOnTerminal(state, services, transport), 0);
-    EXPECT_EQ(transport.requests.size(), 4u);
-    EXPECT_TRUE(messages.shown.empty());
-}
-
-TEST_F(PreviewCommandTest, SilentNegativeAnswerStopsThePreview)
-{
-    state.setFolderPath(dir.path());
-    addItem("G", "g.bin", 1027);
-    state.setCurrentRow(1);
-    transport.reply(frame::buildReply("A", 1));
-    transport.reply(frame::buildReply("A", 1));
-    transport.reply(frame::buildReply("D", 1));
-    EXPECT_EQ(terminalcommands::previewOnTerminal(state, services, transport), -2);
-    EXPECT_EQ(transport.requests.size(), 3u);
-    EXPECT_TRUE(messages.shown.empty());
+    const struct
+    {
+        std::vector<const char *> replies;
+        int result;
+        std::size_t requests;
+    } cases[] = {{{"A", "A", "A", "A"}, 0, 4}, {{"A", "A", "D"}, -2, 3}};
+    for (const auto &c : cases) {
+        transport.requests.clear();
+        for (const char *letter : c.replies)
+            transport.reply(frame::buildReply(letter, 1));
+        state.setCurrentRow(1);
+        EXPECT_EQ(terminalcommands::previewOnTerminal(state, services, transport), c.result);
+        EXPECT_EQ(transport.requests.size(), c.requests);
+        EXPECT_TRUE(messages.shown.empty()) << "a negative answer is silent";
+    }
 }
 
 } // namespace

@@ -1,0 +1,210 @@
+#include "CommandLayer.h"
+#include "Preview.h"
+#include "SerialTransport.h"
+#include "UdpTransport.h"
+#include "VardenSim.h"
+
+#include <QImage>
+#include <QNetworkDatagram>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+using S = ExchangeStatus;
+constexpr int WaitMs = 600; // long enough for a loaded sanitizer build
+
+enum Line { Udp = 1, Serial = 2, Both = 3 };
+
+// The simulator on one line and a transport to it; null when it did not come up.
+std::unique_ptr<Transport> attach(VardenSim &sim, Line line, const QStringList &args = {})
+{
+    if (line == Udp) {
+        if (!sim.startUdp(args))
+            return nullptr;
+        auto udp = std::make_unique<UdpTransport>(WaitMs);
+        udp->setRemote(QHostAddress::LocalHost, sim.port);
+        return udp;
+    }
+    if (!sim.startSerial(args))
+        return nullptr;
+    auto serial = std::make_unique<SerialTransport>(WaitMs);
+    serial->setDevice(sim.device());
+    return serial;
+}
+
+QStringList args(const char *words)
+{
+    return QString::fromLatin1(words).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+}
+
+// Attempt statuses by letter: Ok, Timed out, Malformed, oVerflow.
+std::vector<S> attempts(const char *letters)
+{
+    std::vector<S> result;
+    for (const char *l = letters; *l; ++l)
+        result.push_back(*l == 'O'   ? S::Ok
+                         : *l == 'T' ? S::TimedOut
+                         : *l == 'M' ? S::Malformed
+                                     : S::Overflow);
+    return result;
+}
+
+TEST(Link, AgainstTheSimulator)
+{
+    const char *timeout = "Timeout while waiting for the Terminal to reply";
+    const char *comms = "Communications error";
+    const std::string noise = "--noise " + std::string(255, 'n');
+    const struct
+    {
+        const char *name;
+        int lines;
+        const char *args;
+        int result;
+        const char *message;
+        const char *attempts;
+    } cases[] = {
+        {"plain", Both, "", 0, "", "O"},
+        {"short form", Both, "--short", 0, "", "O"},
+        {"noise before STX", Both, "--noise junk\r", 0, "", "O"},
+        {"two dropped", Both, "--drop --fault-count 2", 0, "", "TTO"},
+        {"all dropped", Udp, "--drop", -1, timeout, "TTT"},
+        {"from a stranger's port", Udp, "--other-port", -1, timeout, "TTT"},
+        {"bad checksum", Both, "--bad-checksum", -1, comms, "MMM"},
+        {"bad length once", Both, "--bad-length --fault-count 1", 0, "", "MO"},
+        {"255 characters of noise", Serial, noise.c_str(), -1, comms, "VVV"},
+        {"slow but within the silence", Serial, "--delay 100", 0, "", "O"},
+        {"answer D", Udp, "--answer D", -2, "", "O"},
+        {"answer F", Serial, "--answer F", -5, "Command execution failed", "O"},
+    };
+    for (const auto &c : cases) {
+        for (const Line line : {Udp, Serial}) {
+            if (!(c.lines & line))
+                continue;
+            SCOPED_TRACE(std::string(c.name) + (line == Udp ? " (UDP)" : " (serial)"));
+            VardenSim sim;
+            const auto transport = attach(sim, line, args(c.args));
+            ASSERT_TRUE(transport);
+            const CommandOutcome out = command::send(*transport, "DV", 1, 5);
+            EXPECT_EQ(out.result, c.result) << sim.log().toStdString();
+            EXPECT_EQ(out.message, QString::fromLatin1(c.message));
+            EXPECT_EQ(out.attempts, attempts(c.attempts));
+        }
+    }
+}
+
+TEST(Link, PeerThatVanishesMidReply)
+{
+    for (const Line line : {Udp, Serial}) {
+        VardenSim sim;
+        const auto transport = attach(sim, line, args("--cut"));
+        ASSERT_TRUE(transport);
+        const CommandOutcome out = command::send(*transport, "DV", 1, 5);
+        EXPECT_EQ(out.result, -1);
+        ASSERT_EQ(out.attempts.size(), 3u);
+        // Half a reply, then nobody listens.
+        EXPECT_NE(out.attempts[0], S::Ok);
+        EXPECT_NE(out.attempts[2], S::Ok);
+        if (line == Udp) {
+            EXPECT_EQ(out.attempts[0], S::Malformed);
+        } else {
+            const bool open = static_cast<SerialTransport &>(*transport).isOpen();
+            EXPECT_FALSE(open && out.attempts.back() == S::PortFailed) << "a failed port is closed";
+        }
+    }
+}
+
+TEST(Link, SerialPortStaysOpenAndAMissingOneFails)
+{
+    VardenSim sim;
+    const auto transport = attach(sim, Serial);
+    ASSERT_TRUE(transport);
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(command::send(*transport, "DV", 1, i).result, 0);
+    EXPECT_TRUE(static_cast<SerialTransport &>(*transport).isOpen());
+
+    SerialTransport missing(WaitMs);
+    missing.setDevice(QStringLiteral("/dev/fendrel-no-such-tty"));
+    EXPECT_FALSE(missing.open().isEmpty());
+    const CommandOutcome out = command::send(missing, "DS", 1, 0);
+    EXPECT_EQ(out.message, QStringLiteral("Terminal failed to execute the command"));
+    EXPECT_EQ(out.attempts, std::vector<S>(3, S::PortFailed));
+}
+
+TEST(Link, FirmwareItemsAreShown)
+{
+    VardenSim sim;
+    const auto udp =
+        attach(sim, Udp,
+               {QStringLiteral("--firmware"),
+                qEnvironmentVariable("FENDREL_TEST_DATA") + QStringLiteral("/link/two-items.k7x")});
+    ASSERT_TRUE(udp);
+    EXPECT_EQ(command::send(*udp, "DV", 1, 0).result, 0);
+    EXPECT_EQ(command::send(*udp, "DV", 1, 1).result, 0);
+    EXPECT_EQ(command::send(*udp, "DV", 1, 2).result, -4);
+    EXPECT_TRUE(sim.log().contains(QStringLiteral("#.\n.#\n"))) << sim.log().toStdString();
+}
+
+TEST(Link, PreviewArrivesWhole)
+{
+    QTemporaryDir dir;
+    const QString png = dir.filePath(QStringLiteral("shown.png"));
+    VardenSim sim;
+    const auto udp = attach(sim, Udp, {QStringLiteral("--png"), png});
+    ASSERT_TRUE(udp);
+    // 128 columns by 8 bands: 1026 bytes, nine blocks; the top row black.
+    QByteArray file(2 + 128 * 8, 0);
+    file[0] = static_cast<char>(128);
+    file[1] = 8;
+    for (int x = 0; x < 128; ++x)
+        file[2 + x] = 1;
+    const CommandOutcome out = preview::run(*udp, file);
+    EXPECT_EQ(out.result, 0) << out.message.toStdString();
+    EXPECT_TRUE(sim.log().contains(QStringLiteral("showing the loaded graphic (1026 bytes)")));
+    EXPECT_TRUE(sim.log().contains(QString(128, QLatin1Char('#'))));
+    EXPECT_EQ(QImage(png).size(), QSize(512, 256));
+}
+
+// A peer under the test's own control, for what the simulator will not send.
+TEST(Link, OddDatagrams)
+{
+    QUdpSocket peer;
+    QUdpSocket stranger;
+    ASSERT_TRUE(peer.bind(QHostAddress::LocalHost, 0));
+    ASSERT_TRUE(stranger.bind(QHostAddress::LocalHost, 0));
+    const struct
+    {
+        const char *name;
+        QByteArray datagram;
+        bool fromStranger;
+        S status;
+    } cases[] = {
+        {"64 KiB", QByteArray(65000, '\x02'), false, S::Overflow},
+        {"no STX", QByteArray("11AA305\x03"), false, S::Malformed},
+        {"no terminator",
+         QByteArray("\x02"
+                    "11AA305"),
+         false, S::Malformed},
+        {"empty", QByteArray(), false, S::Malformed},
+        {"from a stranger", frame::buildReply("A", 1), true, S::TimedOut},
+        {"good", frame::buildReply("A", 1), false, S::Ok},
+    };
+    UdpTransport udp(WaitMs);
+    udp.setRemote(QHostAddress::LocalHost, peer.localPort());
+    for (const auto &c : cases) {
+        QObject context;
+        QObject::connect(&peer, &QUdpSocket::readyRead, &context, [&] {
+            while (peer.hasPendingDatagrams()) {
+                const QNetworkDatagram request = peer.receiveDatagram();
+                (c.fromStranger ? stranger : peer)
+                    .writeDatagram(c.datagram, request.senderAddress(),
+                                   static_cast<quint16>(request.senderPort()));
+            }
+        });
+        EXPECT_EQ(udp.exchange(*frame::buildRequest("DS", 1), true).status, c.status) << c.name;
+    }
+}
+
+} // namespace
