@@ -1,9 +1,9 @@
 // Throughput of the format code alone, without the file system: writing the
 // resource area of a project and verifying a finished file. The end-to-end
 // compile against cat is bench/compile_vs_cat.sh.
-#include "K7xLayout.h"
-#include "K7xReader.h"
-#include "K7xWriter.h"
+#include "builder/K7xLayout.h"
+#include "builder/K7xReader.h"
+#include "builder/K7xWriter.h"
 
 #include <QBuffer>
 

@@ -1,7 +1,7 @@
-#include "CodePage.h"
-#include "ConstantFile.h"
-#include "GraphicCodec.h"
-#include "InfoString.h"
+#include "editors/ConstantFile.h"
+#include "editors/GraphicCodec.h"
+#include "editors/InfoString.h"
+#include "platform/CodePage.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,10 +1,10 @@
 // Round trips against vardensim over loopback UDP: one DV command, and a whole
 // preview of the largest graphic file (nine DL blocks and DS).
 
-#include "CommandLayer.h"
-#include "Preview.h"
-#include "UdpTransport.h"
-#include "VardenSim.h"
+#include "link/CommandLayer.h"
+#include "link/Preview.h"
+#include "link/UdpTransport.h"
+#include "support/VardenSim.h"
 
 #include <QCoreApplication>
 

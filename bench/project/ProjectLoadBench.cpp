@@ -1,12 +1,14 @@
 // Loading large project files into the item table and its model, as Open does.
 // Reports the time per load and the process's peak resident memory.
-#include "FileDialogs.h"
-#include "ItemTable.h"
-#include "ItemTableModel.h"
-#include "Messages.h"
-#include "ProjectLoader.h"
-#include "ProjectState.h"
-#include "Services.h"
+#include "platform/ui/FileDialogs.h"
+#include "platform/ui/Messages.h"
+#include "platform/ui/Services.h"
+#include "project/ItemTable.h"
+#include "project/ItemTableModel.h"
+#include "project/ProjectState.h"
+#include "project/ui/ProjectLoader.h"
+#include "support/RecordingMessages.h"
+#include "support/ScriptedFileDialogs.h"
 
 #include <QApplication>
 #include <QFile>

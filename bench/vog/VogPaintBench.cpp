@@ -1,6 +1,6 @@
 // Full repaints of the control offscreen, and a dot drawn by the mouse.
-#include "DotModel.h"
-#include "VogWidget.h"
+#include "vog/VogWidget.h"
+#include "vog/core/DotModel.h"
 
 #include <QApplication>
 #include <QMouseEvent>

@@ -1,4 +1,4 @@
-#include "DotModel.h"
+#include "vog/core/DotModel.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,12 +1,12 @@
-#include "Compile.h"
+#include "builder/Compile.h"
 
-#include "FilePair.h"
-#include "ItemFiles.h"
-#include "ItemTable.h"
-#include "K7xLayout.h"
-#include "K7xWriter.h"
-#include "PathResolve.h"
-#include "SaveFile.h"
+#include "builder/FilePair.h"
+#include "builder/ItemFiles.h"
+#include "builder/K7xLayout.h"
+#include "builder/K7xWriter.h"
+#include "platform/SaveFile.h"
+#include "project/ItemTable.h"
+#include "project/PathResolve.h"
 
 #include <QDir>
 #include <QFile>

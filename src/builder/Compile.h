@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PlatformError.h"
+#include "platform/PlatformError.h"
 
 #include <QString>
 

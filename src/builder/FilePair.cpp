@@ -1,4 +1,4 @@
-#include "FilePair.h"
+#include "builder/FilePair.h"
 
 #include <QDir>
 #include <QFile>

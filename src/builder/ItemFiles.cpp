@@ -1,4 +1,4 @@
-#include "ItemFiles.h"
+#include "builder/ItemFiles.h"
 
 #include <QFile>
 

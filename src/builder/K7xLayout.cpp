@@ -1,6 +1,6 @@
-#include "K7xLayout.h"
+#include "builder/K7xLayout.h"
 
-#include "CodePage.h"
+#include "platform/CodePage.h"
 
 #include <QtEndian>
 

@@ -1,6 +1,6 @@
-#include "K7xReader.h"
+#include "builder/K7xReader.h"
 
-#include "CodePage.h"
+#include "platform/CodePage.h"
 
 #include <QIODevice>
 #include <QtEndian>

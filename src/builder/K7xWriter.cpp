@@ -1,4 +1,4 @@
-#include "K7xWriter.h"
+#include "builder/K7xWriter.h"
 
 #include <QIODevice>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "K7xLayout.h"
+#include "builder/K7xLayout.h"
 
 #include <QByteArrayView>
 #include <QStringView>

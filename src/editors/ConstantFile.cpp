@@ -1,7 +1,7 @@
-#include "ConstantFile.h"
+#include "editors/ConstantFile.h"
 
-#include "CodePage.h"
-#include "TextFields.h"
+#include "platform/CodePage.h"
+#include "project/TextFields.h"
 
 namespace constantfile {
 

@@ -1,6 +1,6 @@
-#include "ControlHost.h"
+#include "editors/ControlHost.h"
 
-#include "Status.h"
+#include "platform/automation/Status.h"
 
 #include <QDir>
 #include <QUuid>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Object.h"
+#include "platform/automation/Object.h"
 
 #include <QString>
 

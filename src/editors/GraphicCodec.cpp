@@ -1,7 +1,7 @@
-#include "GraphicCodec.h"
+#include "editors/GraphicCodec.h"
 
-#include "ItemLimits.h"
-#include "TextFields.h"
+#include "editors/ItemLimits.h"
+#include "project/TextFields.h"
 
 #include <cmath>
 

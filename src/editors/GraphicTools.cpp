@@ -1,6 +1,6 @@
-#include "GraphicTools.h"
+#include "editors/GraphicTools.h"
 
-#include "TextFields.h"
+#include "project/TextFields.h"
 
 #include <algorithm>
 #include <utility>

@@ -1,6 +1,6 @@
-#include "InfoString.h"
+#include "editors/InfoString.h"
 
-#include "TextFields.h"
+#include "project/TextFields.h"
 
 namespace infostring {
 namespace {

@@ -1,6 +1,6 @@
-#include "ItemLimits.h"
+#include "editors/ItemLimits.h"
 
-#include "TextFields.h"
+#include "project/TextFields.h"
 
 #include <algorithm>
 

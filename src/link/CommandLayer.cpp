@@ -1,4 +1,4 @@
-#include "CommandLayer.h"
+#include "link/CommandLayer.h"
 
 namespace command {
 namespace {

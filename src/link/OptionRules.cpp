@@ -1,6 +1,6 @@
-#include "OptionRules.h"
+#include "link/OptionRules.h"
 
-#include "TextFields.h"
+#include "project/TextFields.h"
 
 #include <QStringList>
 

@@ -1,6 +1,6 @@
-#include "Preview.h"
+#include "link/Preview.h"
 
-#include "Frame.h"
+#include "link/Frame.h"
 
 namespace preview {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CommandLayer.h"
+#include "link/CommandLayer.h"
 
 #include <QByteArray>
 

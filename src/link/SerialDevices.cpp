@@ -1,6 +1,6 @@
-#include "SerialDevices.h"
+#include "link/SerialDevices.h"
 
-#include "Settings.h"
+#include "platform/Settings.h"
 
 namespace serialdevices {
 

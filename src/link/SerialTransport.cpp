@@ -1,6 +1,6 @@
-#include "SerialTransport.h"
+#include "link/SerialTransport.h"
 
-#include "Waiting.h"
+#include "link/Waiting.h"
 
 SerialTransport::SerialTransport(int silenceTimeoutMs) : m_timeoutMs(silenceTimeoutMs) {}
 

@@ -1,6 +1,6 @@
-#include "TerminalLink.h"
+#include "link/TerminalLink.h"
 
-#include "SerialDevices.h"
+#include "link/SerialDevices.h"
 
 TerminalLink::TerminalLink()
 {

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "SerialTransport.h"
-#include "Transport.h"
-#include "UdpTransport.h"
+#include "link/SerialTransport.h"
+#include "link/Transport.h"
+#include "link/UdpTransport.h"
 
 #include <QString>
 

@@ -1,6 +1,6 @@
-#include "UdpTransport.h"
+#include "link/UdpTransport.h"
 
-#include "Waiting.h"
+#include "link/Waiting.h"
 
 #include <QNetworkDatagram>
 

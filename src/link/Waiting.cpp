@@ -1,4 +1,4 @@
-#include "Waiting.h"
+#include "link/Waiting.h"
 
 ReplyWait::ReplyWait(int timeoutMs)
 {

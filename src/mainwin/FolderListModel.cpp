@@ -1,4 +1,4 @@
-#include "FolderListModel.h"
+#include "mainwin/FolderListModel.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,14 +1,14 @@
-#include "FormMain.h"
+#include "mainwin/FormMain.h"
 
-#include "ItemTable.h"
-#include "ItemTableModel.h"
-#include "MainLayout.h"
-#include "ProjectLoader.h"
-#include "ProjectState.h"
-#include "Services.h"
-#include "Shell.h"
-#include "TextFields.h"
-#include "Twips.h"
+#include "mainwin/MainLayout.h"
+#include "mainwin/Twips.h"
+#include "platform/ui/Services.h"
+#include "platform/ui/Shell.h"
+#include "project/ItemTable.h"
+#include "project/ItemTableModel.h"
+#include "project/ProjectState.h"
+#include "project/TextFields.h"
+#include "project/ui/ProjectLoader.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,6 +1,6 @@
-#include "Twips.h"
+#include "mainwin/Twips.h"
 
-#include "MainLayout.h"
+#include "mainwin/MainLayout.h"
 
 namespace twips {
 

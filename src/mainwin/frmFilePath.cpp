@@ -1,10 +1,10 @@
-#include "frmFilePath.h"
+#include "mainwin/frmFilePath.h"
 
-#include "FolderListModel.h"
-#include "Messages.h"
-#include "PlatformError.h"
-#include "Services.h"
-#include "Twips.h"
+#include "mainwin/FolderListModel.h"
+#include "mainwin/Twips.h"
+#include "platform/PlatformError.h"
+#include "platform/ui/Messages.h"
+#include "platform/ui/Services.h"
 
 #include <QComboBox>
 #include <QDir>

@@ -1,11 +1,11 @@
-#include "frmGetNewProjectPath.h"
+#include "mainwin/frmGetNewProjectPath.h"
 
-#include "Messages.h"
-#include "NewProject.h"
-#include "Services.h"
-#include "TextFields.h"
-#include "Twips.h"
-#include "frmFilePath.h"
+#include "mainwin/Twips.h"
+#include "mainwin/frmFilePath.h"
+#include "platform/ui/Messages.h"
+#include "platform/ui/Services.h"
+#include "project/NewProject.h"
+#include "project/TextFields.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -1,8 +1,8 @@
-#include "FileDialogs.h"
-#include "FormMain.h"
-#include "Messages.h"
-#include "ProjectState.h"
-#include "Services.h"
+#include "mainwin/FormMain.h"
+#include "platform/ui/FileDialogs.h"
+#include "platform/ui/Messages.h"
+#include "platform/ui/Services.h"
+#include "project/ProjectState.h"
 
 #include <QApplication>
 

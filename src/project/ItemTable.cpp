@@ -1,7 +1,7 @@
-#include "ItemTable.h"
+#include "project/ItemTable.h"
 
-#include "CodePage.h"
-#include "TextFields.h"
+#include "platform/CodePage.h"
+#include "project/TextFields.h"
 
 #include <QByteArray>
 

@@ -1,6 +1,6 @@
-#include "ItemTableModel.h"
+#include "project/ItemTableModel.h"
 
-#include "ItemTable.h"
+#include "project/ItemTable.h"
 
 #include <limits>
 

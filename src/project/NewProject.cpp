@@ -1,6 +1,6 @@
-#include "NewProject.h"
+#include "project/NewProject.h"
 
-#include "SaveFile.h"
+#include "platform/SaveFile.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "PathResolve.h"
+#include "project/PathResolve.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,7 +1,7 @@
-#include "ProjectFile.h"
+#include "project/ProjectFile.h"
 
-#include "FieldSplit.h"
-#include "ItemTable.h"
+#include "project/FieldSplit.h"
+#include "project/ItemTable.h"
 
 #include <cstring>
 

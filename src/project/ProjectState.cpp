@@ -1,7 +1,7 @@
-#include "ProjectState.h"
+#include "project/ProjectState.h"
 
-#include "ItemTableModel.h"
-#include "PathResolve.h"
+#include "project/ItemTableModel.h"
+#include "project/PathResolve.h"
 
 ProjectState::ProjectState(QObject *parent)
     : QObject(parent), m_model(new ItemTableModel(m_items, this))

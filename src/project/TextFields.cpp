@@ -1,5 +1,5 @@
-#include "TextFields.h"
-#include "FieldSplit.h"
+#include "project/TextFields.h"
+#include "project/FieldSplit.h"
 
 #include <QLocale>
 

@@ -1,11 +1,11 @@
 // The library's entry points: self-registration from the type library it carries,
 // and the class factories of the control and its property page.
-#include "Component.h"
-#include "Library.h"
-#include "Registry.h"
-#include "TypeLibrary.h"
-#include "VogCtl.h"
-#include "VogPpg.h"
+#include "platform/automation/Component.h"
+#include "platform/automation/Library.h"
+#include "platform/automation/Registry.h"
+#include "platform/automation/TypeLibrary.h"
+#include "vog/VogCtl.h"
+#include "vog/VogPpg.h"
 
 #include <QApplication>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "VogAbout.h"
+#include "vog/VogAbout.h"
 
 #include <QDialog>
 #include <QDialogButtonBox>

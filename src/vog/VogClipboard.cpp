@@ -1,4 +1,4 @@
-#include "VogClipboard.h"
+#include "vog/VogClipboard.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

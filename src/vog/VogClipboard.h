@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DotModel.h"
+#include "vog/core/DotModel.h"
 
 #include <QString>
 

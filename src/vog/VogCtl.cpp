@@ -1,11 +1,11 @@
-#include "VogCtl.h"
+#include "vog/VogCtl.h"
 
-#include "CodePage.h"
-#include "VogAbout.h"
-#include "VogClipboard.h"
-#include "VogPpg.h"
-#include "VogRaster.h"
-#include "VogWidget.h"
+#include "platform/CodePage.h"
+#include "vog/VogAbout.h"
+#include "vog/VogClipboard.h"
+#include "vog/VogPpg.h"
+#include "vog/VogRaster.h"
+#include "vog/VogWidget.h"
 
 #include <QImage>
 #include <QPixmap>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Component.h"
-#include "DotModel.h"
+#include "platform/automation/Component.h"
+#include "vog/core/DotModel.h"
 
 #include <QFont>
 #include <QPointer>

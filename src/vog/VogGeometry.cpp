@@ -1,4 +1,4 @@
-#include "VogGeometry.h"
+#include "vog/VogGeometry.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DotState.h"
+#include "vog/core/DotState.h"
 
 // Where dots, grid lines and the selection frame lie in the control's window, and
 // which dot or frame part a pixel hits. Offsets are pixels from the paint area's

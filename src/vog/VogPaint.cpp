@@ -1,4 +1,4 @@
-#include "VogPaint.h"
+#include "vog/VogPaint.h"
 
 #include <algorithm>
 #include <cstring>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "DotModel.h"
-#include "VogGeometry.h"
+#include "vog/VogGeometry.h"
+#include "vog/core/DotModel.h"
 
 #include <QImage>
 #include <QRect>

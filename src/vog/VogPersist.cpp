@@ -1,6 +1,6 @@
-#include "VogCtl.h"
+#include "vog/VogCtl.h"
 
-#include "VogWidget.h"
+#include "vog/VogWidget.h"
 
 #include <algorithm>
 

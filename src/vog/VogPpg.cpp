@@ -1,4 +1,4 @@
-#include "VogPpg.h"
+#include "vog/VogPpg.h"
 
 #include <QDialog>
 #include <QDialogButtonBox>

@@ -1,4 +1,4 @@
-#include "VogRaster.h"
+#include "vog/VogRaster.h"
 
 #include <QFontMetrics>
 #include <QPainter>

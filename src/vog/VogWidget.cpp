@@ -1,6 +1,6 @@
-#include "VogWidget.h"
+#include "vog/VogWidget.h"
 
-#include "VogPaint.h"
+#include "vog/VogPaint.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

@@ -1,5 +1,5 @@
-#include "Dispatch.h"
-#include "Variant.h"
+#include "platform/automation/Dispatch.h"
+#include "platform/automation/Variant.h"
 
 #include <QFont>
 #include <QImage>

@@ -1,4 +1,4 @@
-#include "Registry.h"
+#include "platform/automation/Registry.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>

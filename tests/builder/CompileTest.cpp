@@ -1,7 +1,7 @@
-#include "Compile.h"
-#include "ItemTable.h"
-#include "K7xLayout.h"
-#include "K7xReader.h"
+#include "builder/Compile.h"
+#include "builder/K7xLayout.h"
+#include "builder/K7xReader.h"
+#include "project/ItemTable.h"
 
 #include <QDirIterator>
 

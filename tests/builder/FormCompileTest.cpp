@@ -1,10 +1,12 @@
-#include "FormCompile.h"
-#include "FormMain.h"
-#include "K7xLayout.h"
-#include "ProjectLoader.h"
-#include "ProjectState.h"
-#include "Services.h"
-#include "Settings.h"
+#include "builder/ui/FormCompile.h"
+#include "builder/K7xLayout.h"
+#include "mainwin/FormMain.h"
+#include "platform/Settings.h"
+#include "platform/ui/Services.h"
+#include "project/ProjectState.h"
+#include "project/ui/ProjectLoader.h"
+#include "support/RecordingMessages.h"
+#include "support/ScriptedFileDialogs.h"
 
 #include <QApplication>
 #include <QDir>
@@ -20,7 +22,7 @@
 #include <QTest>
 #include <QTimer>
 
-#include "../support/QtPrinting.h"
+#include "support/QtPrinting.h"
 
 #include "BuilderFiles.h"
 
@@ -184,7 +186,7 @@ TEST_F(FormCompileTest, BrowseAsksWithTheBoxTextAndRetriesAnInvalidName)
 {
     FormCompile form(state, services, &itemTable);
     form.TextOriginal->setText(QStringLiteral("old.k7x"));
-    dialogs.answers.push_back({FileDialogs::InvalidName, {}});
+    dialogs.answers.push_back({platformerror::InvalidFileName, {}});
     dialogs.answer(QStringLiteral("/fw/new.k7x"));
     form.CmdOriginal_Click();
     ASSERT_EQ(dialogs.requests.size(), 2u);

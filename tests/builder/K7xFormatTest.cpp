@@ -1,6 +1,6 @@
-#include "K7xLayout.h"
-#include "K7xReader.h"
-#include "K7xWriter.h"
+#include "builder/K7xLayout.h"
+#include "builder/K7xReader.h"
+#include "builder/K7xWriter.h"
 
 #include <QBuffer>
 #include <QFile>

@@ -1,5 +1,5 @@
-#include "GraphicCodec.h"
-#include "ItemLimits.h"
+#include "editors/GraphicCodec.h"
+#include "editors/ItemLimits.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "InfoString.h"
-#include "CodePage.h"
+#include "editors/InfoString.h"
+#include "platform/CodePage.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "ItemFile.h"
+#include "project/ItemFile.h"
 
 #include <QDir>
 #include <QFile>

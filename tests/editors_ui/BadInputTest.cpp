@@ -1,6 +1,6 @@
-#include "EditorWindowFixture.h"
-#include "FormConstant.h"
-#include "FormInfoString.h"
+#include "editors/ui/FormConstant.h"
+#include "editors/ui/FormInfoString.h"
+#include "support/EditorWindowFixture.h"
 
 #include <QPushButton>
 

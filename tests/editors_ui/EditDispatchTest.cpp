@@ -1,5 +1,5 @@
-#include "EditorWindowFixture.h"
-#include "FormMain.h"
+#include "mainwin/FormMain.h"
+#include "support/EditorWindowFixture.h"
 
 #include <QTimer>
 

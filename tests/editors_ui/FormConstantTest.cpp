@@ -1,5 +1,5 @@
-#include "FormConstant.h"
-#include "EditorWindowFixture.h"
+#include "editors/ui/FormConstant.h"
+#include "support/EditorWindowFixture.h"
 
 #include <QLabel>
 #include <QLineEdit>

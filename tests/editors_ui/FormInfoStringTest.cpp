@@ -1,8 +1,8 @@
-#include "FormInfoString.h"
-#include "CodePage.h"
-#include "EditorWindowFixture.h"
-#include "FormEditSel.h"
-#include "SelectionListModel.h"
+#include "editors/ui/FormInfoString.h"
+#include "editors/ui/FormEditSel.h"
+#include "editors/ui/SelectionListModel.h"
+#include "platform/CodePage.h"
+#include "support/EditorWindowFixture.h"
 
 #include <QAbstractItemModelTester>
 #include <QLineEdit>

@@ -1,7 +1,7 @@
-#include "FormGraphic.h"
-#include "FormMain.h"
 #include "GraphicFixture.h"
-#include "Registry.h"
+#include "editors/ui/FormGraphic.h"
+#include "mainwin/FormMain.h"
+#include "platform/automation/Registry.h"
 
 #include <QTableView>
 #include <QTimer>

@@ -1,8 +1,8 @@
-#include "FormGraphic.h"
-#include "FormMain.h"
+#include "editors/ui/FormGraphic.h"
 #include "GraphicFixture.h"
-#include "GraphicTools.h"
-#include "Settings.h"
+#include "editors/GraphicTools.h"
+#include "mainwin/FormMain.h"
+#include "platform/Settings.h"
 
 #include <QImage>
 #include <QLabel>

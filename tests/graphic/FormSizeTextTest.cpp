@@ -1,6 +1,6 @@
-#include "FormSize.h"
-#include "FormText.h"
 #include "GraphicFixture.h"
+#include "editors/ui/FormSize.h"
+#include "editors/ui/FormText.h"
 
 #include <QGroupBox>
 #include <QLabel>

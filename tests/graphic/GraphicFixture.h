@@ -1,14 +1,14 @@
 #pragma once
 
-#include "../editors_ui/EditorWindowFixture.h"
-#include "../support/QtPrinting.h"
-#include "FileDialogs.h"
-#include "FormGraphic.h"
-#include "Library.h"
-#include "Messages.h"
-#include "ProjectState.h"
-#include "Services.h"
-#include "Status.h"
+#include "editors/ui/FormGraphic.h"
+#include "platform/automation/Library.h"
+#include "platform/automation/Status.h"
+#include "platform/ui/FileDialogs.h"
+#include "platform/ui/Messages.h"
+#include "platform/ui/Services.h"
+#include "project/ProjectState.h"
+#include "support/EditorWindowFixture.h"
+#include "support/QtPrinting.h"
 
 #include <QAbstractScrollArea>
 #include <QApplication>

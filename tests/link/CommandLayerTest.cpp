@@ -1,5 +1,5 @@
-#include "CommandLayer.h"
-#include "ScriptedTransport.h"
+#include "link/CommandLayer.h"
+#include "support/ScriptedTransport.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "OptionRules.h"
+#include "link/OptionRules.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "Preview.h"
-#include "ScriptedTransport.h"
+#include "link/Preview.h"
+#include "support/ScriptedTransport.h"
 
 #include <gtest/gtest.h>
 

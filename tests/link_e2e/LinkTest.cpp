@@ -1,8 +1,8 @@
-#include "CommandLayer.h"
-#include "Preview.h"
-#include "SerialTransport.h"
-#include "UdpTransport.h"
-#include "VardenSim.h"
+#include "link/CommandLayer.h"
+#include "link/Preview.h"
+#include "link/SerialTransport.h"
+#include "link/UdpTransport.h"
+#include "support/VardenSim.h"
 
 #include <QImage>
 #include <QNetworkDatagram>

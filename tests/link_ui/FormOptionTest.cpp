@@ -1,9 +1,9 @@
-#include "FormOption.h"
-#include "CommandLayer.h"
-#include "TerminalCommands.h"
-#include "TerminalLink.h"
+#include "link/ui/FormOption.h"
 #include "UiFixture.h"
-#include "VardenSim.h"
+#include "link/CommandLayer.h"
+#include "link/TerminalLink.h"
+#include "link/ui/TerminalCommands.h"
+#include "support/VardenSim.h"
 
 #include <QGroupBox>
 #include <QLineEdit>

@@ -1,8 +1,8 @@
-#include "FormView.h"
-#include "ProjectState.h"
-#include "ScriptedTransport.h"
-#include "UdpTransport.h"
+#include "link/ui/FormView.h"
 #include "UiFixture.h"
+#include "link/UdpTransport.h"
+#include "project/ProjectState.h"
+#include "support/ScriptedTransport.h"
 
 #include <QLineEdit>
 #include <QScrollBar>

@@ -1,7 +1,7 @@
-#include "ProjectState.h"
-#include "ScriptedTransport.h"
-#include "TerminalCommands.h"
 #include "UiFixture.h"
+#include "link/ui/TerminalCommands.h"
+#include "project/ProjectState.h"
+#include "support/ScriptedTransport.h"
 
 #include <QDir>
 #include <QFile>

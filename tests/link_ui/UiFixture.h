@@ -1,8 +1,10 @@
 #pragma once
 
-#include "FileDialogs.h"
-#include "Messages.h"
-#include "Services.h"
+#include "platform/ui/FileDialogs.h"
+#include "platform/ui/Messages.h"
+#include "platform/ui/Services.h"
+#include "support/RecordingMessages.h"
+#include "support/ScriptedFileDialogs.h"
 
 #include <QSettings>
 

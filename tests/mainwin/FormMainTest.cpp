@@ -1,9 +1,9 @@
-#include "FormMain.h"
+#include "mainwin/FormMain.h"
 
-#include "../project/ProjectFixture.h"
-#include "../support/QtPrinting.h"
+#include "support/ProjectFixture.h"
+#include "support/QtPrinting.h"
 
-#include "MainLayout.h"
+#include "mainwin/MainLayout.h"
 
 #include <QAbstractItemModelTester>
 #include <QAction>

@@ -1,4 +1,4 @@
-#include "MainLayout.h"
+#include "mainwin/MainLayout.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
-#include "FolderListModel.h"
-#include "frmFilePath.h"
-#include "frmGetNewProjectPath.h"
+#include "mainwin/FolderListModel.h"
+#include "mainwin/frmFilePath.h"
+#include "mainwin/frmGetNewProjectPath.h"
 
-#include "../project/ProjectFixture.h"
-#include "../support/QtPrinting.h"
+#include "support/ProjectFixture.h"
+#include "support/QtPrinting.h"
 
 #include <QAbstractItemModelTester>
 #include <QDate>

@@ -1,13 +1,13 @@
-#include "../support/QtPrinting.h"
+#include "support/QtPrinting.h"
 
-#include "CodePage.h"
-#include "GraphicCodec.h"
-#include "InfoString.h"
-#include "ItemLimits.h"
-#include "ItemTable.h"
-#include "NewProject.h"
-#include "ProjectFile.h"
-#include "TextFields.h"
+#include "editors/GraphicCodec.h"
+#include "editors/InfoString.h"
+#include "editors/ItemLimits.h"
+#include "platform/CodePage.h"
+#include "project/ItemTable.h"
+#include "project/NewProject.h"
+#include "project/ProjectFile.h"
+#include "project/TextFields.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
-#include "CodePage.h"
+#include "platform/CodePage.h"
 
-#include "../support/QtPrinting.h"
+#include "support/QtPrinting.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "FileDialogs.h"
+#include "platform/ui/FileDialogs.h"
 
-#include "../support/QtPrinting.h"
+#include "support/QtPrinting.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "PlatformError.h"
+#include "platform/PlatformError.h"
 
-#include "../support/QtPrinting.h"
+#include "support/QtPrinting.h"
 
 #include <QDir>
 

@@ -1,4 +1,4 @@
-#include "SaveFile.h"
+#include "platform/SaveFile.h"
 
 #include <QDir>
 #include <QFile>

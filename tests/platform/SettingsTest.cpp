@@ -1,6 +1,6 @@
-#include "Settings.h"
+#include "platform/Settings.h"
 
-#include "../support/QtPrinting.h"
+#include "support/QtPrinting.h"
 
 #include <QSettings>
 

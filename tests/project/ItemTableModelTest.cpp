@@ -1,11 +1,11 @@
-#include "ItemTableModel.h"
-#include "ProjectFile.h"
-#include "ProjectState.h"
+#include "project/ItemTableModel.h"
+#include "project/ProjectFile.h"
+#include "project/ProjectState.h"
 
 #include <QAbstractItemModelTester>
 #include <QSignalSpy>
 
-#include "../support/QtPrinting.h"
+#include "support/QtPrinting.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "NewProject.h"
+#include "project/NewProject.h"
 
-#include "../support/QtPrinting.h"
+#include "support/QtPrinting.h"
 
 #include <QDir>
 #include <QFile>

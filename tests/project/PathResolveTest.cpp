@@ -1,10 +1,10 @@
-#include "PathResolve.h"
+#include "project/PathResolve.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "../support/QtPrinting.h"
+#include "support/QtPrinting.h"
 
 #include <gtest/gtest.h>
 

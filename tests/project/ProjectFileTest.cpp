@@ -1,7 +1,7 @@
-#include "ProjectFile.h"
-#include "ItemTable.h"
+#include "project/ProjectFile.h"
+#include "project/ItemTable.h"
 
-#include "../support/QtPrinting.h"
+#include "support/QtPrinting.h"
 
 #include <gtest/gtest.h>
 

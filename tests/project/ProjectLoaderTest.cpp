@@ -1,7 +1,8 @@
-#include "ProjectFixture.h"
+#include "support/ProjectFixture.h"
 
-#include "ItemTable.h"
-#include "ProjectLoader.h"
+#include "project/ItemTable.h"
+#include "project/ProjectLoad.h"
+#include "project/ui/ProjectLoader.h"
 
 #include <QSignalSpy>
 
@@ -63,7 +64,7 @@ TEST_F(ProjectLoader, CancelAndInvalidNameLeaveEverythingAsItWas)
     // an invalid name asks again, without the name
     dialogs.requests.clear();
     settings::write(u"FileProject"_s, u"bad|name"_s);
-    dialogs.answers.push_back({FileDialogs::InvalidName, {}});
+    dialogs.answers.push_back({platformerror::InvalidFileName, {}});
     dialogs.cancel();
     EXPECT_EQ(OpenProject(state, services), -1);
     ASSERT_EQ(dialogs.requests.size(), 2u);
@@ -108,8 +109,8 @@ TEST_F(ProjectLoader, RejectedContentKeepsAcceptedRowsAndCaption)
         {"a\tb\th\tT\r\n\r\nbroken\r\nc\td\th\tT\r\n", u"Invalid Project File Data at line  1"_s, 1,
          1},
         {"name only\r\n", u"Invalid Project File Data at line  0"_s, 0, 0},
-        {"", projectloader::noItemsError().text(), 0, 0},
-        {"\r\n\r\n", projectloader::noItemsError().text(), 0, 0},
+        {"", projectload::noItemsError().text(), 0, 0},
+        {"\r\n\r\n", projectload::noItemsError().text(), 0, 0},
     };
     openFirst();
     for (const auto &c : cases) {

@@ -1,6 +1,6 @@
-#include "TextFields.h"
+#include "project/TextFields.h"
 
-#include "../support/QtPrinting.h"
+#include "support/QtPrinting.h"
 
 #include <gtest/gtest.h>
 

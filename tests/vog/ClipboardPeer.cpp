@@ -1,7 +1,7 @@
 // The other process of the clipboard tests: "copy DATA" floats DATA in a control,
 // copies it, says "ready" and keeps the clipboard until its input closes;
 // "paste" pastes into a new control and prints the floating selection.
-#include "Object.h"
+#include "platform/automation/Object.h"
 
 #include <QApplication>
 #include <QSocketNotifier>

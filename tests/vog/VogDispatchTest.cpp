@@ -1,6 +1,6 @@
 #include "VogHost.h"
 
-#include "TypeLibrary.h"
+#include "platform/automation/TypeLibrary.h"
 
 #include <QFile>
 #include <QFont>

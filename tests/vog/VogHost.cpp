@@ -1,6 +1,6 @@
 #include "VogHost.h"
 
-#include "Library.h"
+#include "platform/automation/Library.h"
 
 #include <QCoreApplication>
 #include <QImage>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "Object.h"
+#include "platform/automation/Object.h"
 
-#include "../support/QtPrinting.h"
+#include "support/QtPrinting.h"
 
 #include <QString>
 #include <QStringList>

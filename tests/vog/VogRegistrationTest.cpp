@@ -2,7 +2,7 @@
 // library is missing, no library, or unregistered.
 #include "VogHost.h"
 
-#include "Library.h"
+#include "platform/automation/Library.h"
 
 #include <QFile>
 #include <QProcess>

@@ -1,10 +1,10 @@
 // libFuzzer target for the item file parsers; scripts/fuzz-editors builds and
 // runs it.
-#include "CodePage.h"
-#include "GraphicCodec.h"
-#include "InfoString.h"
-#include "ItemLimits.h"
-#include "TextFields.h"
+#include "editors/GraphicCodec.h"
+#include "editors/InfoString.h"
+#include "editors/ItemLimits.h"
+#include "platform/CodePage.h"
+#include "project/TextFields.h"
 
 #include <cstdint>
 #include <cstdlib>

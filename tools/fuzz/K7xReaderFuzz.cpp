@@ -2,9 +2,9 @@
 // and runs it. The input is the resource area after a fixed image. Whatever the
 // header claims, the reader stays inside the file, and a file it finds no fault
 // in is exactly what the writer makes of its items and label.
-#include "K7xLayout.h"
-#include "K7xReader.h"
-#include "K7xWriter.h"
+#include "builder/K7xLayout.h"
+#include "builder/K7xReader.h"
+#include "builder/K7xWriter.h"
 
 #include <QBuffer>
 

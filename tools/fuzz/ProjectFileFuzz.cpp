@@ -1,10 +1,10 @@
 // libFuzzer target for the project file parser; scripts/fuzz-project builds and
 // runs it. The byte-level parser must agree with a slow reading of the same
 // file: split into lines, decode, and take each field with GetField.
-#include "CodePage.h"
-#include "ItemTable.h"
-#include "ProjectFile.h"
-#include "TextFields.h"
+#include "platform/CodePage.h"
+#include "project/ItemTable.h"
+#include "project/ProjectFile.h"
+#include "project/TextFields.h"
 
 #include <QStringList>
 

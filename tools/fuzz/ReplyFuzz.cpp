@@ -2,7 +2,7 @@
 // the reply check in both forms and the nibble decoding, plus the property that
 // any payload the terminal may send comes back unchanged through a frame.
 
-#include "Frame.h"
+#include "link/Frame.h"
 
 #include <cstddef>
 #include <cstdint>

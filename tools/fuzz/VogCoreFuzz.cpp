@@ -1,7 +1,7 @@
 // libFuzzer target for the Vog dot model: dot data strings, clipboard bytes
 // and any sequence of operations must keep the model within its planes.
 // Built and run by scripts/fuzz-vog-core (clang only).
-#include "DotModel.h"
+#include "vog/core/DotModel.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 

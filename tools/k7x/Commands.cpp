@@ -1,11 +1,11 @@
 #include "Commands.h"
 
-#include "Compile.h"
-#include "FilePair.h"
-#include "K7xReader.h"
-#include "PlatformError.h"
 #include "ProjectInput.h"
-#include "SaveFile.h"
+#include "builder/Compile.h"
+#include "builder/FilePair.h"
+#include "builder/K7xReader.h"
+#include "platform/PlatformError.h"
+#include "platform/SaveFile.h"
 
 #include <QDir>
 #include <QFile>

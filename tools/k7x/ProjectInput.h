@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ItemTable.h"
+#include "project/ItemTable.h"
 
 #include <QString>
 

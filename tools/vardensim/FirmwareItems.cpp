@@ -1,6 +1,6 @@
 #include "FirmwareItems.h"
 
-#include "K7xReader.h"
+#include "builder/K7xReader.h"
 
 #include <QFile>
 

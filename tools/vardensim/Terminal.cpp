@@ -1,7 +1,7 @@
 #include "Terminal.h"
 
-#include "Frame.h"
 #include "GraphicArt.h"
+#include "link/Frame.h"
 
 #include <QDateTime>
 

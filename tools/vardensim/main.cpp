@@ -3,8 +3,8 @@
 // and shows them on DS, logging every frame; fault options make it misbehave
 // in the ways tests need.
 
-#include "Frame.h"
 #include "Terminal.h"
+#include "link/Frame.h"
 
 #include <QCommandLineParser>
 #include <QGuiApplication>

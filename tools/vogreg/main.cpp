@@ -1,5 +1,5 @@
-#include "Library.h"
-#include "Status.h"
+#include "platform/automation/Library.h"
+#include "platform/automation/Status.h"
 
 #include <QCoreApplication>
 #include <QStringList>

@@ -1,10 +1,10 @@
-#include "FormOption.h"
+#include "link/ui/FormOption.h"
 
-#include "Messages.h"
-#include "OptionRules.h"
-#include "Services.h"
-#include "Settings.h"
-#include "TerminalLink.h"
+#include "link/OptionRules.h"
+#include "link/TerminalLink.h"
+#include "platform/Settings.h"
+#include "platform/ui/Messages.h"
+#include "platform/ui/Services.h"
 
 #include <QGridLayout>
 #include <QGroupBox>

@@ -1,9 +1,9 @@
-#include "FormView.h"
+#include "link/ui/FormView.h"
 
-#include "ProjectState.h"
-#include "Services.h"
-#include "TerminalCommands.h"
-#include "TextFields.h"
+#include "link/ui/TerminalCommands.h"
+#include "platform/ui/Services.h"
+#include "project/ProjectState.h"
+#include "project/TextFields.h"
 
 #include <QEvent>
 #include <QGridLayout>

@@ -1,15 +1,15 @@
-#include "TerminalCommands.h"
+#include "link/ui/TerminalCommands.h"
 
-#include "BusyPointer.h"
-#include "CommandLayer.h"
-#include "FormOption.h"
-#include "FormView.h"
-#include "ItemFile.h"
-#include "Messages.h"
-#include "Preview.h"
-#include "ProjectState.h"
-#include "Services.h"
-#include "TerminalLink.h"
+#include "link/CommandLayer.h"
+#include "link/Preview.h"
+#include "link/TerminalLink.h"
+#include "link/ui/FormOption.h"
+#include "link/ui/FormView.h"
+#include "platform/ui/BusyPointer.h"
+#include "platform/ui/Messages.h"
+#include "platform/ui/Services.h"
+#include "project/ItemFile.h"
+#include "project/ProjectState.h"
 
 namespace terminalcommands {
 namespace {

@@ -1,6 +1,6 @@
-#include "FormMain.h"
+#include "mainwin/FormMain.h"
 
-#include "FormCompile.h"
+#include "builder/ui/FormCompile.h"
 
 #include <QTableView>
 

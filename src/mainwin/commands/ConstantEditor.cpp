@@ -1,5 +1,5 @@
-#include "FormConstant.h"
-#include "FormMain.h"
+#include "editors/ui/FormConstant.h"
+#include "mainwin/FormMain.h"
 
 void FormMain::openConstantEditor()
 {

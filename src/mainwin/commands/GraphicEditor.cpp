@@ -1,6 +1,6 @@
-#include "FormMain.h"
+#include "mainwin/FormMain.h"
 
-#include "FormGraphic.h"
+#include "editors/ui/FormGraphic.h"
 
 void FormMain::openGraphicEditor()
 {

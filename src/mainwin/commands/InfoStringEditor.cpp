@@ -1,5 +1,5 @@
-#include "FormInfoString.h"
-#include "FormMain.h"
+#include "editors/ui/FormInfoString.h"
+#include "mainwin/FormMain.h"
 
 void FormMain::openInfoStringEditor()
 {

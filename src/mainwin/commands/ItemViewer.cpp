@@ -1,7 +1,7 @@
-#include "FormMain.h"
+#include "mainwin/FormMain.h"
 
-#include "TerminalCommands.h"
-#include "TerminalLink.h"
+#include "link/TerminalLink.h"
+#include "link/ui/TerminalCommands.h"
 
 void FormMain::openItemViewer()
 {

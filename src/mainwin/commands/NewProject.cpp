@@ -1,12 +1,12 @@
-#include "FormMain.h"
+#include "mainwin/FormMain.h"
 
-#include "BusyPointer.h"
-#include "Messages.h"
-#include "NewProject.h"
-#include "ProjectLoader.h"
-#include "Services.h"
-#include "TextFields.h"
-#include "frmGetNewProjectPath.h"
+#include "mainwin/frmGetNewProjectPath.h"
+#include "platform/ui/BusyPointer.h"
+#include "platform/ui/Messages.h"
+#include "platform/ui/Services.h"
+#include "project/NewProject.h"
+#include "project/TextFields.h"
+#include "project/ui/ProjectLoader.h"
 
 #include <QDate>
 #include <QDir>

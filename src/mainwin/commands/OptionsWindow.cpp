@@ -1,6 +1,6 @@
-#include "FormMain.h"
+#include "mainwin/FormMain.h"
 
-#include "TerminalCommands.h"
+#include "link/ui/TerminalCommands.h"
 
 void FormMain::openOptionsWindow()
 {

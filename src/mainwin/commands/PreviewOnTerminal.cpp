@@ -1,8 +1,8 @@
-#include "FormMain.h"
+#include "mainwin/FormMain.h"
 
-#include "ProjectState.h"
-#include "TerminalCommands.h"
-#include "TerminalLink.h"
+#include "link/TerminalLink.h"
+#include "link/ui/TerminalCommands.h"
+#include "project/ProjectState.h"
 
 #include <QTableView>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Dispatch.h"
+#include "platform/automation/Dispatch.h"
 
 #include <QList>
 #include <QString>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Status.h"
-#include "Variant.h"
+#include "platform/automation/Status.h"
+#include "platform/automation/Variant.h"
 
 #include <QList>
 #include <QString>

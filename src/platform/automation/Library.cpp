@@ -1,4 +1,4 @@
-#include "Library.h"
+#include "platform/automation/Library.h"
 
 #include <QFileInfo>
 #include <QLibrary>

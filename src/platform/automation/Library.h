@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Component.h"
-#include "Registry.h"
+#include "platform/automation/Component.h"
+#include "platform/automation/Registry.h"
 
 #include <QString>
 #include <QUuid>

@@ -1,6 +1,6 @@
-#include "Object.h"
+#include "platform/automation/Object.h"
 
-#include "Library.h"
+#include "platform/automation/Library.h"
 
 namespace automation {
 

@@ -1,4 +1,4 @@
-#include "Registry.h"
+#include "platform/automation/Registry.h"
 
 #include <QDir>
 #include <QFileInfo>

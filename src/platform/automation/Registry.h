@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Status.h"
+#include "platform/automation/Status.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,4 +1,4 @@
-#include "Status.h"
+#include "platform/automation/Status.h"
 
 namespace automation {
 

@@ -1,4 +1,4 @@
-#include "TypeLibrary.h"
+#include "platform/automation/TypeLibrary.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

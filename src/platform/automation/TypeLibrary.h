@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Dispatch.h"
-#include "Status.h"
+#include "platform/automation/Dispatch.h"
+#include "platform/automation/Status.h"
 
 #include <QByteArray>
 #include <QList>

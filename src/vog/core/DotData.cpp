@@ -1,4 +1,4 @@
-#include "DotData.h"
+#include "vog/core/DotData.h"
 
 #include <array>
 

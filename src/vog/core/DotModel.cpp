@@ -1,6 +1,6 @@
-#include "DotModel.h"
+#include "vog/core/DotModel.h"
 
-#include "DotData.h"
+#include "vog/core/DotData.h"
 
 #include <algorithm>
 

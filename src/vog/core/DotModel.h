@@ -1,7 +1,7 @@
 #pragma once
 
-#include "DotState.h"
-#include "UndoHistory.h"
+#include "vog/core/DotState.h"
+#include "vog/core/UndoHistory.h"
 
 #include <cstdint>
 #include <optional>

@@ -1,4 +1,4 @@
-#include "UndoHistory.h"
+#include "vog/core/UndoHistory.h"
 
 #include <algorithm>
 

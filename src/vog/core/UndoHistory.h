@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DotState.h"
+#include "vog/core/DotState.h"
 
 #include <array>
 #include <memory>

@@ -1,0 +1,117 @@
+#include "editors/ui/FormConstant.h"
+
+#include "editors/ConstantFile.h"
+#include "editors/ui/EditorForm.h"
+#include "platform/ui/Services.h"
+#include "project/ItemFile.h"
+#include "project/ProjectState.h"
+#include "project/TextFields.h"
+
+#include <QFocusEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <QVBoxLayout>
+
+FormConstant::FormConstant(ProjectState &state, Services &services, QWidget *parent)
+    : QDialog(parent), Frame1(editorform::named(new QGroupBox(this), "Frame1")),
+      Label2(editorform::named(new QLabel(QStringLiteral("Enter new Constant value:"), Frame1),
+                               "Label2")),
+      TextValue(editorform::named(new QLineEdit(Frame1), "TextValue")),
+      LabelLimits(editorform::named(new QLabel(Frame1), "LabelLimits")),
+      CmdOK(editorform::named(new QPushButton(QStringLiteral("OK"), this), "CmdOK")),
+      CmdCancel(editorform::named(new QPushButton(QStringLiteral("Cancel"), this), "CmdCancel")),
+      m_state(state), m_services(services)
+{
+    setObjectName(QStringLiteral("FormConstant"));
+    setWindowTitle(QStringLiteral("Edit Constant"));
+
+    auto *frameLayout = new QVBoxLayout(Frame1);
+    frameLayout->addWidget(Label2);
+    frameLayout->addWidget(TextValue);
+    frameLayout->addWidget(LabelLimits);
+    editorform::layOut(*this, *Frame1, *CmdOK, *CmdCancel);
+    setMinimumWidth(380);
+
+    TextValue->installEventFilter(this);
+    connect(CmdOK, &QPushButton::clicked, this, &FormConstant::CmdOK_Click);
+    connect(CmdCancel, &QPushButton::clicked, this, &FormConstant::CmdCancel_Click);
+
+    Form_Load();
+}
+
+void FormConstant::Form_Load()
+{
+    const qsizetype item = m_state.currentItem();
+    Q_ASSERT(item >= 0 && item < m_state.items().count());
+    if (item < 0 || item >= m_state.items().count()) {
+        CmdOK->setEnabled(false);
+        return;
+    }
+
+    m_limits = itemlimits::parseConstant(m_state.items().limits(item));
+    LabelLimits->setText(QStringLiteral("Permissible Constant value limits: ") +
+                         textfields::BlankSignedNumber(m_limits.minimum) + QStringLiteral(" ...") +
+                         textfields::BlankSignedNumber(m_limits.maximum));
+
+    m_fileName = m_state.items().fileName(item);
+    m_path = m_state.itemFilePath(item);
+    const itemfile::ReadResult read = itemfile::read(m_path);
+    if (!read.ok()) {
+        m_services.messages.show(itemfile::accessMessage(
+            m_fileName, read.error, QStringLiteral(". Clicking OK will create a new file")));
+        TextValue->setText(QStringLiteral("0"));
+        return;
+    }
+
+    const double value = constantfile::value(constantfile::text(read.bytes));
+    TextValue->setText(textfields::PlainNumber(value));
+    if (!m_limits.contains(value))
+        m_services.messages.show(QStringLiteral("Current Constant value is out of range"));
+}
+
+void FormConstant::TextValue_GotFocus()
+{
+    TextValue->selectAll();
+    // A mouse press that brings the focus places the cursor after this runs;
+    // select again once it has.
+    QTimer::singleShot(0, TextValue, &QLineEdit::selectAll);
+}
+
+void FormConstant::TextValue_LostFocus()
+{
+    TextValue->setText(textfields::PlainNumber(constantfile::value(TextValue->text())));
+}
+
+void FormConstant::CmdOK_Click()
+{
+    const QString text = TextValue->text();
+    if (!m_limits.contains(constantfile::value(text))) {
+        m_services.messages.show(QStringLiteral("Value is out of range"));
+        return;
+    }
+    if (editorform::save(m_services.messages, m_path, m_fileName, constantfile::bytes(text)))
+        accept();
+}
+
+void FormConstant::CmdCancel_Click()
+{
+    reject();
+}
+
+bool FormConstant::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == TextValue) {
+        // Focus that leaves with the whole window (a message box, another
+        // program) is no move between controls: the text stays as typed.
+        const auto reason = [event] { return static_cast<QFocusEvent *>(event)->reason(); };
+        if (event->type() == QEvent::FocusIn && reason() != Qt::PopupFocusReason)
+            TextValue_GotFocus();
+        else if (event->type() == QEvent::FocusOut && reason() != Qt::ActiveWindowFocusReason &&
+                 reason() != Qt::PopupFocusReason)
+            TextValue_LostFocus();
+    }
+    return QDialog::eventFilter(watched, event);
+}

@@ -1,0 +1,190 @@
+#include "editors/ui/FormInfoString.h"
+
+#include "editors/InfoString.h"
+#include "editors/ui/EditorForm.h"
+#include "editors/ui/FormEditSel.h"
+#include "editors/ui/SelectionListModel.h"
+#include "platform/CodePage.h"
+#include "platform/ui/Services.h"
+#include "project/ItemFile.h"
+#include "project/ProjectState.h"
+#include "project/TextFields.h"
+
+#include <QEvent>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableView>
+#include <QVBoxLayout>
+
+namespace {
+// 400 twips at 15 twips a pixel: room for the vertical scroll bar.
+constexpr int ScrollBarAllowance = 27;
+} // namespace
+
+FormInfoString::FormInfoString(ProjectState &state, Services &services, QWidget *parent)
+    : QDialog(parent), Frame1(editorform::named(new QGroupBox(this), "Frame1")),
+      Label1(
+          editorform::named(new QLabel(QStringLiteral("Online Setting Name:"), Frame1), "Label1")),
+      TextName(editorform::named(new QLineEdit(Frame1), "TextName")),
+      Label2(
+          editorform::named(new QLabel(QStringLiteral("Online Setting Info:"), Frame1), "Label2")),
+      Textinfo(editorform::named(new QLineEdit(Frame1), "Textinfo")),
+      Label3(editorform::named(
+          new QLabel(QStringLiteral("Selection strings ('0-', '1-', etc. added automatically):"),
+                     Frame1),
+          "Label3")),
+      GridSel(editorform::named(new QTableView(Frame1), "GridSel")),
+      CmdOK(editorform::named(new QPushButton(QStringLiteral("OK"), this), "CmdOK")),
+      CmdCancel(editorform::named(new QPushButton(QStringLiteral("Cancel"), this), "CmdCancel")),
+      m_state(state), m_services(services), m_selections(new SelectionListModel(this))
+{
+    setObjectName(QStringLiteral("FormInfoString"));
+    setWindowTitle(QStringLiteral("Edit Info String"));
+    runEditSel = [](FormEditSel &dialog) { dialog.exec(); };
+
+    GridSel->setModel(m_selections);
+    GridSel->installEventFilter(this);
+    GridSel->horizontalHeader()->hide();
+    GridSel->verticalHeader()->hide();
+    GridSel->verticalHeader()->setDefaultSectionSize(GridSel->fontMetrics().height() + 6);
+    GridSel->setSelectionBehavior(QAbstractItemView::SelectRows);
+    GridSel->setSelectionMode(QAbstractItemView::SingleSelection);
+    GridSel->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    GridSel->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+
+    auto *frameLayout = new QVBoxLayout(Frame1);
+    frameLayout->addWidget(Label1);
+    frameLayout->addWidget(TextName);
+    frameLayout->addWidget(Label2);
+    frameLayout->addWidget(Textinfo);
+    frameLayout->addWidget(Label3);
+    frameLayout->addWidget(GridSel, 1);
+
+    editorform::layOut(*this, *Frame1, *CmdOK, *CmdCancel);
+    resize(520, 360);
+
+    connect(CmdOK, &QPushButton::clicked, this, &FormInfoString::CmdOK_Click);
+    connect(CmdCancel, &QPushButton::clicked, this, &FormInfoString::CmdCancel_Click);
+    connect(GridSel, &QTableView::doubleClicked, this, &FormInfoString::GridSel_DblClick);
+
+    Form_Load();
+}
+
+FormInfoString::~FormInfoString() = default;
+
+void FormInfoString::Form_Load()
+{
+    Form_Resize();
+    const qsizetype item = m_state.currentItem();
+    Q_ASSERT(item >= 0 && item < m_state.items().count());
+    if (item < 0 || item >= m_state.items().count()) {
+        CmdOK->setEnabled(false);
+        return;
+    }
+
+    m_fileName = m_state.items().fileName(item);
+    m_type = m_state.items().type(item);
+    m_path = m_state.itemFilePath(item);
+    const itemfile::ReadResult read = itemfile::read(m_path);
+    if (!read.ok()) {
+        m_services.messages.show(itemfile::accessMessage(
+            m_fileName, read.error,
+            QStringLiteral(". This Program cannot create new InfoString Resource File because it "
+                           "needs some data from the original InfoString Resource File")));
+        CmdOK->setEnabled(false);
+        return;
+    }
+
+    m_content = codepage::decode(read.bytes);
+    const infostring::Fields fields = infostring::fields(m_content, m_type);
+    if (!fields.usable()) {
+        m_services.messages.show(QStringLiteral("InfoString Resource file format error ('") +
+                                 itemfile::shownName(m_fileName) +
+                                 QStringLiteral("'). This Program cannot correct this"));
+        CmdOK->setEnabled(false);
+        return;
+    }
+
+    TextName->setText(fields.name);
+    Textinfo->setText(fields.info);
+    m_selections->setTexts(infostring::selectionTexts(fields.selectionList));
+    if (m_selections->rowCount() > 0)
+        GridSel->setCurrentIndex(m_selections->index(0, 1));
+}
+
+void FormInfoString::Form_Resize()
+{
+    const int width = GridSel->width();
+    const int number = qRound(width / 10.0);
+    GridSel->setColumnWidth(0, number);
+    GridSel->setColumnWidth(1, qMax(0, width - number - ScrollBarAllowance));
+}
+
+bool FormInfoString::eventFilter(QObject *watched, QEvent *event)
+{
+    // The grid gets its size from the layout after the window's own resize.
+    if (watched == GridSel && event->type() == QEvent::Resize)
+        Form_Resize();
+    return QDialog::eventFilter(watched, event);
+}
+
+void FormInfoString::GridSel_DblClick()
+{
+    // With no rows there is no text to edit.
+    const int row = GridSel->currentIndex().row();
+    if (m_selections->rowCount() == 0 || row < 0)
+        return;
+    FormEditSel dialog(*m_selections, row, m_services, this);
+    runEditSel(dialog);
+}
+
+void FormInfoString::CmdOK_Click()
+{
+    const QChar tab = QLatin1Char('\t');
+    const struct
+    {
+        bool failed;
+        const char *message;
+        QLineEdit *box;
+    } checks[] = {
+        {TextName->text().contains(tab), "Name field cannot contain TAB characters", TextName},
+        {Textinfo->text().contains(tab), "Info field cannot contain TAB characters", Textinfo},
+        {TextName->text().isEmpty(), "Name field cannot be empty", TextName},
+        {Textinfo->text().isEmpty(), "Info field cannot be empty", Textinfo},
+    };
+    for (const auto &check : checks) {
+        if (check.failed) {
+            m_services.messages.show(QString::fromLatin1(check.message));
+            check.box->setFocus();
+            return;
+        }
+    }
+
+    switch (infostring::applyEdit(m_content, m_type, TextName->text(), Textinfo->text(),
+                                  m_selections->texts())) {
+    case infostring::EditResult::InternalError:
+        m_services.messages.show(QStringLiteral("Internal error"));
+        reject();
+        return;
+    case infostring::EditResult::TooLong:
+        m_services.messages.show(
+            QStringLiteral("New InfoString is too long (") +
+            textfields::BlankSignedNumber(static_cast<long long>(m_content.size())) +
+            QStringLiteral(" while max. size is 240 chars. Please, decrese the length of some "
+                           "fields)"));
+        return;
+    case infostring::EditResult::Ok:
+        break;
+    }
+
+    if (editorform::save(m_services.messages, m_path, m_fileName, codepage::encode(m_content)))
+        accept();
+}
+
+void FormInfoString::CmdCancel_Click()
+{
+    reject();
+}

@@ -1,0 +1,163 @@
+#include "editors/ui/FormText.h"
+
+#include "editors/GraphicTools.h"
+#include "editors/ui/EditorForm.h"
+#include "platform/automation/Object.h"
+#include "platform/ui/FileDialogs.h"
+
+#include <QFont>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+FormText::FormText(automation::Object &vog, FileDialogs &dialogs, QWidget *parent)
+    : QDialog(parent), TextData(editorform::named(new QPlainTextEdit(this), "TextData")),
+      CmdFont(editorform::named(new QPushButton(QStringLiteral("Font"), this), "CmdFont")),
+      Frame1(editorform::named(new QGroupBox(this), "Frame1")),
+      OptionLeft(editorform::named(new QRadioButton(QStringLiteral("Left"), Frame1), "OptionLeft")),
+      OptionCenter(
+          editorform::named(new QRadioButton(QStringLiteral("Center"), Frame1), "OptionCenter")),
+      OptionRight(
+          editorform::named(new QRadioButton(QStringLiteral("Right"), Frame1), "OptionRight")),
+      CmdOK(editorform::named(new QPushButton(QStringLiteral("OK"), this), "CmdOK")),
+      CmdCancel(editorform::named(new QPushButton(QStringLiteral("Cancel"), this), "CmdCancel")),
+      m_vog(vog), m_dialogs(dialogs)
+{
+    setObjectName(QStringLiteral("FormText"));
+    setWindowTitle(QStringLiteral("Edit Text"));
+    setModal(true);
+
+    TextData->setFont(QFont(QStringLiteral("Arial"), 11));
+    TextData->setTabChangesFocus(true);
+    TextData->setLineWrapMode(QPlainTextEdit::NoWrap);
+    TextData->setFixedHeight(TextData->fontMetrics().lineSpacing() * 4 + 12);
+
+    auto *options = new QHBoxLayout(Frame1);
+    options->addWidget(OptionLeft);
+    options->addWidget(OptionCenter);
+    options->addWidget(OptionRight);
+    options->addStretch();
+    OptionLeft->setChecked(true); // as designed, for an alignment the control does not know
+
+    auto *row = new QHBoxLayout;
+    row->addWidget(Frame1, 1);
+    row->addWidget(CmdFont);
+
+    auto *fields = new QVBoxLayout;
+    fields->addWidget(TextData);
+    fields->addLayout(row);
+    fields->addStretch();
+
+    auto *buttons = new QVBoxLayout;
+    buttons->addWidget(CmdOK);
+    buttons->addWidget(CmdCancel);
+    buttons->addStretch();
+
+    auto *layout = new QHBoxLayout(this);
+    layout->addLayout(fields, 1);
+    layout->addLayout(buttons);
+    setMinimumWidth(420);
+
+    connect(TextData, &QPlainTextEdit::textChanged, this, &FormText::TextData_Change);
+    connect(OptionLeft, &QRadioButton::clicked, this, &FormText::OptionLeft_Click);
+    connect(OptionCenter, &QRadioButton::clicked, this, &FormText::OptionCenter_Click);
+    connect(OptionRight, &QRadioButton::clicked, this, &FormText::OptionRight_Click);
+    connect(CmdFont, &QPushButton::clicked, this, &FormText::CmdFont_Click);
+    connect(CmdOK, &QPushButton::clicked, this, &FormText::CmdOK_Click);
+    connect(CmdCancel, &QPushButton::clicked, this, &FormText::CmdCancel_Click);
+
+    Form_Load();
+}
+
+void FormText::Form_Load()
+{
+    using graphictools::Alignment;
+    switch (graphictools::alignmentOf(m_vog.get(QStringLiteral("TextAlignment")).toInt())) {
+    case Alignment::Left:
+        OptionLeft->setChecked(true);
+        break;
+    case Alignment::Right:
+        OptionRight->setChecked(true);
+        break;
+    case Alignment::Center:
+        OptionCenter->setChecked(true);
+        break;
+    case Alignment::None:
+        break;
+    }
+    preview();
+}
+
+void FormText::preview()
+{
+    // The control starts a new line at each carriage return; the text box
+    // separates lines with line feeds.
+    QString text = TextData->toPlainText();
+    text.replace(QLatin1Char('\n'), QLatin1Char('\r'));
+    m_vog.call(QStringLiteral("SetText"), {text});
+}
+
+void FormText::TextData_Change()
+{
+    preview();
+}
+
+void FormText::align(int textAlignment)
+{
+    m_vog.put(QStringLiteral("TextAlignment"), textAlignment);
+    preview();
+}
+
+void FormText::OptionLeft_Click()
+{
+    align(graphictools::textAlignment(graphictools::Alignment::Left));
+}
+
+void FormText::OptionCenter_Click()
+{
+    align(graphictools::textAlignment(graphictools::Alignment::Center));
+}
+
+void FormText::OptionRight_Click()
+{
+    align(graphictools::textAlignment(graphictools::Alignment::Right));
+}
+
+void FormText::CmdFont_Click()
+{
+    const QFont current = m_vog.get(QStringLiteral("Font")).value<QFont>();
+    QFont font = current;
+    if (const std::optional<QFont> chosen = m_dialogs.chooseFont(current, QStringLiteral("Font"))) {
+        // Only what the control's font keeps: face, weight, slant, size and lines.
+        font.setFamily(chosen->family());
+        font.setBold(chosen->bold());
+        font.setItalic(chosen->italic());
+        if (chosen->pointSizeF() > 0)
+            font.setPointSizeF(chosen->pointSizeF());
+        else if (chosen->pixelSize() > 0)
+            font.setPixelSize(chosen->pixelSize());
+        font.setStrikeOut(chosen->strikeOut());
+        font.setUnderline(chosen->underline());
+    }
+    m_vog.put(QStringLiteral("Font"), font);
+    preview();
+}
+
+void FormText::CmdOK_Click()
+{
+    accept();
+}
+
+void FormText::CmdCancel_Click()
+{
+    reject();
+}
+
+void FormText::reject()
+{
+    m_vog.put(QStringLiteral("SelSet"), false);
+    QDialog::reject();
+}

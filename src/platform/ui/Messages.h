@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// Every user message goes through this service: an OK button only, the
+// application's title "Fendrel" and no icon unless a variant says otherwise.
+class Messages
+{
+public:
+    enum class Icon { None, Critical };
+
+    struct Message
+    {
+        QString text;
+        QString title;
+        Icon icon = Icon::None;
+    };
+
+    virtual ~Messages() = default;
+
+    void show(const QString &text) { present({text, applicationTitle(), Icon::None}); }
+    void critical(const QString &text) { present({text, applicationTitle(), Icon::Critical}); }
+    void showTitled(const QString &text, const QString &title)
+    {
+        present({text, title, Icon::None});
+    }
+
+    static QString applicationTitle() { return QStringLiteral("Fendrel"); }
+
+protected:
+    // Returns when the user has closed the message.
+    virtual void present(const Message &message) = 0;
+};
+
+// Modal message boxes parented to the active window.
+class DialogMessages final : public Messages
+{
+protected:
+    void present(const Message &message) override;
+};
