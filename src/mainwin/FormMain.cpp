@@ -51,12 +51,12 @@ FormMain::FormMain(ProjectState &state, Services &services, QWidget *parent)
     LabelResHelp->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     LabelResHelp->setGeometry(toPixels(60), toPixels(3480), toPixels(5475), toPixels(915));
 
-    connect(&m_state, &ProjectState::currentRowChanged, this, [this](int row) {
-        if (GridData->currentIndex().row() != row - 1 && row >= 1) {
+    connect(&m_state, &ProjectState::currentItemChanged, this, [this](qsizetype item) {
+        if (item != ProjectState::NoItem && GridData->currentIndex().row() != item) {
             const int column = std::max(0, GridData->currentIndex().column());
-            GridData->setCurrentIndex(m_state.model()->index(row - 1, column));
+            GridData->setCurrentIndex(m_state.model()->index(static_cast<int>(item), column));
         }
-        showCurrentHelp(row);
+        showCurrentHelp(item);
     });
     connect(&m_state, &ProjectState::projectFileChanged, this,
             [this](const QString &path) { setWindowTitle(path); });
@@ -170,16 +170,16 @@ void FormMain::buildGrid()
 
 void FormMain::followGridCurrent(int viewRow)
 {
-    if (viewRow < 0 || viewRow + 1 == m_state.currentRow())
+    if (viewRow < 0 || viewRow == m_state.currentItem())
         return;
-    m_state.setCurrentRow(viewRow + 1);
+    m_state.setCurrentItem(viewRow);
 }
 
-void FormMain::showCurrentHelp(int row)
+void FormMain::showCurrentHelp(qsizetype item)
 {
-    // On the header row the label keeps what it showed.
-    if (row >= 1)
-        LabelResHelp->setText(m_state.items().help(row - 1));
+    // With no item selected the label keeps what it showed.
+    if (item != ProjectState::NoItem)
+        LabelResHelp->setText(m_state.items().help(item));
 }
 
 void FormMain::resizeEvent(QResizeEvent *event)
@@ -282,11 +282,11 @@ void FormMain::MenuAbout_Click()
 
 void FormMain::editItem()
 {
-    const int row = m_state.currentRow();
-    if (row < 1)
+    const qsizetype item = m_state.currentItem();
+    if (item == ProjectState::NoItem)
         return;
-    const QString type = m_state.items().type(row - 1);
-    GridData->selectRow(row - 1);
+    const QString type = m_state.items().type(item);
+    GridData->selectRow(static_cast<int>(item));
     if (type == QLatin1String("G"))
         openGraphicEditor();
     else if (type == QLatin1String("C"))

@@ -86,7 +86,7 @@ private:
     void buildMenus();
     void buildToolbar();
     void buildGrid();
-    void showCurrentHelp(int row);
+    void showCurrentHelp(qsizetype item);
     void followGridCurrent(int viewRow);
 
     ProjectState &m_state;

@@ -10,11 +10,11 @@ ProjectState::ProjectState(QObject *parent)
 
 ProjectState::~ProjectState() = default;
 
-void ProjectState::setCurrentRow(int row)
+void ProjectState::setCurrentItem(qsizetype item)
 {
-    const qsizetype last = m_items.count();
-    m_currentRow = row < 0 ? 0 : row > last ? static_cast<int>(last) : row;
-    Q_EMIT currentRowChanged(m_currentRow);
+    const qsizetype last = m_items.count() - 1;
+    m_currentItem = item < 0 ? NoItem : item > last ? last : item;
+    Q_EMIT currentItemChanged(m_currentItem);
 }
 
 QString ProjectState::folderWithSeparator()

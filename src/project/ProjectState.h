@@ -7,10 +7,9 @@
 
 class ItemTableModel;
 
-// The program-wide project state: the item table, the selected item (the main
-// grid's current row: 0 means none, row k is item k - 1) and the project folder
-// path. The main window owns the one instance and hands it to the windows it
-// opens; only the two load operations replace its contents.
+// The program-wide project state: the item table, the selected item (NoItem
+// when there is none) and the project folder path. The main window owns the one instance and hands
+// it to the windows it opens; only the two load operations replace its contents.
 class ProjectState : public QObject
 {
     Q_OBJECT
@@ -22,10 +21,14 @@ public:
     const ItemTable &items() const { return m_items; }
     ItemTableModel *model() const { return m_model; }
 
-    int currentRow() const { return m_currentRow; }
-    void setCurrentRow(int row);
-    // Item number of the current row, -1 when the header row is current.
-    qsizetype currentItem() const { return m_currentRow - 1; }
+    static constexpr qsizetype NoItem = -1;
+
+    // The selected item's number, from 0, or NoItem.
+    qsizetype currentItem() const { return m_currentItem; }
+    bool hasCurrentItem() const { return m_currentItem != NoItem; }
+    // Selects item; a number outside the table is clamped to its last item,
+    // and a negative one (or an empty table) selects none.
+    void setCurrentItem(qsizetype item);
 
     QString folderPath() const { return m_folderPath; }
     void setFolderPath(const QString &path) { m_folderPath = path; }
@@ -45,9 +48,9 @@ public:
     void endLoad();
 
 Q_SIGNALS:
-    // Every time the current row is set, also to the row it already was: a
-    // reload puts row 1 of another project current.
-    void currentRowChanged(int row);
+    // Every time the current item is set, also to the item it already was: a
+    // reload puts the first item of another project current.
+    void currentItemChanged(qsizetype item);
     void projectFileChanged(const QString &path);
     void loadStarted();
     void loadFinished();
@@ -55,7 +58,7 @@ Q_SIGNALS:
 private:
     ItemTable m_items;
     ItemTableModel *m_model = nullptr;
-    int m_currentRow = 0;
+    qsizetype m_currentItem = NoItem;
     QString m_folderPath;
     QString m_projectFile;
 };

@@ -69,7 +69,7 @@ protected:
         ASSERT_EQ(projectloader::LoadProject(state, services, QStringLiteral("Resource.k7r"),
                                              path(QStringLiteral("Project"))),
                   0);
-        state.setCurrentRow(2);
+        state.setCurrentItem(1);
     }
 
     RecordingMessages messages;
@@ -79,7 +79,7 @@ protected:
     QWidget itemTable;
 };
 
-TEST_F(FormCompileTest, CompilesAndRestoresTheCurrentRow)
+TEST_F(FormCompileTest, CompilesAndRestoresTheCurrentItem)
 {
     settings::write(QStringLiteral("FileOriginal"), path(QStringLiteral("fw.bin")));
     settings::write(QStringLiteral("FileOutput"),
@@ -101,7 +101,7 @@ TEST_F(FormCompileTest, CompilesAndRestoresTheCurrentRow)
                                                   QStringLiteral("Constructing Resource file..."),
                                                   QStringLiteral("Calculating Checksum..."),
                                                   QStringLiteral("Completed")}));
-    EXPECT_EQ(state.currentRow(), 2);
+    EXPECT_EQ(state.currentItem(), 1);
     EXPECT_TRUE(state.folderPath().endsWith(QLatin1Char('/')));
     EXPECT_TRUE(itemTable.isVisible());
     EXPECT_TRUE(form.CmdCompile->isEnabled() && form.CmdClose->isEnabled() &&
@@ -118,34 +118,34 @@ TEST_F(FormCompileTest, FailuresShowTheirMessageWhileTheWindowWaits)
         QString original;
         std::function<void()> arrange;
         QString message;
-        int rowDuringMessage;
+        int itemDuringMessage;
         bool tableShownDuringMessage;
     } cases[] = {
         {"missing item", QStringLiteral("fw.bin"),
          [this] { QFile::remove(path(QStringLiteral("Project/Const/port.con"))); },
          QStringLiteral("Resource Item file error ('...Const/port.con) OR Temporary File error "
                         "(data.tmp):  53: File not found"),
-         2, false},
+         1, false},
         {"short original", QStringLiteral("short.bin"),
          [this] { put(path(QStringLiteral("short.bin")), QByteArray(k7x::ImageSize - 1, 's')); },
-         QStringLiteral("Invalid Original File ('%1/short.bin')"), 1, true},
+         QStringLiteral("Invalid Original File ('%1/short.bin')"), 0, true},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
         SetUp();
         c.arrange();
-        state.setCurrentRow(1);
+        state.setCurrentItem(0);
         put(path(QStringLiteral("out.k7x")), "previous");
         FormCompile form(state, services, &itemTable);
         itemTable.show();
         form.TextOriginal->setText(path(c.original));
         form.TextOutput->setText(path(QStringLiteral("out.k7x")));
-        int row = -1;
+        qsizetype row = -2;
         bool shown = false;
         bool disabled = false;
         messages.clear();
         messages.onShow = [&](const Messages::Message &) {
-            row = state.currentRow();
+            row = state.currentItem();
             shown = itemTable.isVisible();
             disabled = !form.CmdCompile->isEnabled() && !form.CmdClose->isEnabled() &&
                        !form.Frame1->isEnabled();
@@ -154,11 +154,11 @@ TEST_F(FormCompileTest, FailuresShowTheirMessageWhileTheWindowWaits)
         EXPECT_EQ(messages.texts(),
                   QStringList{QString(c.message).replace(
                       QStringLiteral("%1"), QDir::toNativeSeparators(scratch.path()))});
-        EXPECT_EQ(row, c.rowDuringMessage);
+        EXPECT_EQ(row, c.itemDuringMessage);
         EXPECT_EQ(shown, c.tableShownDuringMessage);
         EXPECT_TRUE(disabled);
         EXPECT_EQ(form.LabelStatus->text(), QStringLiteral("Error"));
-        EXPECT_EQ(state.currentRow(), c.rowDuringMessage);
+        EXPECT_EQ(state.currentItem(), c.itemDuringMessage);
         EXPECT_TRUE(itemTable.isVisible());
         EXPECT_TRUE(form.CmdCompile->isEnabled());
         EXPECT_EQ(contentsOf(path(QStringLiteral("out.k7x"))), QByteArray("previous"));
@@ -179,7 +179,7 @@ TEST_F(FormCompileTest, SameFileIsRefusedBeforeAnythingChanges)
     EXPECT_EQ(settings::read(QStringLiteral("FileOriginal")), QStringLiteral("a.k7x"));
     EXPECT_EQ(settings::read(QStringLiteral("FileOutput")), QStringLiteral("a.k7x"));
     EXPECT_EQ(form.TextOriginal->text(), QStringLiteral("a.k7x"));
-    EXPECT_EQ(state.currentRow(), 2);
+    EXPECT_EQ(state.currentItem(), 1);
 }
 
 TEST_F(FormCompileTest, BrowseAsksWithTheBoxTextAndRetriesAnInvalidName)

@@ -19,7 +19,7 @@ TEST_F(EditDispatchTest, DoubleClickOpensTheEditorOfTheType)
     for (const auto &[type, window] : cases) {
         useItem(QString::fromLatin1(type), QStringLiteral("Item\\x.txt"), file);
         FormMain main(state, services);
-        state.setCurrentRow(1);
+        state.setCurrentItem(0);
         QString opened;
         QTimer::singleShot(0, [&] {
             if (QWidget *modal = QApplication::activeModalWidget()) {

@@ -85,7 +85,7 @@ TEST_F(ControlMissingTest, MainWindowDoesNotOpenTheEditor)
 {
     RegistryOverride useIt(folder.filePath(QStringLiteral("empty.ini")));
     useGraphic();
-    state.setCurrentRow(1);
+    state.setCurrentItem(0);
     FormMain main(state, services);
     bool windowSeen = false;
     QTimer::singleShot(0, [&windowSeen] {

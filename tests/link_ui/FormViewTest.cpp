@@ -42,9 +42,9 @@ TEST_F(FormViewTest, StartsAtTheCurrentItem)
     {
         int row;
         const char *number;
-    } cases[] = {{0, "0"}, {5, "4"}, {1, "0"}};
+    } cases[] = {{-1, "0"}, {4, "4"}, {0, "0"}};
     for (const auto &c : cases) {
-        state.setCurrentRow(c.row);
+        state.setCurrentItem(c.row);
         FormView form(state, services, transport);
         form.Form_Load();
         EXPECT_EQ(form.TextNum->text(), QString::fromLatin1(c.number)) << c.row;

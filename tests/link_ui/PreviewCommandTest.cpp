@@ -46,15 +46,15 @@ TEST_F(PreviewCommandTest, RefusalsSendNothing)
         int row;
         const char *message; // prefix; nullptr: no message
     } cases[] = {
-        {0, nullptr},
+        {-1, nullptr},
+        {1, "Non-graphic Resource Item cannot be displayed on the Terminal screen"},
         {2, "Non-graphic Resource Item cannot be displayed on the Terminal screen"},
-        {3, "Non-graphic Resource Item cannot be displayed on the Terminal screen"},
-        {4, "Could not access Resource file ('Graphics"},
-        {5, "Resource is too big"},
+        {3, "Could not access Resource file ('Graphics"},
+        {4, "Resource is too big"},
     };
     for (const auto &c : cases) {
         messages.clear();
-        state.setCurrentRow(c.row);
+        state.setCurrentItem(c.row);
         EXPECT_EQ(terminalcommands::previewOnTerminal(state, services, transport), -1) << c.row;
         EXPECT_TRUE(transport.requests.empty()) << c.row;
         if (!c.message) {
@@ -81,7 +81,7 @@ TEST_F(PreviewCommandTest, SendsTheCurrentGraphic)
         transport.requests.clear();
         for (const char *letter : c.replies)
             transport.reply(frame::buildReply(letter, 1));
-        state.setCurrentRow(1);
+        state.setCurrentItem(0);
         EXPECT_EQ(terminalcommands::previewOnTerminal(state, services, transport), c.result);
         EXPECT_EQ(transport.requests.size(), c.requests);
         EXPECT_TRUE(messages.shown.empty()) << "a negative answer is silent";

@@ -115,12 +115,12 @@ TEST_F(FormMainTest, OpenFillsTheGridEnablesCommandsAndHelpFollowsTheRow)
     EXPECT_TRUE(grid->isVisibleTo(form.get()));
 
     grid->setCurrentIndex(grid->model()->index(1, 2));
-    EXPECT_EQ(state.currentRow(), 2);
+    EXPECT_EQ(state.currentItem(), 1);
     EXPECT_EQ(help->text(), u"Serial port"_s);
-    state.setCurrentRow(3);
+    state.setCurrentItem(2);
     EXPECT_EQ(grid->currentIndex().row(), 2);
     EXPECT_EQ(help->text(), u"Events"_s);
-    state.setCurrentRow(0);
+    state.setCurrentItem(ProjectState::NoItem);
     EXPECT_EQ(help->text(), u"Events"_s);
 }
 
@@ -137,11 +137,11 @@ TEST_F(FormMainTest, CancelledOpenKeepsProjectButDisablesMenuNotButtons)
 
     // the button still edits while the menu entry is disabled; a type without an editor
     // gives the message and the grid keeps its row selected
-    const std::pair<int, void (FormMain::*)()> edits[] = {{3, &FormMain::CmdEdit_Click},
-                                                          {4, &FormMain::MenuItemEdit_Click}};
+    const std::pair<int, void (FormMain::*)()> edits[] = {{2, &FormMain::CmdEdit_Click},
+                                                          {3, &FormMain::MenuItemEdit_Click}};
     for (const auto &[row, edit] : edits) {
         messages.clear();
-        state.setCurrentRow(row);
+        state.setCurrentItem(row);
         (form.get()->*edit)();
         EXPECT_EQ(messages.texts(), QStringList{FormMain::notEditableText()}) << row;
         EXPECT_EQ(messages.shown.at(0).title, u"Fendrel"_s);

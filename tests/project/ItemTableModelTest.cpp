@@ -49,17 +49,18 @@ TEST(ItemTableModel, HeaderCellsAndRolesThroughResets)
     EXPECT_EQ(model.rowCount(), 0);
 }
 
-TEST(ProjectState, CurrentRowIsClampedAndAlwaysAnnounced)
+TEST(ProjectState, CurrentItemIsClampedAndAlwaysAnnounced)
 {
     ProjectState state;
     state.items().append({u"G"_s, u"n"_s, u"f"_s, {}, {}});
-    QSignalSpy spy(&state, &ProjectState::currentRowChanged);
-    for (int row : {1, 1, 5, -3})
-        state.setCurrentRow(row);
+    QSignalSpy spy(&state, &ProjectState::currentItemChanged);
+    for (qsizetype item : {0, 0, 4, -3})
+        state.setCurrentItem(item);
     ASSERT_EQ(spy.count(), 4);
-    EXPECT_EQ(spy[2][0].toInt(), 1);
-    EXPECT_EQ(state.currentRow(), 0);
+    EXPECT_EQ(spy[1][0].toLongLong(), 0);
+    EXPECT_EQ(spy[2][0].toLongLong(), 0);
     EXPECT_EQ(state.currentItem(), -1);
+    EXPECT_FALSE(state.hasCurrentItem());
 }
 
 TEST(ProjectState, FolderGetsOneTrailingSeparator)

@@ -31,7 +31,7 @@ TEST_F(ProjectLoader, OpenAsksWithTheSettingAndLoads)
     const QString file = write(u"p/Resource.k7r"_s, kTwoItems);
     settings::write(u"FileProject"_s, u"/earlier/Old.k7r"_s);
     dialogs.answer(file);
-    QSignalSpy rows(&state, &ProjectState::currentRowChanged);
+    QSignalSpy rows(&state, &ProjectState::currentItemChanged);
 
     EXPECT_EQ(OpenProject(state, services), 0);
 
@@ -43,7 +43,7 @@ TEST_F(ProjectLoader, OpenAsksWithTheSettingAndLoads)
     EXPECT_EQ(request.initialName, u"/earlier/Old.k7r"_s);
     EXPECT_TRUE(messages.shown.empty());
     EXPECT_EQ(state.items().count(), 2);
-    EXPECT_EQ(state.currentRow(), 1);
+    EXPECT_EQ(state.currentItem(), 0);
     EXPECT_EQ(rows.count(), 1);
     EXPECT_EQ(state.projectFile(), file);
     EXPECT_EQ(state.folderPath(), path(u"p/"_s));
@@ -104,13 +104,13 @@ TEST_F(ProjectLoader, RejectedContentKeepsAcceptedRowsAndCaption)
     {
         QByteArray bytes;
         QString message;
-        int rows, currentRow;
+        int rows, currentItem;
     } cases[] = {
         {"a\tb\th\tT\r\n\r\nbroken\r\nc\td\th\tT\r\n", u"Invalid Project File Data at line  1"_s, 1,
-         1},
-        {"name only\r\n", u"Invalid Project File Data at line  0"_s, 0, 0},
-        {"", projectload::noItemsError().text(), 0, 0},
-        {"\r\n\r\n", projectload::noItemsError().text(), 0, 0},
+         0},
+        {"name only\r\n", u"Invalid Project File Data at line  0"_s, 0, -1},
+        {"", projectload::noItemsError().text(), 0, -1},
+        {"\r\n\r\n", projectload::noItemsError().text(), 0, -1},
     };
     openFirst();
     for (const auto &c : cases) {
@@ -122,7 +122,7 @@ TEST_F(ProjectLoader, RejectedContentKeepsAcceptedRowsAndCaption)
         if (c.rows) {
             EXPECT_EQ(state.items().fullName(0), u"a"_s);
         }
-        EXPECT_EQ(state.currentRow(), c.currentRow);
+        EXPECT_EQ(state.currentItem(), c.currentItem);
         EXPECT_EQ(state.projectFile(), path(u"First.k7r"_s));
     }
 }

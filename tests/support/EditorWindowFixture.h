@@ -36,7 +36,7 @@ protected:
         state.items().clear();
         state.items().append({type, QStringLiteral("Item"), fileName, QString(), limits});
         state.setFolderPath(folder.path());
-        state.setCurrentRow(1);
+        state.setCurrentItem(0);
         QDir(folder.path()).mkpath(QFileInfo(diskPath(fileName)).path());
         QFile::remove(diskPath(fileName));
         if (bytes) {

@@ -148,7 +148,7 @@ void FormCompile::CmdCompile_Click()
         return;
     }
 
-    const int row = m_state.currentRow();
+    const qsizetype item = m_state.currentItem();
     setRunning(true);
     if (m_itemTable)
         m_itemTable->hide();
@@ -160,7 +160,7 @@ void FormCompile::CmdCompile_Click()
             compile::run({m_state.items(), folder, original, output, [&](const QString &status) {
                               // The items are done: the table comes back with its row.
                               if (status == compile::constructingStatus()) {
-                                  m_state.setCurrentRow(row);
+                                  m_state.setCurrentItem(item);
                                   if (m_itemTable)
                                       m_itemTable->show();
                               }
@@ -168,8 +168,7 @@ void FormCompile::CmdCompile_Click()
                           }});
     }
     if (!outcome.ok()) {
-        m_state.setCurrentRow(outcome.failingItem >= 0 ? static_cast<int>(outcome.failingItem) + 1
-                                                       : row);
+        m_state.setCurrentItem(outcome.failingItem >= 0 ? outcome.failingItem : item);
         m_services.messages.show(outcome.message());
     }
     if (m_itemTable)

@@ -8,8 +8,8 @@
 
 void FormMain::previewOnTerminal()
 {
-    if (m_state.currentRow() < 1)
+    if (!m_state.hasCurrentItem())
         return;
-    GridData->selectRow(m_state.currentRow() - 1);
+    GridData->selectRow(static_cast<int>(m_state.currentItem()));
     terminalcommands::previewOnTerminal(m_state, m_services, terminalcommands::linkOf(*this));
 }

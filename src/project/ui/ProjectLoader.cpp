@@ -44,15 +44,15 @@ int load(ProjectState &state, Services &services, const QString &fullPath)
 
     switch (result.failure) {
     case projectfile::ParseResult::Failure::None:
-        state.setCurrentRow(1);
+        state.setCurrentItem(0);
         state.setProjectFile(QDir::toNativeSeparators(fullPath));
         return 0;
     case projectfile::ParseResult::Failure::InvalidLine:
         // the last accepted item stays current, as it was when the line came
-        state.setCurrentRow(static_cast<int>(state.items().count()));
+        state.setCurrentItem(state.items().count() - 1);
         break;
     case projectfile::ParseResult::Failure::NoItems:
-        state.setCurrentRow(0);
+        state.setCurrentItem(ProjectState::NoItem);
         break;
     }
     services.messages.show(projectload::failureText(result));
