@@ -5,6 +5,9 @@ target_compile_features(fendrel_options INTERFACE cxx_std_20)
 # One include root: every include line names the library it reaches into.
 target_include_directories(fendrel_options INTERFACE ${PROJECT_SOURCE_DIR}/src)
 target_compile_options(fendrel_options INTERFACE -Wall -Wextra)
+if(FENDREL_WERROR)
+  target_compile_options(fendrel_options INTERFACE -Werror)
+endif()
 target_compile_definitions(fendrel_options INTERFACE
   QT_NO_CAST_FROM_ASCII
   QT_NO_NARROWING_CONVERSIONS_IN_CONNECT

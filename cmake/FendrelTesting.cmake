@@ -2,7 +2,8 @@ find_package(GTest REQUIRED)
 
 # fendrel_add_test(NAME name SOURCES ... LIBRARIES ... [GUI])
 # One test program per subsystem. GUI programs get a QApplication (offscreen)
-# before the tests run; pure ones link nothing of Qt's GUI.
+# before the tests run; pure ones link nothing of Qt's GUI. Both mains first give
+# the program a temporary home (tests/support/TestSandbox.h).
 function(fendrel_add_test)
   cmake_parse_arguments(ARG "GUI" "NAME" "SOURCES;LIBRARIES;ENVIRONMENT" ${ARGN})
   add_executable(${ARG_NAME} ${ARG_SOURCES})
@@ -11,7 +12,7 @@ function(fendrel_add_test)
   if(ARG_GUI)
     target_link_libraries(${ARG_NAME} PRIVATE fendrel_test_gui_main)
   else()
-    target_link_libraries(${ARG_NAME} PRIVATE GTest::gtest_main)
+    target_link_libraries(${ARG_NAME} PRIVATE fendrel_test_main)
   endif()
   set_target_properties(${ARG_NAME} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
   add_test(NAME ${ARG_NAME} COMMAND ${ARG_NAME})

@@ -1,0 +1,23 @@
+# Fails when a command-line program would load Qt's GUI libraries:
+#   cmake -DPROGRAMS=<path>[;<path>...] -P CheckNoGui.cmake
+# A build server without a display stack must be able to run these tools.
+cmake_minimum_required(VERSION 3.25)
+set(errors "")
+foreach(program IN LISTS PROGRAMS)
+  execute_process(COMMAND ldd "${program}" OUTPUT_VARIABLE libraries RESULT_VARIABLE result)
+  if(NOT result EQUAL 0)
+    list(APPEND errors "ldd ${program} failed (${result})")
+    continue()
+  endif()
+  string(REGEX MATCHALL "libQt6(Gui|Widgets|OpenGL|XcbQpa)[^ \t\n]*" gui "${libraries}")
+  if(gui)
+    list(REMOVE_DUPLICATES gui)
+    list(JOIN gui ", " gui)
+    list(APPEND errors "${program} loads ${gui}")
+  endif()
+endforeach()
+if(errors)
+  list(JOIN errors "\n  " text)
+  message(FATAL_ERROR "Command-line tools load Qt's GUI libraries:\n  ${text}")
+endif()
+message(STATUS "No Qt GUI library in: ${PROGRAMS}")
