@@ -17,6 +17,6 @@ function(fendrel_add_test)
   set_target_properties(${ARG_NAME} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
   add_test(NAME ${ARG_NAME} COMMAND ${ARG_NAME})
   set_tests_properties(${ARG_NAME} PROPERTIES
-    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;FENDREL_BIN_DIR=${CMAKE_BINARY_DIR}/bin;FENDREL_TEST_DATA=${CMAKE_SOURCE_DIR}/tests/data;${ARG_ENVIRONMENT}"
+    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/tests/lsan.supp:print_suppressions=0;FENDREL_BIN_DIR=${CMAKE_BINARY_DIR}/bin;FENDREL_TEST_DATA=${CMAKE_SOURCE_DIR}/tests/data;${ARG_ENVIRONMENT}"
     TIMEOUT 300)
 endfunction()
