@@ -65,40 +65,45 @@ with open(os.path.join(folder, "files"), "wb") as f:
 PY
 }
 
-# seconds_and_kb COMMAND...: elapsed seconds (to the microsecond) and peak
-# resident kilobytes.
-seconds_and_kb() {
+# measure COMMAND...: elapsed seconds (to the microsecond), processor seconds
+# (user + system) and peak resident kilobytes. On a busy machine the processor
+# time is the steadier figure.
+measure() {
   local t0 t1
   t0=$EPOCHREALTIME
-  /usr/bin/time -f '%M' -o "$scratch/time" "$@" >/dev/null
+  /usr/bin/time -f '%U %S %M' -o "$scratch/time" "$@" >/dev/null
   t1=$EPOCHREALTIME
-  echo "$(awk -v a="$t0" -v b="$t1" 'BEGIN { printf "%.4f", b - a }') $(cat "$scratch/time")"
+  read -r user sys kb <"$scratch/time"
+  awk -v a="$t0" -v b="$t1" -v u="$user" -v s="$sys" -v m="$kb" \
+    'BEGIN { printf "%.4f %.2f %d\n", b - a, u + s, m }'
 }
 
 median() { sort -g | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
+m() { printf '%s\n' "$@" | median; }
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN { if (b > 0) printf "%.3f", a / b; else print "inf" }'; }
 
 head -c 70000 /dev/urandom >"$scratch/original.bin"
 
 compare() {
   local name=$1 dir=$2
-  local k7x_times=() cat_times=() ratios=() peak=0 t kb c
+  local k7x_wall=() cat_wall=() k7x_cpu=() cat_cpu=() wall_ratios=() cpu_ratios=()
+  local peak=0 kt kc kb ct cc
   (cd "$dir" && du -sb --apparent-size . | awk '{ printf "%s: %.1f MB of item files\n", "'"$name"'", $1 / 1e6 }')
   for ((r = 0; r <= rounds; r++)); do
-    read -r t kb < <(cd "$dir" && seconds_and_kb "$K7X" build Project.k7r "$scratch/original.bin" "$scratch/out.k7x")
-    read -r c _ < <(cd "$dir" && seconds_and_kb sh -c 'xargs -0 cat <files >"$0"' "$scratch/cat.out")
+    read -r kt kc kb < <(cd "$dir" && measure "$K7X" build Project.k7r "$scratch/original.bin" "$scratch/out.k7x")
+    read -r ct cc _ < <(cd "$dir" && measure sh -c 'xargs -0 cat <files >"$0"' "$scratch/cat.out")
     ((r == 0)) && continue # warm-up: fills the page cache
-    k7x_times+=("$t")
-    cat_times+=("$c")
-    ratios+=("$(awk -v k="$t" -v c="$c" 'BEGIN { printf "%.3f", k / c }')")
+    k7x_wall+=("$kt") cat_wall+=("$ct") k7x_cpu+=("$kc") cat_cpu+=("$cc")
+    wall_ratios+=("$(ratio "$kt" "$ct")") cpu_ratios+=("$(ratio "$kc" "$cc")")
     ((kb > peak)) && peak=$kb
   done
   "$K7X" verify "$scratch/out.k7x" >/dev/null
-  printf '  k7x build: median %ss (rounds: %s), peak %d MB\n' \
-    "$(printf '%s\n' "${k7x_times[@]}" | median)" "${k7x_times[*]}" $((peak / 1024))
-  printf '  cat:       median %ss (rounds: %s)\n' \
-    "$(printf '%s\n' "${cat_times[@]}" | median)" "${cat_times[*]}"
-  printf '  k7x/cat, round by round: median %s (%s)\n' \
-    "$(printf '%s\n' "${ratios[@]}" | median)" "${ratios[*]}"
+  printf '  k7x build: elapsed median %ss (%s), processor median %ss, peak %d MB\n' \
+    "$(m "${k7x_wall[@]}")" "${k7x_wall[*]}" "$(m "${k7x_cpu[@]}")" $((peak / 1024))
+  printf '  cat:       elapsed median %ss (%s), processor median %ss\n' \
+    "$(m "${cat_wall[@]}")" "${cat_wall[*]}" "$(m "${cat_cpu[@]}")"
+  printf '  k7x/cat round by round: elapsed median %s (%s), processor median %s (%s)\n' \
+    "$(m "${wall_ratios[@]}")" "${wall_ratios[*]}" "$(m "${cpu_ratios[@]}")" "${cpu_ratios[*]}"
 }
 
 make_project "$scratch/p20000" 20000 750
@@ -113,7 +118,8 @@ compare "65,535 items in one folder, all in other letter case" "$scratch/p65535c
 if [[ -z "${SKIP_BIG:-}" ]]; then
   make_project "$scratch/p1g" 16384 65535
   rm -f "$scratch/out.k7x"
-  read -r t kb < <(cd "$scratch/p1g" && seconds_and_kb "$K7X" build Project.k7r "$scratch/original.bin" "$scratch/out.k7x")
+  read -r t c kb < <(cd "$scratch/p1g" && measure "$K7X" build Project.k7r "$scratch/original.bin" "$scratch/out.k7x")
   size=$(stat -c %s "$scratch/out.k7x")
-  printf '1 GB project: k7x build %ss, output %d MB, peak %d MB\n' "$t" $((size / 1000000)) $((kb / 1024))
+  printf '1 GB project: k7x build %ss (processor %ss), output %d MB, peak %d MB\n' \
+    "$t" "$c" $((size / 1000000)) $((kb / 1024))
 fi

@@ -13,6 +13,7 @@
 #include <QHash>
 #include <QSaveFile>
 
+#include <algorithm>
 #include <cerrno>
 #include <utility>
 
@@ -128,6 +129,9 @@ private:
     Request m_request;
     // Where measureItems() found the items that are not where written.
     QHash<qsizetype, QString> m_found;
+    // The bytes of the items before m_taken, read while they were measured.
+    QByteArray m_data;
+    qsizetype m_taken = 0;
     QString m_original;
     QString m_output;
     k7x::JumpTable m_table;
@@ -135,14 +139,26 @@ private:
 };
 
 // First pass: every item's size goes into the jump table, so the file can then
-// be written front to back while holding only one item at a time.
+// be written front to back. The first items, up to the read-ahead, are read
+// here as well; the others are only measured, and read one at a time when
+// their bytes are written.
 std::optional<Outcome> Compiler::measureItems()
 {
+    m_data.reserve(m_request.readAhead);
     const qsizetype count = m_request.items.count();
     for (qsizetype k = 0; k < count; ++k) {
         const QString fileName = m_request.items.fileName(k);
         const QString path = plainPath(k);
-        const itemfiles::Size size = itemfiles::sizeOf(m_resolver, path);
+        itemfiles::Size size;
+        if (m_taken == k && m_data.size() < m_request.readAhead) {
+            const qint64 room = std::min(k7x::MaxItemSize, m_request.readAhead - m_data.size());
+            const itemfiles::Taken taken = itemfiles::take(m_resolver, path, m_data, room);
+            if (taken.read)
+                m_taken = k + 1;
+            size = {taken.bytes, taken.error, taken.path};
+        } else {
+            size = itemfiles::sizeOf(m_resolver, path);
+        }
         if (size.error.isError())
             return failed(itemContext(fileName), size.error, k);
         if (size.path != path)
@@ -180,15 +196,20 @@ std::optional<Outcome> Compiler::readOriginal(QByteArray &image)
     return std::nullopt;
 }
 
-// Second pass: the items' bytes, each checked against the size it was measured at.
+// Second pass: the items' bytes, those read ahead first, then the others, each
+// checked against the size it was measured at.
 std::optional<Outcome> Compiler::copyItems(k7x::Writer &writer)
 {
     const QString outputContext =
         QStringLiteral("Output File error ('") + m_output +
         QStringLiteral("') OR Temporary File error ('jump.tmp' or 'data.tmp'): ");
+    errno = 0;
+    if (!writer.writeData(m_data))
+        return outputFailed(outputContext);
+    m_data = QByteArray();
     QByteArray buffer(k7x::MaxItemSize, Qt::Uninitialized);
     const qsizetype count = m_request.items.count();
-    for (qsizetype k = 0; k < count; ++k) {
+    for (qsizetype k = m_taken; k < count; ++k) {
         const qint64 expected = m_table.at(k).length;
         const auto found = m_found.constFind(k);
         const QString path = found == m_found.cend() ? plainPath(k) : *found;

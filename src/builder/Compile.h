@@ -39,6 +39,8 @@ struct Outcome
     QString message() const;
 };
 
+constexpr qint64 DefaultReadAhead = 16 << 20;
+
 struct Request
 {
     const ItemTable &items;
@@ -49,6 +51,10 @@ struct Request
     QString outputPath;
     // Called with each stage as the compile reaches it.
     std::function<void(Stage)> progress;
+    // How many bytes of items are read while they are measured, so that each
+    // of their files is opened once; the items after them are measured first
+    // and read while the output is written. Bounds the compile's memory.
+    qint64 readAhead = DefaultReadAhead;
     // Lists a folder whose names must be matched without regard to letter
     // case; empty: the file system's own listing.
     pathresolve::Lister lister = {};

@@ -73,6 +73,35 @@ Size sizeOf(pathresolve::Resolver &resolver, const QString &path)
     return {static_cast<qint64>(info.st_size), {}, tried.path};
 }
 
+Taken take(pathresolve::Resolver &resolver, const QString &path, QByteArray &into, qint64 room)
+{
+    Descriptor file;
+    const auto tried =
+        resolver.tryPath(path, [&file](const QByteArray &encoded) { return file.open(encoded); });
+    if (tried.error)
+        return {0, failure(tried.path, tried.error), tried.path};
+    struct stat info
+    {
+    };
+    if (::fstat(file.fd, &info) != 0)
+        return {0, platformerror::fromErrno(errno), tried.path};
+    if (S_ISDIR(info.st_mode))
+        return {0, platformerror::make(platformerror::PathFileAccess), tried.path};
+    const qint64 size = info.st_size;
+    if (size > room)
+        return {size, {}, tried.path};
+    const qsizetype start = into.size();
+    into.resize(start + size);
+    const qint64 got = readUpTo(file.fd, into.data() + start, size);
+    if (got < 0) {
+        into.truncate(start);
+        return {0, failure(tried.path, errno), tried.path};
+    }
+    // A file that shrank after fstat counts at the size it was read at.
+    into.truncate(start + got);
+    return {got, {}, tried.path, true};
+}
+
 qint64 read(const QString &path, char *buffer, qint64 expected, PlatformError &error)
 {
     Descriptor file;

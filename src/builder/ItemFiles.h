@@ -9,10 +9,10 @@ namespace pathresolve {
 class Resolver;
 }
 
-// The compile touches every item file twice, once for its size and once for its
-// bytes; with tens of thousands of small items the system calls are the cost,
-// so these go straight to the operating system and make no more calls than
-// needed: one stat to measure, then open, fstat, read, close.
+// With tens of thousands of small items the system calls are the compile's
+// cost, so these go straight to the operating system and make no more calls
+// than needed: open, fstat, read, close for an item read at once; one stat,
+// then open, fstat, read, close for one measured first and read later.
 namespace itemfiles {
 
 struct Size
@@ -25,6 +25,19 @@ struct Size
 // The size of a regular file, looked up by resolver (the path as written,
 // else its letter-case match); a folder is an access error.
 Size sizeOf(pathresolve::Resolver &resolver, const QString &path);
+
+struct Taken
+{
+    qint64 bytes = 0; // the file's size
+    PlatformError error;
+    QString path;      // as in Size
+    bool read = false; // whether its bytes were appended
+};
+
+// Opens the file (looked up by resolver) and, when it holds no more than room
+// bytes, appends them to into: open, fstat, read, close. A larger file is only
+// measured. A folder is an access error.
+Taken take(pathresolve::Resolver &resolver, const QString &path, QByteArray &into, qint64 room);
 
 // Reads the file at path (as sizeOf found it) into buffer, which must hold
 // expected bytes. Returns expected when the file still has that size, the

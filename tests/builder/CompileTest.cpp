@@ -46,7 +46,7 @@ public:
                                  if (onProgress)
                                      onProgress(stage);
                              },
-                             lister});
+                             readAhead, lister});
     }
 
     // Every file under the scratch folder, by path relative to it.
@@ -66,6 +66,7 @@ public:
     ItemTable items;
     std::vector<QString> statuses;
     std::function<void(compile::Stage)> onProgress;
+    qint64 readAhead = compile::DefaultReadAhead;
     pathresolve::Lister lister;
 };
 
@@ -166,6 +167,7 @@ TEST_F(CompileTest, FailuresLeaveTheOldOutputAndNoOtherFile)
          QStringLiteral("Output File error ('%1/Project'):  75: Path/File access error"), -1},
         {"item vanishes during the compile",
          [](CompileTest &t) {
+             t.readAhead = 0; // measured first, read later
              t.onProgress = [&t](compile::Stage stage) {
                  if (stage == compile::Stage::Constructing)
                      QFile::remove(t.folder + QStringLiteral("first.bin"));
@@ -176,6 +178,7 @@ TEST_F(CompileTest, FailuresLeaveTheOldOutputAndNoOtherFile)
          0},
         {"item grows during the compile",
          [](CompileTest &t) {
+             t.readAhead = 0; // measured first, read later
              t.onProgress = [&t](compile::Stage stage) {
                  if (stage == compile::Stage::Constructing)
                      put(t.folder + QStringLiteral("first.bin"), "abcdef");
@@ -192,6 +195,7 @@ TEST_F(CompileTest, FailuresLeaveTheOldOutputAndNoOtherFile)
         SetUp();
         items.clear();
         onProgress = nullptr;
+        readAhead = compile::DefaultReadAhead;
         addItem(QStringLiteral("first.bin"), &small);
         put(output, "OLD OUTPUT");
         c.arrange(*this);
@@ -309,6 +313,41 @@ TEST_F(CompileTest, WindowsBornProjectBuildsAsItsExactTwin)
     // the original and the output in other letter case are still one file
     output = path(QStringLiteral("Original.k7x"));
     EXPECT_EQ(run().message(), QStringLiteral("Original and Output files must be different"));
+}
+
+TEST_F(CompileTest, ReadAheadOrNotTheSameBytes)
+{
+    const int sizes[] = {100, 0, 50, 100};
+    for (int k = 0; k < 4; ++k) {
+        const QByteArray bytes = firmware(sizes[k], k + 1);
+        addItem(QStringLiteral("i%1.bin").arg(k), &bytes);
+    }
+    addItem(QStringLiteral("i0.bin"), nullptr);
+    ASSERT_TRUE(run().ok());
+    const QByteArray all = contentsOf(output);
+    ASSERT_EQ(all.size(), 65536 + 26 + 8 * 5 + 350);
+    // every boundary: none read ahead, the first item just fits or just not, all
+    for (const qint64 bytes : {0, 1, 99, 100, 101, 150, 249, 250, 251, 350, 351}) {
+        readAhead = bytes;
+        QFile::remove(output);
+        const compile::Outcome outcome = run();
+        ASSERT_TRUE(outcome.ok()) << bytes << ": " << outcome.message().toStdString();
+        EXPECT_EQ(contentsOf(output), all) << bytes;
+    }
+
+    // what was read ahead is not read again; what was not is read when written
+    readAhead = 100;
+    onProgress = [this](compile::Stage stage) {
+        if (stage == compile::Stage::Constructing) {
+            put(folder + QStringLiteral("i0.bin"), "changed");
+            QFile::remove(folder + QStringLiteral("i1.bin"));
+        }
+    };
+    const compile::Outcome outcome = run();
+    EXPECT_EQ(outcome.message(),
+              QStringLiteral("Resource Item file error ('...i1.bin) OR Temporary "
+                             "File error (data.tmp):  53: File not found"));
+    EXPECT_EQ(outcome.failingItem, 1);
 }
 
 } // namespace
