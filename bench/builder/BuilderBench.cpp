@@ -1,11 +1,19 @@
 // Throughput of the format code alone, without the file system: writing the
-// resource area of a project and verifying a finished file. The end-to-end
-// compile against cat is bench/compile_vs_cat.sh.
+// resource area of a project and verifying a finished file; and the look-up of
+// item files named in other letter case. The end-to-end compile against cat is
+// bench/compile_vs_cat.sh.
 #include "builder/K7xLayout.h"
 #include "builder/K7xReader.h"
 #include "builder/K7xWriter.h"
+#include "project/PathResolve.h"
 
 #include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <cerrno>
+#include <sys/stat.h>
 
 #include <benchmark/benchmark.h>
 
@@ -61,6 +69,36 @@ void BM_VerifyFile(benchmark::State &state)
     state.SetBytesProcessed(state.iterations() * file.size());
 }
 BENCHMARK(BM_VerifyFile)->Args({20000, 750})->Args({65535, 24})->Unit(benchmark::kMillisecond);
+
+// Argument: item count, all in one folder, every name written in other letter
+// case; one look-up operation finds them all, as one compile does.
+void BM_ResolveOtherCase(benchmark::State &state)
+{
+    QTemporaryDir dir;
+    const QString folder = dir.path() + QStringLiteral("/Items/");
+    QDir().mkpath(folder);
+    QStringList written;
+    for (qint64 k = 0; k < state.range(0); ++k) {
+        const QString name = QStringLiteral("i%1.bin").arg(k, 5, 10, QLatin1Char('0'));
+        QFile(folder + name).open(QIODevice::WriteOnly);
+        written << dir.path() + QStringLiteral("\\ITEMS\\") + name.toUpper();
+    }
+    for (auto _ : state) {
+        pathresolve::Resolver resolver;
+        for (const QString &path : written) {
+            struct stat info
+            {
+            };
+            const auto tried = resolver.tryPath(path, [&info](const QByteArray &encoded) {
+                return ::stat(encoded.constData(), &info) == 0 ? 0 : errno;
+            });
+            if (tried.error)
+                state.SkipWithError("an item was not found");
+        }
+    }
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+BENCHMARK(BM_ResolveOtherCase)->Arg(1000)->Arg(65535)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

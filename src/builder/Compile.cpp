@@ -10,31 +10,29 @@
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
+#include <QHash>
 #include <QSaveFile>
 
+#include <algorithm>
 #include <cerrno>
+#include <utility>
 
 namespace compile {
 
-QString processingStatus()
+QString statusText(Stage stage)
 {
-    return QStringLiteral("Processing Resource Items...");
-}
-QString constructingStatus()
-{
-    return QStringLiteral("Constructing Resource file...");
-}
-QString checksumStatus()
-{
-    return QStringLiteral("Calculating Checksum...");
-}
-QString completedStatus()
-{
-    return QStringLiteral("Completed");
-}
-QString errorStatus()
-{
+    switch (stage) {
+    case Stage::Processing:
+        return QStringLiteral("Processing Resource Items...");
+    case Stage::Constructing:
+        return QStringLiteral("Constructing Resource file...");
+    case Stage::Checksum:
+        return QStringLiteral("Calculating Checksum...");
+    case Stage::Completed:
+        return QStringLiteral("Completed");
+    case Stage::Error:
+        break;
+    }
     return QStringLiteral("Error");
 }
 QString differentFilesMessage()
@@ -75,39 +73,39 @@ QString tooBigMessage(const QString &fileName)
 class Compiler
 {
 public:
-    explicit Compiler(const Request &request) : m_request(request)
+    explicit Compiler(const Request &request)
+        : m_resolver(request.lister ? request.lister : pathresolve::listFolder), m_request(request)
     {
         Q_ASSERT(request.folderPath.isEmpty() || request.folderPath.endsWith(QLatin1Char('/')) ||
                  request.folderPath.endsWith(QLatin1Char('\\')));
         m_original = QDir::toNativeSeparators(request.originalPath);
         m_output = QDir::toNativeSeparators(request.outputPath);
+        // The output goes where its path leads on disk, in the letter case
+        // found there; messages keep the path as the user gave it.
+        m_request.outputPath = m_resolver.resolve(request.outputPath);
     }
 
     Outcome run();
 
 private:
-    // Item k's path as written, with "/" between folders. When no file is
-    // there, resolvedPath() matches it without regard to letter case; trying
-    // the plain path first spares the look-up for the usual project.
+    // Item k's path as written, with "/" between folders.
     QString plainPath(qsizetype item) const
     {
-        QString path = m_request.folderPath + m_request.items.fileName(item);
-        return path.replace(QLatin1Char('\\'), QLatin1Char('/'));
+        return pathresolve::withSlashes(m_request.folderPath + m_request.items.fileName(item));
     }
-    static QString resolvedPath(const QString &plain) { return pathresolve::resolve(plain); }
-    void progress(const QString &status) const
+    void progress(Stage stage) const
     {
         if (m_request.progress)
-            m_request.progress(status);
+            m_request.progress(stage);
     }
 
     Outcome failed(const QString &context, const PlatformError &error, qsizetype item = -1) const
     {
-        return {errorStatus(), {}, context, error, item};
+        return {Stage::Error, {}, context, error, item};
     }
     Outcome refused(const QString &message, qsizetype item = -1) const
     {
-        return {errorStatus(), message, {}, {}, item};
+        return {Stage::Error, message, {}, {}, item};
     }
     // A device that took fewer bytes than it was given, with no error of its
     // own, ran out of room.
@@ -125,7 +123,15 @@ private:
     std::optional<Outcome> copyItems(k7x::Writer &writer);
     std::optional<Outcome> readOriginal(QByteArray &image);
 
-    const Request &m_request;
+    // One look-up operation for every path of the compile, so each folder is
+    // listed at most once.
+    pathresolve::Resolver m_resolver;
+    Request m_request;
+    // Where measureItems() found the items that are not where written.
+    QHash<qsizetype, QString> m_found;
+    // The bytes of the items before m_taken, read while they were measured.
+    QByteArray m_data;
+    qsizetype m_taken = 0;
     QString m_original;
     QString m_output;
     k7x::JumpTable m_table;
@@ -133,24 +139,30 @@ private:
 };
 
 // First pass: every item's size goes into the jump table, so the file can then
-// be written front to back while holding only one item at a time.
+// be written front to back. The first items, up to the read-ahead, are read
+// here as well; the others are only measured, and read one at a time when
+// their bytes are written.
 std::optional<Outcome> Compiler::measureItems()
 {
+    m_data.reserve(m_request.readAhead);
     const qsizetype count = m_request.items.count();
     for (qsizetype k = 0; k < count; ++k) {
         const QString fileName = m_request.items.fileName(k);
-        QString path = plainPath(k);
-        itemfiles::Size size = itemfiles::sizeOf(path);
-        if (size.error.number == platformerror::FileNotFound ||
-            size.error.number == platformerror::PathNotFound) {
-            const QString resolved = resolvedPath(path);
-            if (resolved != path) {
-                path = resolved;
-                size = itemfiles::sizeOf(path);
-            }
+        const QString path = plainPath(k);
+        itemfiles::Size size;
+        if (m_taken == k && m_data.size() < m_request.readAhead) {
+            const qint64 room = std::min(k7x::MaxItemSize, m_request.readAhead - m_data.size());
+            const itemfiles::Taken taken = itemfiles::take(m_resolver, path, m_data, room);
+            if (taken.read)
+                m_taken = k + 1;
+            size = {taken.bytes, taken.error, taken.path};
+        } else {
+            size = itemfiles::sizeOf(m_resolver, path);
         }
         if (size.error.isError())
             return failed(itemContext(fileName), size.error, k);
+        if (size.path != path)
+            m_found.insert(k, size.path);
         // An unreadable file is found when it is read in the second pass.
         switch (m_table.add(size.bytes)) {
         case k7x::JumpTable::Added::Ok:
@@ -172,47 +184,37 @@ std::optional<Outcome> Compiler::readOriginal(QByteArray &image)
         QStringLiteral("Original File error ('") + m_original + QStringLiteral("'):");
     const QString invalid =
         QStringLiteral("Invalid Original File ('") + m_original + QStringLiteral("')");
-    const QFileInfo info(m_request.originalPath);
-    if (info.isDir())
-        return failed(context, platformerror::make(platformerror::PathFileAccess));
-    if (!info.exists())
+    itemfiles::Start start =
+        itemfiles::readStart(m_resolver, m_request.originalPath, k7x::ImageSize);
+    if (start.missing)
         return refused(invalid);
-    QFile original(m_request.originalPath);
-    errno = 0;
-    if (!original.open(QIODevice::ReadOnly))
-        return failed(context, platformerror::fromFile(original, errno));
-    if (original.size() < k7x::ImageSize)
+    if (start.error.isError())
+        return failed(context, start.error);
+    if (start.bytes.size() < k7x::ImageSize)
         return refused(invalid);
-    errno = 0;
-    image = original.read(k7x::ImageSize);
-    if (image.size() != k7x::ImageSize) {
-        // Shrunk since its size was taken, or a read failure.
-        if (original.error() == QFileDevice::NoError)
-            return refused(invalid);
-        return failed(context, platformerror::fromFile(original, errno));
-    }
+    image = std::move(start.bytes);
     return std::nullopt;
 }
 
-// Second pass: the items' bytes, each checked against the size it was measured at.
+// Second pass: the items' bytes, those read ahead first, then the others, each
+// checked against the size it was measured at.
 std::optional<Outcome> Compiler::copyItems(k7x::Writer &writer)
 {
     const QString outputContext =
         QStringLiteral("Output File error ('") + m_output +
         QStringLiteral("') OR Temporary File error ('jump.tmp' or 'data.tmp'): ");
-    QByteArray buffer(k7x::MaxItemSize + 1, Qt::Uninitialized);
+    errno = 0;
+    if (!writer.writeData(m_data))
+        return outputFailed(outputContext);
+    m_data = QByteArray();
+    QByteArray buffer(k7x::MaxItemSize, Qt::Uninitialized);
     const qsizetype count = m_request.items.count();
-    for (qsizetype k = 0; k < count; ++k) {
+    for (qsizetype k = m_taken; k < count; ++k) {
         const qint64 expected = m_table.at(k).length;
-        const QString plain = plainPath(k);
+        const auto found = m_found.constFind(k);
+        const QString path = found == m_found.cend() ? plainPath(k) : *found;
         PlatformError error;
-        qint64 got = itemfiles::read(plain, buffer.data(), expected, error);
-        if (got < 0 && (error.number == platformerror::FileNotFound ||
-                        error.number == platformerror::PathNotFound)) {
-            const QString resolved = resolvedPath(plain);
-            if (resolved != plain)
-                got = itemfiles::read(resolved, buffer.data(), expected, error);
-        }
+        const qint64 got = itemfiles::read(path, buffer.data(), expected, error);
         if (got != expected) {
             // The file changed under the compile; its measured size is already
             // in the jump table, so the compile cannot go on.
@@ -233,11 +235,11 @@ Outcome Compiler::run()
     if (sameFile(m_request.originalPath, m_request.outputPath))
         return refused(differentFilesMessage());
 
-    progress(processingStatus());
+    progress(Stage::Processing);
     if (std::optional<Outcome> failure = measureItems())
         return *failure;
 
-    progress(constructingStatus());
+    progress(Stage::Constructing);
     const QString outputContext =
         QStringLiteral("Output File error ('") + m_output + QStringLiteral("'): ");
     m_out.setFileName(m_request.outputPath);
@@ -263,7 +265,7 @@ Outcome Compiler::run()
     if (std::optional<Outcome> failure = copyItems(writer))
         return *failure;
 
-    progress(checksumStatus());
+    progress(Stage::Checksum);
     errno = 0;
     if (!writer.writeChecksum())
         return outputFailed(outputContext);
@@ -271,7 +273,7 @@ Outcome Compiler::run()
             savefile::commit(m_out, k7x::ImageSize + m_table.resourceLength());
         error.isError())
         return failed(outputContext, error);
-    return {completedStatus(), {}, {}, {}, -1};
+    return {Stage::Completed, {}, {}, {}, -1};
 }
 
 } // namespace

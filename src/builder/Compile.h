@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/PlatformError.h"
+#include "project/PathResolve.h"
 
 #include <QString>
 
@@ -12,18 +13,19 @@ class ItemTable;
 // firmware file. Pure of windows: progress and the outcome come back as values.
 namespace compile {
 
-// The status texts of a compile, in the order they appear.
-QString processingStatus();   // "Processing Resource Items..."
-QString constructingStatus(); // "Constructing Resource file..."
-QString checksumStatus();     // "Calculating Checksum..."
-QString completedStatus();    // "Completed"
-QString errorStatus();        // "Error"
+// Where a compile stands: the stages it passes in order, then how it ended.
+enum class Stage { Processing, Constructing, Checksum, Completed, Error };
+
+// The status line's text for a stage ("Processing Resource Items...",
+// "Constructing Resource file...", "Calculating Checksum...", "Completed",
+// "Error").
+QString statusText(Stage stage);
 
 QString differentFilesMessage(); // "Original and Output files must be different"
 
 struct Outcome
 {
-    QString status; // completedStatus() or errorStatus()
+    Stage stage = Stage::Error; // Completed or Error
     // A failed check's own message; empty when a file operation failed.
     QString checkMessage;
     // The step that failed and its platform error, for file operations.
@@ -31,11 +33,13 @@ struct Outcome
     PlatformError error;
     qsizetype failingItem = -1; // the item being processed when it failed
 
-    bool ok() const { return status == completedStatus(); }
+    bool ok() const { return stage == Stage::Completed; }
     // What the user is told: the check's message, or the context followed by
     // the error number and description.
     QString message() const;
 };
+
+constexpr qint64 DefaultReadAhead = 16 << 20;
 
 struct Request
 {
@@ -45,8 +49,15 @@ struct Request
     QString folderPath;
     QString originalPath;
     QString outputPath;
-    // Called with each status text as the compile reaches it.
-    std::function<void(const QString &)> progress;
+    // Called with each stage as the compile reaches it.
+    std::function<void(Stage)> progress;
+    // How many bytes of items are read while they are measured, so that each
+    // of their files is opened once; the items after them are measured first
+    // and read while the output is written. Bounds the compile's memory.
+    qint64 readAhead = DefaultReadAhead;
+    // Lists a folder whose names must be matched without regard to letter
+    // case; empty: the file system's own listing.
+    pathresolve::Lister lister = {};
 };
 
 // Writes the output atomically: on any failure an existing output file is left

@@ -1,5 +1,7 @@
 #include "builder/FilePair.h"
 
+#include "project/PathResolve.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -43,7 +45,13 @@ bool sameFile(const QString &a, const QString &b)
         return true;
     if (a.isEmpty() || b.isEmpty())
         return false;
-    return resolved(a) == resolved(b) || sameInode(a, b);
+    // Compared where each path leads on disk, letter case matched as it is
+    // when the files are opened.
+    pathresolve::Resolver resolver;
+    const QString onDiskA = resolver.resolve(a);
+    const QString onDiskB = resolver.resolve(b);
+    return onDiskA == onDiskB || resolved(onDiskA) == resolved(onDiskB) ||
+           sameInode(onDiskA, onDiskB);
 }
 
 } // namespace compile

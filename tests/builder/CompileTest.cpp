@@ -40,11 +40,13 @@ public:
     compile::Outcome run()
     {
         statuses.clear();
-        return compile::run({items, folder, original, output, [this](const QString &status) {
-                                 statuses.push_back(status);
+        return compile::run({items, folder, original, output,
+                             [this](compile::Stage stage) {
+                                 statuses.push_back(compile::statusText(stage));
                                  if (onProgress)
-                                     onProgress(status);
-                             }});
+                                     onProgress(stage);
+                             },
+                             readAhead, lister});
     }
 
     // Every file under the scratch folder, by path relative to it.
@@ -63,7 +65,9 @@ public:
     QString output;
     ItemTable items;
     std::vector<QString> statuses;
-    std::function<void(const QString &)> onProgress;
+    std::function<void(compile::Stage)> onProgress;
+    qint64 readAhead = compile::DefaultReadAhead;
+    pathresolve::Lister lister;
 };
 
 TEST_F(CompileTest, WorkedExample)
@@ -72,7 +76,7 @@ TEST_F(CompileTest, WorkedExample)
     addItem(QStringLiteral("Const\\abc.bin"), &abc);
     const compile::Outcome outcome = run();
     ASSERT_TRUE(outcome.ok()) << outcome.message().toStdString();
-    EXPECT_EQ(outcome.status, QStringLiteral("Completed"));
+    EXPECT_EQ(compile::statusText(outcome.stage), QStringLiteral("Completed"));
     EXPECT_EQ(statuses, (std::vector<QString>{QStringLiteral("Processing Resource Items..."),
                                               QStringLiteral("Constructing Resource file..."),
                                               QStringLiteral("Calculating Checksum...")}));
@@ -163,8 +167,9 @@ TEST_F(CompileTest, FailuresLeaveTheOldOutputAndNoOtherFile)
          QStringLiteral("Output File error ('%1/Project'):  75: Path/File access error"), -1},
         {"item vanishes during the compile",
          [](CompileTest &t) {
-             t.onProgress = [&t](const QString &status) {
-                 if (status == compile::constructingStatus())
+             t.readAhead = 0; // measured first, read later
+             t.onProgress = [&t](compile::Stage stage) {
+                 if (stage == compile::Stage::Constructing)
                      QFile::remove(t.folder + QStringLiteral("first.bin"));
              };
          },
@@ -173,8 +178,9 @@ TEST_F(CompileTest, FailuresLeaveTheOldOutputAndNoOtherFile)
          0},
         {"item grows during the compile",
          [](CompileTest &t) {
-             t.onProgress = [&t](const QString &status) {
-                 if (status == compile::constructingStatus())
+             t.readAhead = 0; // measured first, read later
+             t.onProgress = [&t](compile::Stage stage) {
+                 if (stage == compile::Stage::Constructing)
                      put(t.folder + QStringLiteral("first.bin"), "abcdef");
              };
          },
@@ -189,12 +195,13 @@ TEST_F(CompileTest, FailuresLeaveTheOldOutputAndNoOtherFile)
         SetUp();
         items.clear();
         onProgress = nullptr;
+        readAhead = compile::DefaultReadAhead;
         addItem(QStringLiteral("first.bin"), &small);
         put(output, "OLD OUTPUT");
         c.arrange(*this);
         const QStringList before = files();
         const compile::Outcome outcome = run();
-        EXPECT_EQ(outcome.status, QStringLiteral("Error"));
+        EXPECT_EQ(compile::statusText(outcome.stage), QStringLiteral("Error"));
         EXPECT_EQ(outcome.message().toStdString(),
                   QString(c.message)
                       .replace(QStringLiteral("%1"), QDir::toNativeSeparators(scratch.path()))
@@ -267,6 +274,80 @@ TEST_F(CompileTest, ItemCountLimit)
     const compile::Outcome over = run();
     EXPECT_EQ(over.message(), QStringLiteral("Too many Resource Items (>65535)"));
     EXPECT_EQ(over.failingItem, k7x::MaxItems);
+}
+
+TEST_F(CompileTest, WindowsBornProjectBuildsAsItsExactTwin)
+{
+    const char *exact[] = {"Const\\Beep.con", "Misc\\item00001.bin", "Graphic\\Logo.bin"};
+    for (int k = 0; k < 3; ++k) {
+        const QByteArray bytes = firmware(100 + k, k);
+        addItem(QLatin1String(exact[k]), &bytes);
+    }
+    for (int k = 0; k < 100; ++k) {
+        const QByteArray bytes = firmware(k, k);
+        addItem(QStringLiteral("Misc\\i%1.bin").arg(k, 3, 10, QLatin1Char('0')), &bytes);
+    }
+    ASSERT_TRUE(run().ok());
+    const QByteArray twin = contentsOf(output);
+
+    items.clear();
+    for (const char *written : {"CONST\\BEEP.CON", "misc\\ITEM00001.BIN ", "graphic.\\logo.BIN."})
+        addItem(QLatin1String(written), nullptr);
+    for (int k = 0; k < 100; ++k)
+        addItem(QStringLiteral("MISC\\I%1.BIN").arg(k, 3, 10, QLatin1Char('0')), nullptr);
+    original = path(QStringLiteral("ORIGINAL.K7X"));
+    output = path(QStringLiteral("OUT.K7X"));
+    put(path(QStringLiteral("out.k7x")), "OLD OUTPUT");
+    int listed = 0;
+    lister = [&listed](const QString &folder) {
+        ++listed;
+        return pathresolve::listFolder(folder);
+    };
+    const compile::Outcome outcome = run();
+    ASSERT_TRUE(outcome.ok()) << outcome.message().toStdString();
+    EXPECT_EQ(contentsOf(path(QStringLiteral("out.k7x"))), twin);
+    EXPECT_FALSE(QFileInfo::exists(output)) << "the output in other letter case is out.k7x";
+    // the scratch folder, Project, Const, Misc and Graphic: once each
+    EXPECT_EQ(listed, 5);
+
+    // the original and the output in other letter case are still one file
+    output = path(QStringLiteral("Original.k7x"));
+    EXPECT_EQ(run().message(), QStringLiteral("Original and Output files must be different"));
+}
+
+TEST_F(CompileTest, ReadAheadOrNotTheSameBytes)
+{
+    const int sizes[] = {100, 0, 50, 100};
+    for (int k = 0; k < 4; ++k) {
+        const QByteArray bytes = firmware(sizes[k], k + 1);
+        addItem(QStringLiteral("i%1.bin").arg(k), &bytes);
+    }
+    addItem(QStringLiteral("i0.bin"), nullptr);
+    ASSERT_TRUE(run().ok());
+    const QByteArray all = contentsOf(output);
+    ASSERT_EQ(all.size(), 65536 + 26 + 8 * 5 + 350);
+    // every boundary: none read ahead, the first item just fits or just not, all
+    for (const qint64 bytes : {0, 1, 99, 100, 101, 150, 249, 250, 251, 350, 351}) {
+        readAhead = bytes;
+        QFile::remove(output);
+        const compile::Outcome outcome = run();
+        ASSERT_TRUE(outcome.ok()) << bytes << ": " << outcome.message().toStdString();
+        EXPECT_EQ(contentsOf(output), all) << bytes;
+    }
+
+    // what was read ahead is not read again; what was not is read when written
+    readAhead = 100;
+    onProgress = [this](compile::Stage stage) {
+        if (stage == compile::Stage::Constructing) {
+            put(folder + QStringLiteral("i0.bin"), "changed");
+            QFile::remove(folder + QStringLiteral("i1.bin"));
+        }
+    };
+    const compile::Outcome outcome = run();
+    EXPECT_EQ(outcome.message(),
+              QStringLiteral("Resource Item file error ('...i1.bin) OR Temporary "
+                             "File error (data.tmp):  53: File not found"));
+    EXPECT_EQ(outcome.failingItem, 1);
 }
 
 } // namespace

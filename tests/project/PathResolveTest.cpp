@@ -1,4 +1,6 @@
 #include "project/PathResolve.h"
+#include "platform/PlatformError.h"
+#include "project/FolderIndex.h"
 
 #include <QDir>
 #include <QFile>
@@ -7,6 +9,9 @@
 #include "support/QtPrinting.h"
 
 #include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
@@ -39,6 +44,167 @@ TEST(PathResolve, SeparatorsAndLetterCase)
     ASSERT_TRUE(QDir::setCurrent(root + u"Project"_s));
     EXPECT_EQ(pathresolve::resolve(u"const\\port.con"_s), u"Const/Port.con"_s);
     QDir::setCurrent(before);
+}
+
+// Opens a path for reading, as the compile and the editors do: 0 or errno.
+int openForReading(const QByteArray &path)
+{
+    const int fd = ::open(path.constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return errno;
+    ::close(fd);
+    return 0;
+}
+
+void touch(const QString &path)
+{
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
+}
+
+class Resolving : public ::testing::Test
+{
+public:
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir.isValid());
+        root = dir.path() + u'/';
+        for (const char *name :
+             {"Project/Const/Port.con", "Project/Const/Beep.con", "Project/Misc/item00001.bin",
+              "Project/Twin/Name.bin", "Project/Twin/name.bin", "Project/Twin/NAME.bin"})
+            touch(root + QLatin1String(name));
+    }
+
+    QTemporaryDir dir;
+    QString root;
+};
+
+TEST_F(Resolving, WindowsNamesFindTheFileOnDisk)
+{
+    const struct
+    {
+        const char *written;
+        const char *found; // the path the last open was made on
+        int message;       // 0 when the file opened
+    } cases[] = {
+        {"Project/Const/Port.con", "Project/Const/Port.con", 0},
+        {"Project\\Const\\Port.con", "Project/Const/Port.con", 0},
+        {"Project/CONST/Port.con", "Project/Const/Port.con", 0},           // folder
+        {"Project/Const/pORT.cON", "Project/Const/Port.con", 0},           // file
+        {"PROJECT\\misc\\ITEM00001.BIN", "Project/Misc/item00001.bin", 0}, // both
+        {"Project/Const/Beep.con ", "Project/Const/Beep.con", 0},
+        {"Project/Const/beep.con  ", "Project/Const/Beep.con", 0},
+        {"Project/Const/Beep.con.", "Project/Const/Beep.con", 0},
+        {"Project/Const/Beep.con. .", "Project/Const/Beep.con", 0},
+        {"Project/const. /Beep.con", "Project/Const/Beep.con", 0}, // a folder's too
+        {"Project/./Const/../Misc/item00001.bin", "Project/./Const/../Misc/item00001.bin", 0},
+        {"project/./const/../MISC/item00001.bin", "Project/./Const/../Misc/item00001.bin", 0},
+        {"Project//Const/Port.con", "Project//Const/Port.con", 0}, // opens as written
+        {"Project//const\\\\port.con", "Project/Const/Port.con", 0},
+        {"Project/Twin/name.bin", "Project/Twin/name.bin", 0},
+        {"Project/Twin/Name.bin", "Project/Twin/Name.bin", 0},
+        {"Project/Twin/nAME.bin", "Project/Twin/NAME.bin", 0},  // lowest in code-unit order
+        {"Project/Twin/name.bin ", "Project/Twin/name.bin", 0}, // exact but for the blank
+        {"Project/Twin/Name.bin.", "Project/Twin/Name.bin", 0},
+        {"Project/Const/none.con", "Project/Const/none.con", 53},
+        {"Project/CONST/none.con", "Project/Const/none.con", 53},
+        {"Project/Nowhere/Port.con", "Project/Nowhere/Port.con", 76},
+        {"project/NOWHERE/port.con", "Project/NOWHERE/port.con", 76},
+        {"Project/Const/Port.con/x", "Project/Const/Port.con/x", 76}, // a file on the way
+    };
+    for (const auto &c : cases) {
+        pathresolve::Resolver resolver;
+        const pathresolve::Resolver::Tried tried =
+            resolver.tryPath(root + QLatin1String(c.written), openForReading);
+        EXPECT_EQ(tried.path, root + QLatin1String(c.found)) << c.written;
+        const int message =
+            tried.error ? platformerror::forMissingOrUnreadable(tried.path, tried.error).number : 0;
+        EXPECT_EQ(message, c.message) << c.written;
+    }
+}
+
+TEST_F(Resolving, EachFolderIsListedOncePerOperation)
+{
+    for (int k = 0; k < 50; ++k)
+        touch(root + u"Project/Misc/m%1.bin"_s.arg(k));
+    int listed = 0;
+    const pathresolve::Lister counting = [&listed](const QString &folder) {
+        ++listed;
+        return pathresolve::listFolder(folder);
+    };
+    pathresolve::Resolver exact(counting);
+    for (int k = 0; k < 50; ++k)
+        EXPECT_EQ(exact.tryPath(root + u"Project\\Misc\\m%1.bin"_s.arg(k), openForReading).error,
+                  0);
+    EXPECT_EQ(listed, 0);
+    EXPECT_EQ(exact.listings(), 0);
+
+    pathresolve::Resolver resolver(counting);
+    for (int k = 0; k < 50; ++k) {
+        const auto tried =
+            resolver.tryPath(root + u"PROJECT\\misc\\M%1.BIN"_s.arg(k), openForReading);
+        EXPECT_EQ(tried.error, 0) << k;
+    }
+    // the temporary folder, Project and Misc; never once per item
+    EXPECT_EQ(listed, 3);
+    EXPECT_EQ(resolver.listings(), 3);
+    // a new operation lists afresh: Project, then Misc
+    pathresolve::Resolver next(counting);
+    EXPECT_EQ(next.tryPath(root + u"Project/MISC/m0.bin"_s, openForReading).error, 0);
+    EXPECT_EQ(listed, 5);
+}
+
+TEST(FolderIndex, TheChoiceDoesNotDependOnTheListingOrder)
+{
+    const struct
+    {
+        QStringList names;
+        const char *written;
+        const char *found;
+    } cases[] = {
+        {{u"b.BIN"_s, u"B.bin"_s, u"b.bin"_s}, "b.bin", "b.bin"},
+        {{u"b.bin"_s, u"b.BIN"_s, u"B.bin"_s}, "b.bin", "b.bin"},
+        {{u"b.BIN"_s, u"b.bin"_s, u"B.bin"_s}, "B.BIN", "B.bin"},
+        {{u"B.bin"_s, u"b.bin"_s, u"b.BIN"_s}, "B.BIN", "B.bin"},
+        {{u"b.bin"_s, u"b.BIN"_s}, "B.BIN", "b.BIN"},
+        {{u"b.BIN"_s, u"b.bin"_s}, "B.BIN", "b.BIN"},
+        {{u"b.bin"_s, u"B.bin"_s}, "b.bin..", "b.bin"},
+        {{u"B.bin"_s, u"b.bin"_s}, "b.bin ", "b.bin"},
+        {{u"x"_s, u"b.bin"_s}, "c.bin", ""},
+        {{}, "b.bin", ""},
+        {{u"Stra\u00dfe"_s}, "STRA\u00dfE", "Stra\u00dfe"},
+        {{u"Stra\u00dfe"_s}, "STRASSE", ""}, // as on Windows: one letter is never two
+        {{u"\u00c4rger"_s}, "\u00e4RGER", "\u00c4rger"},
+    };
+    for (const auto &c : cases) {
+        const pathresolve::FolderIndex index(c.names);
+        EXPECT_EQ(index.match(QString::fromUtf8(c.written)), QString::fromUtf8(c.found))
+            << c.written << " in " << c.names.join(u' ').toStdString();
+    }
+}
+
+TEST(FolderIndex, TrailingBlanksAndDotsAloneAreKept)
+{
+    const struct
+    {
+        const char *name;
+        const char *windows;
+    } cases[] = {
+        {"Beep.con", "Beep.con"},
+        {"Beep.con ", "Beep.con"},
+        {"Beep.con. .", "Beep.con"},
+        {"a b", "a b"},
+        {".", "."},
+        {"..", ".."},
+        {" ", " "},
+        {".hidden", ".hidden"},
+        {"", ""},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(pathresolve::windowsName(QString::fromUtf8(c.name)).toString(),
+                  QString::fromUtf8(c.windows))
+            << '"' << c.name << '"';
 }
 
 } // namespace

@@ -157,14 +157,14 @@ void FormCompile::CmdCompile_Click()
         BusyPointer busy;
         const QString folder = m_state.folderWithSeparator();
         outcome =
-            compile::run({m_state.items(), folder, original, output, [&](const QString &status) {
+            compile::run({m_state.items(), folder, original, output, [&](compile::Stage stage) {
                               // The items are done: the table comes back with its row.
-                              if (status == compile::constructingStatus()) {
+                              if (stage == compile::Stage::Constructing) {
                                   m_state.setCurrentItem(item);
                                   if (m_itemTable)
                                       m_itemTable->show();
                               }
-                              setStatus(status);
+                              setStatus(compile::statusText(stage));
                           }});
     }
     if (!outcome.ok()) {
@@ -174,7 +174,7 @@ void FormCompile::CmdCompile_Click()
     if (m_itemTable)
         m_itemTable->show();
     setRunning(false);
-    setStatus(outcome.status);
+    setStatus(compile::statusText(outcome.stage));
 }
 
 void FormCompile::CmdClose_Click()
