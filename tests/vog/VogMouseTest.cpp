@@ -221,17 +221,23 @@ TEST(VogResize, ByHandleNeverPassesTheOppositeEdge)
 TEST_F(VogMouse, DrawModeIgnoresClicksBesideTheGraphic)
 {
     // A 4 x 8 graphic: dot 3's square is x 64..79, then grid line 4 (80..83)
-    // and the area beyond the graphic; row 7's square is y 144..159.
+    // and the area beyond the graphic; row 7's square is y 144..159. Column 4
+    // and row 8 are looked at too, as a larger size shows them again.
     vog.put(u"Mode"_s, true);
     const std::tuple<int, int, const char *> cases[] = {
-        {79, mid(0), "...#/...#"}, {64, mid(0), "...#/...#"},     {80, mid(0), "..../...#"},
-        {84, mid(0), "..../...#"}, {mid(4), mid(0), "..../...#"}, {4, 159, "..../#..#"},
-        {4, 160, "..../...#"},     {4, 164, "..../...#"},         {3, mid(0), "..../...#"}};
+        {79, mid(0), "...#./...#./....."},     {64, mid(0), "...#./...#./....."},
+        {80, mid(0), "...../...#./....."},     {84, mid(0), "...../...#./....."},
+        {mid(4), mid(0), "...../...#./....."}, {4, 159, "...../#..#./....."},
+        {4, 160, "...../...#./....."},         {4, 164, "...../...#./....."},
+        {3, mid(0), "...../...#./....."}};
     for (const auto &[x, y, after] : cases) {
+        ASSERT_TRUE(vog.call(u"SetData"_s, {u"005,002"_s + u",000"_s.repeated(10)}).toBool());
         ASSERT_TRUE(vog.call(u"SetData"_s, {u"004,001,000,000,000,128"_s}).toBool());
         click(vog, x, y);
+        vog.put(u"SizeX"_s, 5);
+        vog.put(u"SizeY"_s, 9);
         const QStringList dots = rows(vog);
-        EXPECT_EQ(dots[0] + u'/' + dots[7], QLatin1String(after)) << x << "," << y;
+        EXPECT_EQ(dots[0] + u'/' + dots[7] + u'/' + dots[8], QLatin1String(after)) << x << "," << y;
     }
 }
 
