@@ -87,6 +87,9 @@ public:
 
     // --- dot data strings
     std::string GetData() const;
+    // Takes an undo snapshot of the state it replaces; into an empty history
+    // (a load) it takes one of the loaded graphic instead, so undo never goes
+    // back past the load.
     bool SetData(std::string_view text);
     std::string GetOvl(); // floats a marked selection first
     bool SetOvl(std::string_view text);
@@ -102,6 +105,7 @@ public:
     void ResetUndo() { m_history.reset(); }
     int undoPosition() const { return m_history.position(); }
     int undoCount() const { return m_history.count(); }
+    // Whether Undo and Redo would step (not whether the dots would differ).
     bool canUndo() const { return m_history.canStepBack(); }
     bool canRedo() const { return m_history.canStepForward(); }
 
