@@ -1,4 +1,5 @@
-// Full repaints of the control offscreen, and a dot drawn by the mouse.
+// Full repaints of the control offscreen, a dot drawn and a floating selection
+// dragged by the mouse.
 #include "vog/VogWidget.h"
 #include "vog/core/DotModel.h"
 
@@ -90,6 +91,26 @@ void BM_DrawDotByMouse(benchmark::State &state)
     sendMouse(area, QEvent::MouseButtonRelease, {offset, offset});
 }
 
+// The floating selection dragged one column per mouse move, painted on screen:
+// its dots follow the pointer, so each move repaints the whole view.
+void BM_DragFloatingByMouse(benchmark::State &state)
+{
+    Control control(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)),
+                    static_cast<int>(state.range(2)), static_cast<int>(state.range(3)));
+    QWidget *area = control.widget.viewport();
+    const int pitch = static_cast<int>(state.range(0) + state.range(1));
+    const int inside = static_cast<int>(state.range(1)) + 25 * pitch; // dot (25, 25)
+    area->repaint();
+    sendMouse(area, QEvent::MouseButtonPress, {inside, inside});
+    int step = 0;
+    for (auto _ : state) {
+        step = (step + 1) % 2;
+        sendMouse(area, QEvent::MouseMove, {inside + step * pitch, inside});
+        area->repaint();
+    }
+    sendMouse(area, QEvent::MouseButtonRelease, {inside, inside});
+}
+
 void sizes(benchmark::internal::Benchmark *bench)
 {
     bench->Args({5, 1, 770, 770});    // the whole graphic at the editor's first zoom
@@ -100,6 +121,7 @@ void sizes(benchmark::internal::Benchmark *bench)
 
 BENCHMARK(BM_RenderAll)->Apply(sizes);
 BENCHMARK(BM_Repaint)->Apply(sizes);
+BENCHMARK(BM_DragFloatingByMouse)->Apply(sizes);
 BENCHMARK(BM_DrawDotByMouse)
     ->Args({5, 1, 770, 770})
     ->Args({20, 4, 1000, 700})

@@ -54,7 +54,7 @@ void QuarterTurn128(benchmark::State &st)
 {
     auto m = fullGraphic();
     for (auto _ : st)
-        benchmark::DoNotOptimize(m->RotateSelection(2));
+        benchmark::DoNotOptimize(m->RotateSelection(vog::Turn::Clockwise));
 }
 BENCHMARK(QuarterTurn128);
 
@@ -62,7 +62,7 @@ void TightBound128(benchmark::State &st)
 {
     // Black only in the bottom-right corner: the scan visits every cell.
     auto m = fullGraphic();
-    m->PaintSelection(0);
+    m->PaintSelection(vog::PaintMode::White);
     m->setMainCell(127, 127, 1);
     for (auto _ : st) {
         m->setCorners(0, 0, 127, 127);

@@ -3,6 +3,8 @@
 #include "platform/CodePage.h"
 #include "vog/VogAbout.h"
 #include "vog/VogClipboard.h"
+#include "vog/VogCodes.h"
+#include "vog/VogMembers.h"
 #include "vog/VogPpg.h"
 #include "vog/VogRaster.h"
 #include "vog/VogWidget.h"
@@ -15,68 +17,23 @@ using namespace automation;
 
 namespace {
 
-enum VogDispId : DispId {
-    idSizeX = 1,
-    idSizeY,
-    idDotSize,
-    idFromX,
-    idFromY,
-    idDotGap,
-    idSelSet,
-    idSelPosX1,
-    idSelPosY1,
-    idSelPosX2,
-    idSelPosY2,
-    idDrawMode,
-    idMouseX,
-    idMode,
-    idTextAlignment,
-    idPaintSelection,
-    idEscape,
-    idCopy,
-    idPaste,
-    idGetData,
-    idSetData,
-    idGetOvl,
-    idSetOvl,
-    idSetText,
-    idMirrorSelection,
-    idImportPicture,
-    idTightBound,
-    idRotateSelection,
-    idUndo,
-    idResetUndo,
-    idSaveUndo,
-    idRedo,
-    idRepaint,
-    idFont = -512,
-    idAboutBox = -552,
-};
+using namespace vog::members;
 
-Member property(DispId id, const char *name, VarType type)
-{
-    return Member{id, QLatin1String(name), true, type, {}, {}};
-}
-
-Member method(DispId id, const char *name, VarType result, QList<Param> params = {})
-{
-    return Member{id, QLatin1String(name), false, result, std::move(params), {}};
-}
-
-Param param(const char *name, VarType type)
-{
-    return Param{QLatin1String(name), type};
-}
-
+// The control's 8-bit text is Windows-1252, both ways.
 QString toText(const std::string &text)
 {
-    return QString::fromLatin1(text);
+    return codepage::decode(QByteArrayView(text.data(), static_cast<qsizetype>(text.size())));
 }
 
-// Host strings become the control's 8-bit text.
 std::string fromText(const QVariant &value)
 {
-    return value.toString().toLatin1().toStdString();
+    return codepage::encode(value.toString()).toStdString();
+}
+
+// Whether every character of `text` has a byte in the code page.
+bool fitsCodePage(const QString &text)
+{
+    return codepage::decode(codepage::encode(text)) == text;
 }
 
 QVariant int16(int value)
@@ -88,46 +45,7 @@ QVariant int16(int value)
 
 const MemberTable &CVogCtrl::members()
 {
-    static const MemberTable table({
-        property(idSizeX, "SizeX", VarType::Int16),
-        property(idSizeY, "SizeY", VarType::Int16),
-        property(idDotSize, "DotSize", VarType::Int16),
-        property(idFromX, "FromX", VarType::Int16),
-        property(idFromY, "FromY", VarType::Int16),
-        property(idDotGap, "DotGap", VarType::Int16),
-        property(idSelSet, "SelSet", VarType::Bool),
-        property(idSelPosX1, "SelPosX1", VarType::Int16),
-        property(idSelPosY1, "SelPosY1", VarType::Int16),
-        property(idSelPosX2, "SelPosX2", VarType::Int16),
-        property(idSelPosY2, "SelPosY2", VarType::Int16),
-        property(idDrawMode, "DrawMode", VarType::Int16),
-        property(idMouseX, "MouseX", VarType::Int32),
-        property(idMode, "Mode", VarType::Bool),
-        property(idTextAlignment, "TextAlignment", VarType::Int16),
-        property(idFont, "Font", VarType::Font),
-        method(idPaintSelection, "PaintSelection", VarType::Void,
-               {param("PaintMode", VarType::Int16)}),
-        method(idEscape, "Escape", VarType::Void),
-        method(idCopy, "Copy", VarType::Bool),
-        method(idPaste, "Paste", VarType::Bool),
-        method(idGetData, "GetData", VarType::String),
-        method(idSetData, "SetData", VarType::Bool, {param("str", VarType::String)}),
-        method(idGetOvl, "GetOvl", VarType::String),
-        method(idSetOvl, "SetOvl", VarType::Bool, {param("str", VarType::String)}),
-        method(idSetText, "SetText", VarType::Void, {param("str", VarType::String)}),
-        method(idMirrorSelection, "MirrorSelection", VarType::Void, {param("hor", VarType::Bool)}),
-        method(idImportPicture, "ImportPicture", VarType::Void, {param("pic", VarType::Picture)}),
-        method(idTightBound, "TightBound", VarType::Void),
-        method(idRotateSelection, "RotateSelection", VarType::Bool,
-               {param("angle", VarType::Int16)}),
-        method(idUndo, "Undo", VarType::Void),
-        method(idResetUndo, "ResetUndo", VarType::Void),
-        method(idSaveUndo, "SaveUndo", VarType::Void),
-        method(idRedo, "Redo", VarType::Void),
-        method(idRepaint, "Repaint", VarType::Void),
-        method(idAboutBox, "AboutBox", VarType::Void),
-    });
-    return table;
+    return dispatchTable();
 }
 
 CVogCtrl::CVogCtrl() : m_widget(new VogWidget(m_model)), m_font(defaultFont())
@@ -167,6 +85,8 @@ Status CVogCtrl::invoke(DispId id, InvokeKind kind, const QVariantList &args, QV
     if (call == DISPATCH_PROPERTYGET)
         return getProperty(id, &out);
     if (call == DISPATCH_PROPERTYPUT) {
+        if (isReadOnly(id))
+            return DISP_E_MEMBERNOTFOUND;
         putProperty(id, coerced.first());
         return S_OK;
     }
@@ -177,53 +97,59 @@ Status CVogCtrl::getProperty(DispId id, QVariant *result) const
 {
     const VogWidget &w = *m_widget;
     switch (id) {
-    case idSizeX:
+    case SizeX:
         *result = int16(m_model.SizeX());
         break;
-    case idSizeY:
+    case SizeY:
         *result = int16(m_model.SizeY());
         break;
-    case idDotSize:
+    case DotSize:
         *result = int16(w.dotSize());
         break;
-    case idFromX:
+    case FromX:
         *result = int16(w.fromX());
         break;
-    case idFromY:
+    case FromY:
         *result = int16(w.fromY());
         break;
-    case idDotGap:
+    case DotGap:
         *result = int16(w.dotGap());
         break;
-    case idSelSet:
+    case SelSet:
         *result = m_model.SelSet();
         break;
-    case idSelPosX1:
+    case SelPosX1:
         *result = int16(m_model.SelPosX1());
         break;
-    case idSelPosY1:
+    case SelPosY1:
         *result = int16(m_model.SelPosY1());
         break;
-    case idSelPosX2:
+    case SelPosX2:
         *result = int16(m_model.SelPosX2());
         break;
-    case idSelPosY2:
+    case SelPosY2:
         *result = int16(m_model.SelPosY2());
         break;
-    case idDrawMode:
-        *result = int16(w.drawMode());
+    case DrawMode:
+        *result = int16(vog::codes::penCode(w.pen()));
         break;
-    case idMouseX:
+    case MouseX:
         *result = QVariant::fromValue<qint32>(w.mouseX());
         break;
-    case idMode:
+    case Mode:
         *result = w.mode();
         break;
-    case idTextAlignment:
+    case TextAlignment:
         *result = int16(m_textAlignment);
         break;
-    case idFont:
+    case Font:
         *result = m_font;
+        break;
+    case CanUndo:
+        *result = m_model.canUndo();
+        break;
+    case CanRedo:
+        *result = m_model.canRedo();
         break;
     default:
         return DISP_E_MEMBERNOTFOUND;
@@ -236,53 +162,53 @@ void CVogCtrl::putProperty(DispId id, const QVariant &value)
     VogWidget &w = *m_widget;
     const int number = value.toInt();
     switch (id) {
-    case idDotSize:
+    case DotSize:
         w.setDotSize(number);
         return;
-    case idFromX:
+    case FromX:
         w.setFromX(number);
         return;
-    case idFromY:
+    case FromY:
         w.setFromY(number);
         return;
-    case idDotGap:
+    case DotGap:
         w.setDotGap(number);
         return;
-    case idDrawMode:
-        w.setDrawMode(number);
+    case DrawMode:
+        w.setPen(vog::codes::pen(number));
         return;
-    case idMode:
+    case Mode:
         w.setMode(value.toBool());
         return;
-    case idMouseX:
+    case MouseX:
         w.setModified();
         return; // the position is the mouse's to set
-    case idTextAlignment:
+    case TextAlignment:
         m_textAlignment = std::clamp(number, 0, 2);
         w.setModified();
         return;
-    case idSizeX:
+    case SizeX:
         m_model.putSizeX(number);
         break;
-    case idSizeY:
+    case SizeY:
         m_model.putSizeY(number);
         break;
-    case idSelSet:
+    case SelSet:
         m_model.putSelSet(value.toBool());
         break;
-    case idSelPosX1:
+    case SelPosX1:
         m_model.putSelPosX1(number);
         break;
-    case idSelPosY1:
+    case SelPosY1:
         m_model.putSelPosY1(number);
         break;
-    case idSelPosX2:
+    case SelPosX2:
         m_model.putSelPosX2(number);
         break;
-    case idSelPosY2:
+    case SelPosY2:
         m_model.putSelPosY2(number);
         break;
-    case idFont:
+    case Font:
         m_font = value.value<QFont>();
         w.setFont(m_font);
         break;
@@ -297,68 +223,73 @@ Status CVogCtrl::callMethod(DispId id, const QVariantList &args, QVariant *resul
 {
     VogWidget &w = *m_widget;
     switch (id) {
-    case idPaintSelection:
-        m_model.PaintSelection(args[0].toInt());
+    case PaintSelection:
+        m_model.PaintSelection(vog::codes::paintMode(args[0].toInt()));
         break;
-    case idEscape:
+    case Escape:
         w.setMode(false);
         m_model.Escape();
         w.resetCursor();
         break;
-    case idCopy:
+    case Copy:
         *result = vog::clipboard::copy(m_model);
         break;
-    case idPaste:
+    case Paste:
         *result = vog::clipboard::paste(m_model);
         break;
-    case idGetData:
+    case GetData:
         *result = toText(m_model.GetData());
         return S_OK;
-    case idSetData:
+    case SetData:
         *result = m_model.SetData(fromText(args[0]));
         break;
-    case idGetOvl:
+    case GetOvl:
         *result = toText(m_model.GetOvl());
         break;
-    case idSetOvl:
+    case SetOvl:
         *result = m_model.SetOvl(fromText(args[0]));
         break;
-    case idSetText:
-        vog::raster::setText(m_model, toText(fromText(args[0])), m_font, m_textAlignment,
-                             w.paintAreaSize());
+    case SetText: {
+        // Text the code page cannot hold is refused whole: drawn with stand-ins it
+        // would turn into dots the user never wrote.
+        const QString text = args[0].toString();
+        if (!fitsCodePage(text))
+            return S_OK;
+        vog::raster::setText(m_model, text, m_font, m_textAlignment, w.paintAreaSize());
         break;
-    case idMirrorSelection:
+    }
+    case MirrorSelection:
         m_model.MirrorSelection(args[0].toBool());
         break;
-    case idImportPicture: {
+    case ImportPicture: {
         const QImage picture = args[0].typeId() == QMetaType::QPixmap
                                    ? args[0].value<QPixmap>().toImage()
                                    : args[0].value<QImage>();
         vog::raster::importPicture(m_model, picture);
         break;
     }
-    case idTightBound:
+    case TightBound:
         m_model.TightBound();
         break;
-    case idRotateSelection:
-        *result = m_model.RotateSelection(args[0].toInt());
+    case RotateSelection:
+        *result = m_model.RotateSelection(vog::codes::turn(args[0].toInt()));
         break;
-    case idUndo:
+    case Undo:
         m_model.Undo();
         break;
-    case idResetUndo:
+    case ResetUndo:
         m_model.ResetUndo();
         return S_OK;
-    case idSaveUndo:
+    case SaveUndo:
         m_model.SaveUndo();
         return S_OK;
-    case idRedo:
+    case Redo:
         m_model.Redo();
         break;
-    case idRepaint:
+    case Repaint:
         w.setModified();
         break;
-    case idAboutBox:
+    case AboutBox:
         showAboutBox(&w);
         return S_OK;
     default:

@@ -42,7 +42,7 @@ Hit hitTest(const View &view, int x, int y, bool exact)
     return hit;
 }
 
-int hitCode(const View &view, const Rect &selection, int x, int y)
+Handle hitHandle(const View &view, const Rect &selection, int x, int y)
 {
     const int p = view.pitch();
     const int left = (selection.left - view.fromX) * p;
@@ -50,23 +50,43 @@ int hitCode(const View &view, const Rect &selection, int x, int y)
     const int top = (selection.top - view.fromY) * p;
     const int bottom = (selection.bottom + 1 - view.fromY) * p;
     if (x < 0 || y < 0 || x > view.width || y > view.height)
-        return 0;
+        return Handle::Outside;
     if (x < left || x >= right || y < top || y >= bottom)
-        return 0;
+        return Handle::Outside;
     const int half = view.dotSize / 2;
     const bool nearLeft = x < left + view.dotGap + half;
     const bool nearRight = !nearLeft && x >= right - view.dotGap - half;
     const bool nearTop = y < top + view.dotGap + half;
     const bool nearBottom = !nearTop && y >= bottom - view.dotGap - half;
     if (nearTop)
-        return nearLeft ? 5 : nearRight ? 6 : 1;
+        return nearLeft ? Handle::TopLeft : nearRight ? Handle::TopRight : Handle::Top;
     if (nearBottom)
-        return nearLeft ? 7 : nearRight ? 8 : 2;
+        return nearLeft ? Handle::BottomLeft : nearRight ? Handle::BottomRight : Handle::Bottom;
     if (nearLeft)
-        return 3;
+        return Handle::Left;
     if (nearRight)
-        return 4;
-    return 9;
+        return Handle::Right;
+    return Handle::Inside;
+}
+
+bool movesTop(Handle h)
+{
+    return h == Handle::Top || h == Handle::TopLeft || h == Handle::TopRight;
+}
+
+bool movesBottom(Handle h)
+{
+    return h == Handle::Bottom || h == Handle::BottomLeft || h == Handle::BottomRight;
+}
+
+bool movesLeft(Handle h)
+{
+    return h == Handle::Left || h == Handle::TopLeft || h == Handle::BottomLeft;
+}
+
+bool movesRight(Handle h)
+{
+    return h == Handle::Right || h == Handle::TopRight || h == Handle::BottomRight;
 }
 
 FrameEdges frameEdges(const View &view, const Rect &selection)

@@ -38,9 +38,30 @@ struct Hit
 // point maps to the nearest dot (selections).
 Hit hitTest(const View &view, int x, int y, bool exact);
 
-// 0 outside the selection, 1..8 a handle (top, bottom, left, right, top-left,
-// top-right, bottom-left, bottom-right), 9 inside.
-int hitCode(const View &view, const Rect &selection, int x, int y);
+// Where a pixel lies against the selection rectangle: outside, on one of its
+// eight handles, or inside.
+enum class Handle {
+    Outside,
+    Top,
+    Bottom,
+    Left,
+    Right,
+    TopLeft,
+    TopRight,
+    BottomLeft,
+    BottomRight,
+    Inside,
+};
+
+// Near left wins over near right and near top over near bottom when a small
+// selection makes both true.
+Handle hitHandle(const View &view, const Rect &selection, int x, int y);
+
+// Which edges of the selection a handle moves.
+bool movesTop(Handle h);
+bool movesBottom(Handle h);
+bool movesLeft(Handle h);
+bool movesRight(Handle h);
 
 struct Strip
 {

@@ -2,6 +2,8 @@
 
 #include "vog/VogGeometry.h"
 #include "vog/core/DotModel.h"
+#include "vog/core/EditModes.h"
+#include "vog/core/GestureUndo.h"
 
 #include <QAbstractScrollArea>
 #include <QBasicTimer>
@@ -22,7 +24,7 @@ public:
     int fromX() const { return m_fromX; }
     int fromY() const { return m_fromY; }
     bool mode() const { return m_mode; }
-    int drawMode() const { return m_drawMode; }
+    vog::Pen pen() const { return m_pen; }
     int mouseX() const { return m_mouseX; }
 
     // Setters limit the value, mark the control modified and repaint.
@@ -30,13 +32,13 @@ public:
     void setDotGap(int value);
     void setFromX(int value);
     void setFromY(int value);
-    void setDrawMode(int value);
-    // TRUE drops a floating selection, ends the selection and takes an undo snapshot.
+    void setPen(vog::Pen pen);
+    // TRUE ends the selection; a floating one is dropped, as one undo step.
     void setMode(bool drawing);
 
     // Stored values as loaded, without the setters (but kept in their ranges, since
     // a zero pitch or a negative origin cannot be drawn).
-    void loadDisplay(int dotSize, int dotGap, int fromX, int fromY, bool mode, int drawMode);
+    void loadDisplay(int dotSize, int dotGap, int fromX, int fromY, bool mode, vog::Pen pen);
     // After a property exchange: no button held, no auto-scroll.
     void resetInteraction();
 
@@ -67,6 +69,8 @@ protected:
     void wheelEvent(QWheelEvent *event) override;
 
 private:
+    // The origin back within the scroll range once what is shown has changed size.
+    void keepOriginInRange(const vog::View &view);
     void drawDot(int x, int y);
     void pressSelection(const QPoint &pos, Qt::KeyboardModifiers modifiers);
     void moveSelection(const QPoint &pos);
@@ -75,7 +79,7 @@ private:
     void autoScroll(const QPoint &pos);
     void stopAutoScroll();
     void frame(bool visible, bool dashed);
-    void setCursorFor(int code);
+    void setCursorFor(vog::Handle handle);
     void updateScrollBars();
     void scrollAction(bool horizontal, int action);
 
@@ -85,11 +89,13 @@ private:
     int m_fromX = 0;
     int m_fromY = 0;
     bool m_mode = false;
-    int m_drawMode = 0;
+    vog::Pen m_pen = vog::Pen::Black;
     int m_mouseX = 0;
     bool m_modified = false;
 
     QRect m_paintArea;
+    // The view of the last paint; the origin is only kept in range when it changes.
+    vog::View m_shownView;
     QImage m_image;
     bool m_dirty = true;
     bool m_syncingBars = false;
@@ -99,7 +105,8 @@ private:
     int m_lastRow = -1;
     int m_grabX = 0;
     int m_grabY = 0;
-    int m_resizeHandle = 0;
+    vog::Handle m_resizeHandle = vog::Handle::Outside;
+    vog::GestureUndo m_gesture;
     QBasicTimer m_autoScrollTimer;
     bool m_scrollLeft = false;
     bool m_scrollRight = false;

@@ -114,6 +114,31 @@ TEST_F(VogContent, TextRendersLinesAsAFloatingSelection)
     EXPECT_LT(heightOf(15), 128);
 }
 
+// Text goes through the Windows-1252 code page: the euro sign is a character of
+// its own there, while text the page cannot hold is refused whole.
+TEST_F(VogContent, TextTakesTheCodePageAndRefusesWhatItCannotHold)
+{
+    QFont font(u"DejaVu Sans"_s);
+    font.setPixelSize(12);
+    vog.put(u"Font"_s, font);
+    const auto drawn = [this](const QString &text) {
+        vog.call(u"SetText"_s, {text});
+        return vog.call(u"GetOvl"_s).toString();
+    };
+    const QString euro = drawn(u"\u20ac"_s);
+    EXPECT_TRUE(vog.get(u"SelSet"_s).toBool());
+    EXPECT_NE(euro, drawn(u"?"_s));
+    EXPECT_EQ(drawn(u"\u20ac"_s), euro);
+    EXPECT_NE(drawn(u"\u00fc"_s), euro); // Latin-1 letters as ever
+
+    for (const QString &refused : {u"\u0141\u00f3d\u017a"_s, u"A\U0001F600"_s, u"\u20ac\u0394"_s}) {
+        ASSERT_TRUE(vog.call(u"SetOvl"_s, {u"001,001,001"_s}).toBool());
+        vog.call(u"SetText"_s, {refused});
+        EXPECT_TRUE(vog.get(u"SelSet"_s).toBool());
+        EXPECT_EQ(vog.call(u"GetOvl"_s).toString(), u"001,001,001"_s);
+    }
+}
+
 TEST_F(VogContent, PictureImportsPixelsAsDotsCroppedNeverScaled)
 {
     vog.put(u"SizeX"_s, 4);

@@ -105,3 +105,30 @@ void release(Object &control, int x, int y)
 {
     send(control, QEvent::MouseButtonRelease, x, y, Qt::NoModifier);
 }
+
+void click(Object &control, int x, int y)
+{
+    press(control, x, y);
+    release(control, x, y);
+}
+
+void drag(Object &control, QPoint from, QPoint to, Qt::KeyboardModifiers modifiers)
+{
+    press(control, from.x(), from.y(), modifiers);
+    move(control, from.x() + 1, from.y() + 1); // still on the pressed dot
+    move(control, (from.x() + to.x()) / 2, (from.y() + to.y()) / 2);
+    move(control, to.x(), to.y());
+    release(control, to.x(), to.y());
+}
+
+QStringList rows(Object &control)
+{
+    return dotRows(control.call(u"GetData"_s).toString(), false);
+}
+
+QRect corners(Object &control)
+{
+    const auto at = [&control](const QString &name) { return control.get(name).toInt(); };
+    return QRect(QPoint(at(u"SelPosX1"_s), at(u"SelPosY1"_s)),
+                 QPoint(at(u"SelPosX2"_s), at(u"SelPosY2"_s)));
+}

@@ -4,6 +4,8 @@
 
 #include "support/QtPrinting.h"
 
+#include <QPoint>
+#include <QRect>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -51,3 +53,19 @@ void press(automation::Object &control, int x, int y,
            Qt::KeyboardModifiers modifiers = Qt::NoModifier);
 void move(automation::Object &control, int x, int y);
 void release(automation::Object &control, int x, int y);
+
+// With the default DotSize 16 and DotGap 4 the pitch is 20: the middle of dot
+// column c (from the origin) is at 20c + 12.
+constexpr int mid(int dot)
+{
+    return dot * 20 + 12;
+}
+
+void click(automation::Object &control, int x, int y);
+// Press, a move on the pressed dot, halfway, the end point, release.
+void drag(automation::Object &control, QPoint from, QPoint to,
+          Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+// GetData as rows of '#' and '.'.
+QStringList rows(automation::Object &control);
+// The corners as SelPosX1, SelPosY1 to SelPosX2, SelPosY2.
+QRect corners(automation::Object &control);

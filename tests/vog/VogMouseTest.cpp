@@ -10,6 +10,8 @@
 #include <QWheelEvent>
 #include <QWidget>
 
+#include <tuple>
+
 using namespace automation;
 using namespace Qt::StringLiterals;
 
@@ -18,40 +20,6 @@ namespace {
 constexpr QRgb grid = qRgb(229, 229, 240);
 constexpr QRgb white = qRgb(255, 255, 255);
 constexpr QRgb frame = qRgb(0, 0, 255);
-
-// With the default DotSize 16 and DotGap 4 the pitch is 20: the middle of dot
-// column c (from the origin) is at 20c + 12.
-int mid(int dot)
-{
-    return dot * 20 + 12;
-}
-
-void click(Object &vog, int x, int y)
-{
-    press(vog, x, y);
-    release(vog, x, y);
-}
-
-void drag(Object &vog, QPoint from, QPoint to, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
-{
-    press(vog, from.x(), from.y(), modifiers);
-    move(vog, from.x() + 1, from.y() + 1); // still on the pressed dot
-    move(vog, (from.x() + to.x()) / 2, (from.y() + to.y()) / 2);
-    move(vog, to.x(), to.y());
-    release(vog, to.x(), to.y());
-}
-
-QStringList rows(Object &vog)
-{
-    return dotRows(vog.call(u"GetData"_s).toString(), false);
-}
-
-QRect corners(Object &vog)
-{
-    const auto at = [&vog](const QString &name) { return vog.get(name).toInt(); };
-    return QRect(QPoint(at(u"SelPosX1"_s), at(u"SelPosY1"_s)),
-                 QPoint(at(u"SelPosX2"_s), at(u"SelPosY2"_s)));
-}
 
 using VogMouse = VogFixture;
 
@@ -229,6 +197,16 @@ TEST(VogResize, ByHandleNeverPassesTheOppositeEdge)
         {"left past right", {102, mid(6)}, {mid(14), mid(6)}, QRect(QPoint(8, 5), QPoint(8, 8))},
         {"bottom-right out", {178, 178}, {mid(10), mid(11)}, QRect(QPoint(5, 5), QPoint(10, 11))},
         {"top-left past both", {102, 102}, {mid(12), mid(12)}, QRect(QPoint(8, 8), QPoint(8, 8))},
+        {"bottom above top", {mid(6), 178}, {mid(6), mid(2)}, QRect(QPoint(5, 5), QPoint(8, 5))},
+        {"bottom down", {mid(6), 168}, {mid(6), mid(12)}, QRect(QPoint(5, 5), QPoint(8, 12))},
+        {"right past left", {178, mid(6)}, {mid(1), mid(6)}, QRect(QPoint(5, 5), QPoint(5, 8))},
+        {"left out", {100, mid(6)}, {mid(0), mid(6)}, QRect(QPoint(0, 5), QPoint(8, 8))},
+        {"top-right out", {179, 100}, {mid(10), mid(3)}, QRect(QPoint(5, 3), QPoint(10, 8))},
+        {"bottom-left out", {100, 179}, {mid(2), mid(10)}, QRect(QPoint(2, 5), QPoint(8, 10))},
+        {"inner edge of the top strip",
+         {mid(6), 111},
+         {mid(6), mid(1)},
+         QRect(QPoint(5, 1), QPoint(8, 8))},
     };
     for (const auto &c : cases) {
         VogHost host;
@@ -238,6 +216,69 @@ TEST(VogResize, ByHandleNeverPassesTheOppositeEdge)
         EXPECT_EQ(corners(vog).normalized(), c.expected) << c.what;
         EXPECT_TRUE(vog.get(u"SelSet"_s).toBool()) << c.what;
     }
+}
+
+TEST_F(VogMouse, DrawModeIgnoresClicksBesideTheGraphic)
+{
+    // A 4 x 8 graphic: dot 3's square is x 64..79, then grid line 4 (80..83)
+    // and the area beyond the graphic; row 7's square is y 144..159. Column 4
+    // and row 8 are looked at too, as a larger size shows them again.
+    vog.put(u"Mode"_s, true);
+    const std::tuple<int, int, const char *> cases[] = {
+        {79, mid(0), "...#./...#./....."},     {64, mid(0), "...#./...#./....."},
+        {80, mid(0), "...../...#./....."},     {84, mid(0), "...../...#./....."},
+        {mid(4), mid(0), "...../...#./....."}, {4, 159, "...../#..#./....."},
+        {4, 160, "...../...#./....."},         {4, 164, "...../...#./....."},
+        {3, mid(0), "...../...#./....."}};
+    for (const auto &[x, y, after] : cases) {
+        ASSERT_TRUE(vog.call(u"SetData"_s, {u"005,002"_s + u",000"_s.repeated(10)}).toBool());
+        ASSERT_TRUE(vog.call(u"SetData"_s, {u"004,001,000,000,000,128"_s}).toBool());
+        click(vog, x, y);
+        vog.put(u"SizeX"_s, 5);
+        vog.put(u"SizeY"_s, 9);
+        const QStringList dots = rows(vog);
+        EXPECT_EQ(dots[0] + u'/' + dots[7] + u'/' + dots[8], QLatin1String(after)) << x << "," << y;
+    }
+}
+
+TEST_F(VogMouse, APlainLiftDroppedOverBlackDotsPaintsItsWhiteDots)
+{
+    vog.put(u"Mode"_s, true);
+    for (const QPoint dot : {QPoint(3, 3), QPoint(10, 10), QPoint(11, 10), QPoint(12, 12)})
+        click(vog, mid(dot.x()), mid(dot.y()));
+    vog.put(u"Mode"_s, false);
+    drag(vog, {mid(2), mid(2)}, {mid(4), mid(4)});
+    drag(vog, {mid(3), mid(3)}, {mid(11), mid(11)});
+    click(vog, mid(20), mid(12)); // outside: dropped
+    const QStringList dots = rows(vog);
+    EXPECT_EQ(dots[3].mid(2, 3), u"..."_s);
+    EXPECT_EQ(dots[10].mid(9, 5), u"....."_s);
+    EXPECT_EQ(dots[11].mid(9, 5), u"..#.."_s);
+    EXPECT_EQ(dots[12].mid(9, 5), u"....."_s);
+}
+
+TEST_F(VogMouse, FloatingDotsFollowThePointerWhileDragged)
+{
+    constexpr QRgb floating = qRgb(160, 160, 224);
+    // A marked dot (2, 2) lifted and dragged; the button stays down.
+    vog.put(u"Mode"_s, true);
+    click(vog, mid(2), mid(2));
+    vog.put(u"Mode"_s, false);
+    drag(vog, {mid(2), mid(2)}, {mid(3), mid(3)});
+    press(vog, mid(2), mid(2));
+    const std::pair<QPoint, QRect> steps[] = {{{mid(6), mid(4)}, QRect(6, 4, 2, 2)},
+                                              {{mid(9), mid(7)}, QRect(9, 7, 2, 2)}};
+    for (const auto &[to, selection] : steps) {
+        move(vog, to.x(), to.y());
+        EXPECT_EQ(corners(vog), selection);
+        const QImage shown = grabPaintArea(vog);
+        EXPECT_EQ(shown.pixel(to), floating) << to.x();
+        EXPECT_EQ(shown.pixel(mid(2), mid(2)), white) << to.x(); // cut from there
+    }
+    EXPECT_EQ(rows(vog)[7][9], u'.'); // still floating
+    release(vog, mid(9), mid(7));
+    click(vog, mid(20), mid(12));
+    EXPECT_EQ(rows(vog)[7].mid(8, 3), u".#."_s);
 }
 
 class VogView : public ::testing::Test
@@ -297,6 +338,44 @@ TEST_F(VogView, ScrollBarStepsByAQuarterOfTheView)
         bar->triggerAction(c.action);
         EXPECT_EQ(fromX(), c.expected) << c.origin << " " << c.action;
     }
+}
+
+} // namespace
+
+namespace {
+
+// Zooming in, scrolling to the far right and zooming out again brings the view
+// back into the scroll range; an origin put while nothing else changes stays.
+TEST_F(VogView, ZoomAndSizeChangesBringTheOriginBackIntoRange)
+{
+    QScrollBar *bar = vog.widget()->findChildren<QScrollBar *>().value(0);
+    ASSERT_EQ(bar->orientation(), Qt::Horizontal);
+    const auto zoom = [this](int dotSize, int dotGap) {
+        vog.put(u"DotGap"_s, dotGap);
+        vog.put(u"DotSize"_s, dotSize);
+        grabPaintArea(vog);
+    };
+    zoom(50, 10); // 3 columns shown: the last origin is 30
+    vog.put(u"FromX"_s, 30);
+    vog.put(u"FromY"_s, 29);
+    grabPaintArea(vog);
+    EXPECT_EQ(std::pair(fromX(), vog.get(u"FromY"_s).toInt()), std::pair(30, 29));
+    EXPECT_EQ(std::pair(bar->maximum(), bar->value()), std::pair(30, 30));
+
+    zoom(16, 4); // 9 columns: 24
+    EXPECT_EQ(std::pair(fromX(), vog.get(u"FromY"_s).toInt()), std::pair(24, 24));
+    EXPECT_EQ(std::pair(bar->maximum(), bar->value()), std::pair(24, 24));
+    vog.put(u"FromX"_s, 30); // the host's own choice
+    grabPaintArea(vog);
+    EXPECT_EQ(fromX(), 30);
+    vog.put(u"SizeX"_s, 16); // a narrower graphic: 16 - 9 + 1
+    grabPaintArea(vog);
+    EXPECT_EQ(fromX(), 8);
+    vog.put(u"SizeX"_s, 32);
+    zoom(4, 1); // 39 columns: the whole graphic
+    EXPECT_EQ(std::pair(fromX(), vog.get(u"FromY"_s).toInt()), std::pair(0, 0));
+    EXPECT_EQ(std::pair(bar->maximum(), bar->value()), std::pair(0, 0));
+    EXPECT_EQ(grabPaintArea(vog).pixel(1 + 2, 1 + 2), white); // dot (0, 0) in view
 }
 
 } // namespace

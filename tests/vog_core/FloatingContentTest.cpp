@@ -84,12 +84,14 @@ TEST(Undo, EveryOperationIsUndoneToTheStateBeforeIt)
 {
     std::mt19937 rng(9);
     const std::vector<std::function<void(DotModel &)>> ops = {
-        [](DotModel &m) { m.PaintSelection(2); },
+        [](DotModel &m) { m.PaintSelection(PaintMode::White); },
+        [](DotModel &m) { m.PaintSelection(PaintMode::Black); },
+        [](DotModel &m) { m.PaintSelection(PaintMode::Invert); },
         [](DotModel &m) { m.MirrorSelection(true); },
         [](DotModel &m) { m.MirrorSelection(false); },
-        [](DotModel &m) { m.RotateSelection(0); },
-        [](DotModel &m) { m.RotateSelection(1); },
-        [](DotModel &m) { m.RotateSelection(2); },
+        [](DotModel &m) { m.RotateSelection(Turn::CounterClockwise); },
+        [](DotModel &m) { m.RotateSelection(Turn::Half); },
+        [](DotModel &m) { m.RotateSelection(Turn::Clockwise); },
         [](DotModel &m) { m.TightBound(); },
         [](DotModel &m) { m.Escape(); },
         [](DotModel &m) { m.GetOvl(); },
@@ -111,5 +113,20 @@ TEST(Undo, EveryOperationIsUndoneToTheStateBeforeIt)
             m->Undo();
             ASSERT_TRUE(m->state() == before) << "operation " << k;
         }
+    }
+}
+
+TEST(Floating, APlainLiftDropsItsWhiteCellsAndAShiftLiftDoesNot)
+{
+    // "#." lifted and dropped over "##": opaque white paints, empty lets through.
+    const std::pair<bool, const char *> cases[] = {{false, "..#."}, {true, "..##"}};
+    for (const auto &[transparent, after] : cases) {
+        auto m = vogtest::graphic({"#.##"});
+        vogtest::select(*m, 0, 0, 1, 0);
+        m->LiftSelection(true, transparent);
+        m->setSelState(SelFloating);
+        m->setCorners(2, 0, 3, 0);
+        m->DropSelection();
+        EXPECT_EQ(vogtest::picture(*m, false, 4, 1), after) << transparent;
     }
 }

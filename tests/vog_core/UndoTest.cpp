@@ -1,4 +1,5 @@
 #include "vog/core/DotModel.h"
+#include "vog/core/GestureUndo.h"
 
 #include <gtest/gtest.h>
 
@@ -94,4 +95,76 @@ TEST(Undo, AgreesWithTheObviousHistoryOverRandomSequences)
                   std::pair(ref.position, static_cast<int>(ref.snapshots.size())))
             << step;
     }
+}
+
+TEST(Undo, TheNinthStepForgetsTheOldest)
+{
+    auto m = std::make_unique<DotModel>(); // SizeX 32
+    for (int size = 1; size <= 9; ++size) {
+        m->SaveUndo();
+        m->putSizeX(size);
+    }
+    EXPECT_TRUE(m->canUndo());
+    EXPECT_FALSE(m->canRedo());
+    // Undo keeps the state it leaves, so the eight slots reach back to 2 only.
+    std::vector<int> seen;
+    for (int i = 0; i < 8; ++i) {
+        m->Undo();
+        seen.push_back(m->SizeX());
+    }
+    EXPECT_EQ(seen, std::vector<int>({8, 7, 6, 5, 4, 3, 2, 2}));
+    EXPECT_FALSE(m->canUndo());
+    EXPECT_TRUE(m->canRedo());
+    seen.clear();
+    for (int i = 0; i < 8; ++i) {
+        m->Redo();
+        seen.push_back(m->SizeX());
+    }
+    EXPECT_EQ(seen, std::vector<int>({3, 4, 5, 6, 7, 8, 9, 9}));
+    EXPECT_FALSE(m->canRedo());
+    EXPECT_TRUE(m->canUndo());
+}
+
+TEST(Undo, CanUndoAndCanRedoFollowTheHistory)
+{
+    auto m = std::make_unique<DotModel>();
+    const auto flags = [&m] { return std::pair(m->canUndo(), m->canRedo()); };
+    EXPECT_EQ(flags(), std::pair(false, false));
+    ASSERT_TRUE(m->SetData("001,001,000")); // a load: nothing to undo yet
+    EXPECT_EQ(flags(), std::pair(false, false));
+    m->SaveUndo();
+    m->setMainCell(0, 0, 1);
+    EXPECT_EQ(flags(), std::pair(true, false));
+    m->Undo();
+    EXPECT_EQ(m->GetData(), "001,001,000");
+    EXPECT_EQ(flags(), std::pair(true, true)); // back to before the load
+    m->Redo();
+    EXPECT_EQ(m->GetData(), "001,001,001");
+    EXPECT_EQ(flags(), std::pair(true, false));
+    m->ResetUndo();
+    EXPECT_EQ(flags(), std::pair(false, false));
+}
+
+TEST(Undo, AGestureIsOneStepTakenBeforeItsFirstChange)
+{
+    auto m = std::make_unique<DotModel>();
+    ASSERT_TRUE(m->SetData("003,001,000,000,000"));
+    GestureUndo gesture;
+    gesture.begin();
+    EXPECT_EQ(m->undoCount(), 1); // nothing changed yet: no step
+    for (int x = 0; x < 3; ++x) {
+        gesture.beforeChange(*m);
+        m->setMainCell(x, 0, 1);
+    }
+    gesture.end();
+    EXPECT_EQ(m->undoCount(), 2);
+    gesture.beforeChange(*m); // after the end: nothing
+    EXPECT_EQ(m->undoCount(), 2);
+    gesture.begin();
+    gesture.end(); // a gesture without a change
+    EXPECT_EQ(m->undoCount(), 2);
+    m->Undo();
+    EXPECT_EQ(m->GetData(), "003,001,000,000,000");
+    m->Redo();
+    EXPECT_EQ(m->GetData(), "003,001,001,001,001");
 }

@@ -69,13 +69,13 @@ void step(vog::DotModel &m, FuzzedDataProvider &in)
         m.DropSelection();
         break;
     case 11:
-        m.PaintSelection(value());
+        m.PaintSelection(static_cast<vog::PaintMode>(in.ConsumeIntegralInRange<int>(0, 2)));
         break;
     case 12:
         m.MirrorSelection(in.ConsumeBool());
         break;
     case 13:
-        m.RotateSelection(in.ConsumeIntegralInRange<int>(-1, 3));
+        m.RotateSelection(static_cast<vog::Turn>(in.ConsumeIntegralInRange<int>(0, 2)));
         break;
     case 14:
         m.TightBound();

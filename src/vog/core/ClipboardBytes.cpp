@@ -10,20 +10,20 @@ namespace vog {
 
 std::optional<std::vector<std::uint8_t>> DotModel::CopyBytes()
 {
-    if (!s_.selSet)
+    if (!m_state.selSet)
         return std::nullopt;
     const Rect sel = selection();
-    const int right = std::min(sel.right, s_.sizeX - 1);
-    const int bottom = std::min(sel.bottom, s_.sizeY - 1);
+    const int right = std::min(sel.right, m_state.sizeX - 1);
+    const int bottom = std::min(sel.bottom, m_state.sizeY - 1);
     const int w = right - std::max(sel.left, 0) + 1;
     const int h = bottom - std::max(sel.top, 0) + 1;
     // A selection left beyond a shrunken graphic has nothing to copy; data
     // with a zero or negative size could never be pasted.
     if (w < 1 || h < 1)
         return std::nullopt;
-    if (s_.selState != SelFloating) {
+    if (m_state.selState != SelFloating) {
         LiftSelection(false, false);
-        s_.selState = SelFloating;
+        m_state.selState = SelFloating;
     }
     const int bands = dotdata::bandsFor(h);
     std::vector<std::uint8_t> bytes(4 + static_cast<std::size_t>(bands) * w);
@@ -32,7 +32,8 @@ std::optional<std::vector<std::uint8_t>> DotModel::CopyBytes()
     bytes[2] = static_cast<std::uint8_t>(h & 0xff);
     bytes[3] = static_cast<std::uint8_t>(h >> 8);
     for (int i = 0; i < bands; ++i)
-        dotdata::packBand(s_.overlay, i, w, bytes.data() + 4 + static_cast<std::size_t>(i) * w);
+        dotdata::packBand(m_state.overlay, i, w,
+                          bytes.data() + 4 + static_cast<std::size_t>(i) * w);
     return bytes;
 }
 
@@ -49,15 +50,16 @@ bool DotModel::PasteBytes(std::span<const std::uint8_t> bytes)
     if (bytes.size() < 4 + static_cast<std::size_t>(bands) * w)
         return false;
     // The whole plane is replaced: cells beyond the pasted bands become white.
-    s_.overlay.fill(White);
+    m_state.overlay.fill(White);
     for (int i = 0; i < bands; ++i)
-        dotdata::unpackBand(s_.overlay, i, w, bytes.data() + 4 + static_cast<std::size_t>(i) * w);
-    s_.selPosX1 = 0;
-    s_.selPosY1 = 0;
-    s_.selPosX2 = static_cast<std::int16_t>(std::min<int>(w, s_.sizeX) - 1);
-    s_.selPosY2 = static_cast<std::int16_t>(std::min<int>(h, s_.sizeY) - 1);
-    s_.selSet = true;
-    s_.selState = SelFloating;
+        dotdata::unpackBand(m_state.overlay, i, w,
+                            bytes.data() + 4 + static_cast<std::size_t>(i) * w);
+    m_state.selPosX1 = 0;
+    m_state.selPosY1 = 0;
+    m_state.selPosX2 = static_cast<std::int16_t>(std::min<int>(w, m_state.sizeX) - 1);
+    m_state.selPosY2 = static_cast<std::int16_t>(std::min<int>(h, m_state.sizeY) - 1);
+    m_state.selSet = true;
+    m_state.selState = SelFloating;
     return true;
 }
 

@@ -7,8 +7,8 @@ namespace vog::dotdata {
 std::uint8_t NumberReader::next()
 {
     int hundreds = 0, tens = 0, units = 0;
-    while (pos_ < text_.size()) {
-        const char c = text_[pos_++];
+    while (m_pos < m_text.size()) {
+        const char c = m_text[m_pos++];
         if (c == ',')
             break;
         if (c >= '0' && c <= '9') {

@@ -17,12 +17,12 @@ namespace vog::dotdata {
 class NumberReader
 {
 public:
-    explicit NumberReader(std::string_view text) : text_(text) {}
+    explicit NumberReader(std::string_view text) : m_text(text) {}
     std::uint8_t next();
 
 private:
-    std::string_view text_;
-    std::size_t pos_ = 0;
+    std::string_view m_text;
+    std::size_t m_pos = 0;
 };
 
 // Band `band` of columns 0..width-1 into out[0..width-1].

@@ -17,72 +17,73 @@ std::int16_t limit(int v, int lo, int hi)
 
 void DotModel::putSizeX(int v)
 {
-    s_.sizeX = limit(v, 1, kPlaneSide);
+    m_state.sizeX = limit(v, 1, kPlaneSide);
 }
 void DotModel::putSizeY(int v)
 {
-    s_.sizeY = limit(v, 1, kPlaneSide);
+    m_state.sizeY = limit(v, 1, kPlaneSide);
 }
 
 void DotModel::putSelSet(bool v)
 {
-    s_.selSet = v;
-    s_.selState = SelNone;
+    m_state.selSet = v;
+    m_state.selState = SelNone;
 }
 
 void DotModel::putSelPosX1(int v)
 {
-    s_.selPosX1 = limit(v, 0, s_.sizeX - 1);
+    m_state.selPosX1 = limit(v, 0, m_state.sizeX - 1);
 }
 void DotModel::putSelPosY1(int v)
 {
-    s_.selPosY1 = limit(v, 0, s_.sizeY - 1);
+    m_state.selPosY1 = limit(v, 0, m_state.sizeY - 1);
 }
 void DotModel::putSelPosX2(int v)
 {
-    s_.selPosX2 = limit(v, 0, s_.sizeX - 1);
+    m_state.selPosX2 = limit(v, 0, m_state.sizeX - 1);
 }
 void DotModel::putSelPosY2(int v)
 {
-    s_.selPosY2 = limit(v, 0, s_.sizeY - 1);
+    m_state.selPosY2 = limit(v, 0, m_state.sizeY - 1);
 }
 
 void DotModel::setCorners(int x1, int y1, int x2, int y2)
 {
-    s_.selPosX1 = limit(x1, 0, kPlaneSide - 1);
-    s_.selPosY1 = limit(y1, 0, kPlaneSide - 1);
-    s_.selPosX2 = limit(x2, 0, kPlaneSide - 1);
-    s_.selPosY2 = limit(y2, 0, kPlaneSide - 1);
+    m_state.selPosX1 = limit(x1, 0, kPlaneSide - 1);
+    m_state.selPosY1 = limit(y1, 0, kPlaneSide - 1);
+    m_state.selPosX2 = limit(x2, 0, kPlaneSide - 1);
+    m_state.selPosY2 = limit(y2, 0, kPlaneSide - 1);
 }
 
 Rect DotModel::selection() const
 {
-    return Rect{std::min(s_.selPosX1, s_.selPosX2), std::min(s_.selPosY1, s_.selPosY2),
-                std::max(s_.selPosX1, s_.selPosX2), std::max(s_.selPosY1, s_.selPosY2)};
+    return Rect{
+        std::min(m_state.selPosX1, m_state.selPosX2), std::min(m_state.selPosY1, m_state.selPosY2),
+        std::max(m_state.selPosX1, m_state.selPosX2), std::max(m_state.selPosY1, m_state.selPosY2)};
 }
 
 void DotModel::LoadFields(int sizeX, int sizeY, bool selSet, int x1, int y1, int x2, int y2)
 {
-    s_.sizeX = limit(sizeX, 1, kPlaneSide);
-    s_.sizeY = limit(sizeY, 1, kPlaneSide);
-    s_.selSet = selSet;
+    m_state.sizeX = limit(sizeX, 1, kPlaneSide);
+    m_state.sizeY = limit(sizeY, 1, kPlaneSide);
+    m_state.selSet = selSet;
     setCorners(x1, y1, x2, y2);
 }
 
 void DotModel::Reset()
 {
-    s_.main.fill(White);
-    s_.overlay.fill(Empty);
-    s_.selState = SelNone;
-    history_.reset();
+    m_state.main.fill(White);
+    m_state.overlay.fill(Empty);
+    m_state.selState = SelNone;
+    m_history.reset();
 }
 
 // ---------------------------------------------------------------- dot strings
 
 std::string DotModel::GetData() const
 {
-    const int bands = dotdata::bandsFor(s_.sizeY);
-    return dotdata::encode(s_.main, s_.sizeX, bands, s_.sizeX, bands);
+    const int bands = dotdata::bandsFor(m_state.sizeY);
+    return dotdata::encode(m_state.main, m_state.sizeX, bands, m_state.sizeX, bands);
 }
 
 bool DotModel::SetData(std::string_view text)
@@ -92,25 +93,31 @@ bool DotModel::SetData(std::string_view text)
     const int bands = reader.next();
     if (width < 1 || width > kPlaneSide || bands < 1 || bands > kPlaneSide / 8)
         return false;
-    SaveUndo();
-    s_.sizeX = static_cast<std::int16_t>(width);
-    s_.sizeY = static_cast<std::int16_t>(8 * bands);
-    s_.selSet = false;
-    s_.selState = SelNone;
-    dotdata::decode(reader, s_.main, width, bands);
+    // A load into an empty history has nothing before it worth returning to:
+    // its snapshot is the loaded graphic, the oldest state undo can reach.
+    const bool startsHistory = m_history.count() == 0;
+    if (!startsHistory)
+        SaveUndo();
+    m_state.sizeX = static_cast<std::int16_t>(width);
+    m_state.sizeY = static_cast<std::int16_t>(8 * bands);
+    m_state.selSet = false;
+    m_state.selState = SelNone;
+    dotdata::decode(reader, m_state.main, width, bands);
+    if (startsHistory)
+        SaveUndo();
     return true;
 }
 
 std::string DotModel::GetOvl()
 {
-    if (!s_.selSet)
+    if (!m_state.selSet)
         return {};
-    if (s_.selState != SelFloating) {
+    if (m_state.selState != SelFloating) {
         LiftSelection(false, false);
-        s_.selState = SelFloating;
+        m_state.selState = SelFloating;
     }
     const Rect r = selection();
-    return dotdata::encode(s_.overlay, r.width(), r.height(), r.width(),
+    return dotdata::encode(m_state.overlay, r.width(), r.height(), r.width(),
                            dotdata::bandsFor(r.height()));
 }
 
@@ -121,13 +128,13 @@ bool DotModel::SetOvl(std::string_view text)
     const int height = reader.next();
     if (width < 1 || width > kPlaneSide || height < 1 || height > kPlaneSide)
         return false;
-    s_.selPosX1 = 0;
-    s_.selPosY1 = 0;
-    s_.selPosX2 = static_cast<std::int16_t>(width - 1);
-    s_.selPosY2 = static_cast<std::int16_t>(height - 1);
-    s_.selSet = true;
-    s_.selState = SelFloating;
-    dotdata::decode(reader, s_.overlay, width, dotdata::bandsFor(height));
+    m_state.selPosX1 = 0;
+    m_state.selPosY1 = 0;
+    m_state.selPosX2 = static_cast<std::int16_t>(width - 1);
+    m_state.selPosY2 = static_cast<std::int16_t>(height - 1);
+    m_state.selSet = true;
+    m_state.selState = SelFloating;
+    dotdata::decode(reader, m_state.overlay, width, dotdata::bandsFor(height));
     return true;
 }
 
@@ -136,20 +143,20 @@ bool DotModel::SetOvl(std::string_view text)
 Rect DotModel::liftRect() const
 {
     Rect r = selection();
-    r.left = std::clamp(r.left, 0, s_.sizeX - 1);
-    r.top = std::clamp(r.top, 0, s_.sizeY - 1);
+    r.left = std::clamp(r.left, 0, m_state.sizeX - 1);
+    r.top = std::clamp(r.top, 0, m_state.sizeY - 1);
     return r;
 }
 
 void DotModel::LiftSelection(bool cut, bool transparent)
 {
-    if (!s_.selSet)
+    if (!m_state.selSet)
         return;
     const Rect r = liftRect();
     const std::uint8_t clear = transparent ? Empty : White;
     for (int dy = 0; dy < r.height(); ++dy) {
-        std::uint8_t *src = &s_.main[cellIndex(r.left, r.top + dy)];
-        std::uint8_t *dst = &s_.overlay[cellIndex(0, dy)];
+        std::uint8_t *src = &m_state.main[cellIndex(r.left, r.top + dy)];
+        std::uint8_t *dst = &m_state.overlay[cellIndex(0, dy)];
         for (int dx = 0; dx < r.width(); ++dx) {
             dst[dx] = src[dx] != 0 ? Black : clear;
             if (cut)
@@ -160,12 +167,12 @@ void DotModel::LiftSelection(bool cut, bool transparent)
 
 void DotModel::DropSelection()
 {
-    if (!s_.selSet)
+    if (!m_state.selSet)
         return;
     const Rect r = liftRect();
     for (int dy = 0; dy < r.height(); ++dy) {
-        std::uint8_t *dst = &s_.main[cellIndex(r.left, r.top + dy)];
-        const std::uint8_t *src = &s_.overlay[cellIndex(0, dy)];
+        std::uint8_t *dst = &m_state.main[cellIndex(r.left, r.top + dy)];
+        const std::uint8_t *src = &m_state.overlay[cellIndex(0, dy)];
         for (int dx = 0; dx < r.width(); ++dx) {
             if (src[dx] == White || src[dx] == Black)
                 dst[dx] = src[dx];
@@ -175,35 +182,35 @@ void DotModel::DropSelection()
 
 void DotModel::Escape()
 {
-    if (s_.selState != SelNone) {
-        s_.selState = SelNone;
+    if (m_state.selState != SelNone) {
+        m_state.selState = SelNone;
         DropSelection();
     }
-    s_.selSet = false;
+    m_state.selSet = false;
 }
 
 // ------------------------------------------------------------------------ undo
 
 void DotModel::SaveUndo()
 {
-    history_.save(s_);
+    m_history.save(m_state);
 }
 
 void DotModel::Undo()
 {
-    if (!history_.canStepBack())
+    if (!m_history.canStepBack())
         return;
     // Leaving the newest state: keep it, so that Redo can come back to it.
-    if (history_.position() == 0)
+    if (m_history.position() == 0)
         SaveUndo();
-    s_ = history_.stepBack();
+    m_state = m_history.stepBack();
 }
 
 void DotModel::Redo()
 {
-    if (!history_.canStepForward())
+    if (!m_history.canStepForward())
         return;
-    s_ = history_.stepForward();
+    m_state = m_history.stepForward();
 }
 
 } // namespace vog

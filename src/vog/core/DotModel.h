@@ -1,6 +1,7 @@
 #pragma once
 
 #include "vog/core/DotState.h"
+#include "vog/core/EditModes.h"
 #include "vog/core/UndoHistory.h"
 
 #include <cstdint>
@@ -37,23 +38,23 @@ public:
     DotModel() = default;
 
     // --- the whole state, as an undo snapshot holds it
-    const DotState &state() const { return s_; }
+    const DotState &state() const { return m_state; }
 
     // --- per-dot access
-    std::uint8_t mainCell(int x, int y) const { return s_.main[cellIndex(x, y)]; }
-    void setMainCell(int x, int y, std::uint8_t v) { s_.main[cellIndex(x, y)] = v; }
-    std::uint8_t overlayCell(int x, int y) const { return s_.overlay[cellIndex(x, y)]; }
-    const Plane &mainPlane() const { return s_.main; }
-    const Plane &overlayPlane() const { return s_.overlay; }
+    std::uint8_t mainCell(int x, int y) const { return m_state.main[cellIndex(x, y)]; }
+    void setMainCell(int x, int y, std::uint8_t v) { m_state.main[cellIndex(x, y)] = v; }
+    std::uint8_t overlayCell(int x, int y) const { return m_state.overlay[cellIndex(x, y)]; }
+    const Plane &mainPlane() const { return m_state.main; }
+    const Plane &overlayPlane() const { return m_state.overlay; }
 
     // --- properties; puts limit, never refuse
-    int SizeX() const { return s_.sizeX; }
-    int SizeY() const { return s_.sizeY; }
-    bool SelSet() const { return s_.selSet; }
-    int SelPosX1() const { return s_.selPosX1; }
-    int SelPosY1() const { return s_.selPosY1; }
-    int SelPosX2() const { return s_.selPosX2; }
-    int SelPosY2() const { return s_.selPosY2; }
+    int SizeX() const { return m_state.sizeX; }
+    int SizeY() const { return m_state.sizeY; }
+    bool SelSet() const { return m_state.selSet; }
+    int SelPosX1() const { return m_state.selPosX1; }
+    int SelPosY1() const { return m_state.selPosY1; }
+    int SelPosX2() const { return m_state.selPosX2; }
+    int SelPosY2() const { return m_state.selPosY2; }
     void putSizeX(int v);    // 1..128; hidden dots are kept
     void putSizeY(int v);    // 1..128
     void putSelSet(bool v);  // also sets the state to SelNone
@@ -62,15 +63,18 @@ public:
     void putSelPosX2(int v); // 0..SizeX-1
     void putSelPosY2(int v); // 0..SizeY-1
 
-    SelState selState() const { return s_.selState; }
-    void setSelState(SelState st) { s_.selState = st; }
+    SelState selState() const { return m_state.selState; }
+    void setSelState(SelState st) { m_state.selState = st; }
     // Corners as the mouse sets them (already within the graphic); limited to
     // the planes.
     void setCorners(int x1, int y1, int x2, int y2);
     // The normalised selection rectangle.
     Rect selection() const;
     // Main plane while a selection is marked or resized, overlay otherwise.
-    bool mainIsActive() const { return s_.selState == SelMarked || s_.selState == SelResizing; }
+    bool mainIsActive() const
+    {
+        return m_state.selState == SelMarked || m_state.selState == SelResizing;
+    }
 
     // Stored property values as loaded, without the puts' limits; kept within
     // the planes (sizes 1..128, corners 0..127).
@@ -79,10 +83,13 @@ public:
     // empty undo history. Size, SelSet and corners stay.
     void Reset();
     // Every overlay cell empty (a freshly marked selection).
-    void ClearOverlay() { s_.overlay.fill(Empty); }
+    void ClearOverlay() { m_state.overlay.fill(Empty); }
 
     // --- dot data strings
     std::string GetData() const;
+    // Takes an undo snapshot of the state it replaces; into an empty history
+    // (a load) it takes one of the loaded graphic instead, so undo never goes
+    // back past the load.
     bool SetData(std::string_view text);
     std::string GetOvl(); // floats a marked selection first
     bool SetOvl(std::string_view text);
@@ -95,14 +102,18 @@ public:
     void SaveUndo();
     void Undo();
     void Redo();
-    void ResetUndo() { history_.reset(); }
-    int undoPosition() const { return history_.position(); }
-    int undoCount() const { return history_.count(); }
+    void ResetUndo() { m_history.reset(); }
+    int undoPosition() const { return m_history.position(); }
+    int undoCount() const { return m_history.count(); }
+    // Whether Undo and Redo would step (not whether the dots would differ).
+    bool canUndo() const { return m_history.canStepBack(); }
+    bool canRedo() const { return m_history.canStepForward(); }
 
     // --- selection operations on the active plane
-    void PaintSelection(int paintMode); // 0 white, 1 black, other invert
+    void PaintSelection(PaintMode mode);
     void MirrorSelection(bool hor);
-    bool RotateSelection(int angle); // 1 half turn, 0 counter-clockwise, other clockwise
+    // False, nothing changed, when a quarter-turned selection would not fit.
+    bool RotateSelection(Turn turn);
     void TightBound();
     // The model's part of Escape: drop a floating selection, end the
     // selection. The host also sets Mode FALSE and resets the cursor.
@@ -143,14 +154,14 @@ private:
     Rect liftRect() const;
     void finishPlacement(int left, int top, int right, int bottom);
 
-    DotState s_;
-    UndoHistory history_;
+    DotState m_state;
+    UndoHistory m_history;
 };
 
 template <class IsBlack> void DotModel::PlaceText(int blockWidth, int blockHeight, IsBlack isBlack)
 {
-    const int w = blockWidth + 1 < s_.sizeX ? blockWidth + 1 : s_.sizeX;
-    const int h = blockHeight + 1 < s_.sizeY ? blockHeight + 1 : s_.sizeY;
+    const int w = blockWidth + 1 < m_state.sizeX ? blockWidth + 1 : m_state.sizeX;
+    const int h = blockHeight + 1 < m_state.sizeY ? blockHeight + 1 : m_state.sizeY;
     int left = w, right = -1, top = -1, bottom = -1;
     for (int y = 0; y < h; ++y) {
         for (int x = 0; x < w; ++x) {
@@ -167,7 +178,7 @@ template <class IsBlack> void DotModel::PlaceText(int blockWidth, int blockHeigh
     }
     for (int y = top; top >= 0 && y <= bottom; ++y)
         for (int x = left; x <= right; ++x)
-            s_.overlay[cellIndex(x - left, y - top)] = isBlack(x, y) ? Black : White;
+            m_state.overlay[cellIndex(x - left, y - top)] = isBlack(x, y) ? Black : White;
     finishPlacement(left, top, right, bottom);
 }
 
@@ -175,11 +186,11 @@ template <class IsBlack> bool DotModel::PlacePicture(int width, int height, IsBl
 {
     if (width < 1 || height < 1)
         return false;
-    const int w = width < s_.sizeX ? width : s_.sizeX;
-    const int h = height < s_.sizeY ? height : s_.sizeY;
+    const int w = width < m_state.sizeX ? width : m_state.sizeX;
+    const int h = height < m_state.sizeY ? height : m_state.sizeY;
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x)
-            s_.overlay[cellIndex(x, y)] = isBlack(x, y) ? Black : White;
+            m_state.overlay[cellIndex(x, y)] = isBlack(x, y) ? Black : White;
     finishPlacement(0, 0, w - 1, h - 1);
     return true;
 }

@@ -12,13 +12,13 @@ namespace vog {
 DotModel::Region DotModel::activeRegion(const Rect &r)
 {
     if (mainIsActive())
-        return Region{&s_.main[cellIndex(r.left, r.top)], r.width(), r.height()};
-    return Region{s_.overlay.data(), r.width(), r.height()};
+        return Region{&m_state.main[cellIndex(r.left, r.top)], r.width(), r.height()};
+    return Region{m_state.overlay.data(), r.width(), r.height()};
 }
 
-void DotModel::PaintSelection(int paintMode)
+void DotModel::PaintSelection(PaintMode mode)
 {
-    if (!s_.selSet)
+    if (!m_state.selSet)
         return;
     const bool onMain = mainIsActive();
     const Region a = activeRegion(selection());
@@ -26,9 +26,9 @@ void DotModel::PaintSelection(int paintMode)
         std::uint8_t *row = &a.at(0, y);
         for (int x = 0; x < a.w; ++x) {
             std::uint8_t &c = row[x];
-            if (paintMode == 0)
+            if (mode == PaintMode::White)
                 c = White;
-            else if (paintMode == 1)
+            else if (mode == PaintMode::Black)
                 c = Black;
             else if (onMain)
                 c = c == White ? Black : White;
@@ -40,7 +40,7 @@ void DotModel::PaintSelection(int paintMode)
 
 void DotModel::MirrorSelection(bool hor)
 {
-    if (!s_.selSet)
+    if (!m_state.selSet)
         return;
     const Region a = activeRegion(selection());
     if (hor) {
@@ -54,14 +54,14 @@ void DotModel::MirrorSelection(bool hor)
     }
 }
 
-bool DotModel::RotateSelection(int angle)
+bool DotModel::RotateSelection(Turn turn)
 {
-    if (!s_.selSet)
+    if (!m_state.selSet)
         return true;
     const Rect r = selection();
     const Region a = activeRegion(r);
     const int w = a.w, h = a.h;
-    if (angle == 1) {
+    if (turn == Turn::Half) {
         // A half turn reverses the cells in reading order.
         const int n = w * h;
         for (int i = 0; i < n / 2; ++i) {
@@ -70,7 +70,7 @@ bool DotModel::RotateSelection(int angle)
         }
         return true;
     }
-    if (w > s_.sizeY || h > s_.sizeX)
+    if (w > m_state.sizeY || h > m_state.sizeX)
         return false;
 
     // Turn about the centre, then shift the turned rectangle into the graphic.
@@ -85,18 +85,18 @@ bool DotModel::RotateSelection(int angle)
         n.bottom -= n.top;
         n.top = 0;
     }
-    if (n.right >= s_.sizeX) {
-        n.left -= n.right - (s_.sizeX - 1);
-        n.right = s_.sizeX - 1;
+    if (n.right >= m_state.sizeX) {
+        n.left -= n.right - (m_state.sizeX - 1);
+        n.right = m_state.sizeX - 1;
     }
-    if (n.bottom >= s_.sizeY) {
-        n.top -= n.bottom - (s_.sizeY - 1);
-        n.bottom = s_.sizeY - 1;
+    if (n.bottom >= m_state.sizeY) {
+        n.top -= n.bottom - (m_state.sizeY - 1);
+        n.bottom = m_state.sizeY - 1;
     }
 
     // h columns by w rows.
     std::array<std::uint8_t, kPlaneCells> turned;
-    const bool counterClockwise = angle == 0;
+    const bool counterClockwise = turn == Turn::CounterClockwise;
     for (int dy = 0; dy < h; ++dy) {
         for (int dx = 0; dx < w; ++dx) {
             const int row = counterClockwise ? w - 1 - dx : dx;
@@ -105,25 +105,25 @@ bool DotModel::RotateSelection(int angle)
         }
     }
 
-    std::uint8_t *target = s_.overlay.data();
+    std::uint8_t *target = m_state.overlay.data();
     if (mainIsActive()) {
         for (int dy = 0; dy < h; ++dy)
             std::fill_n(&a.at(0, dy), w, White);
-        target = &s_.main[cellIndex(n.left, n.top)];
+        target = &m_state.main[cellIndex(n.left, n.top)];
     }
     for (int row = 0; row < w; ++row)
         std::copy_n(&turned[row * h], h, target + cellIndex(0, row));
 
-    s_.selPosX1 = static_cast<std::int16_t>(n.left);
-    s_.selPosX2 = static_cast<std::int16_t>(n.right);
-    s_.selPosY1 = static_cast<std::int16_t>(n.top);
-    s_.selPosY2 = static_cast<std::int16_t>(n.bottom);
+    m_state.selPosX1 = static_cast<std::int16_t>(n.left);
+    m_state.selPosX2 = static_cast<std::int16_t>(n.right);
+    m_state.selPosY1 = static_cast<std::int16_t>(n.top);
+    m_state.selPosY2 = static_cast<std::int16_t>(n.bottom);
     return true;
 }
 
 void DotModel::TightBound()
 {
-    if (!s_.selSet)
+    if (!m_state.selSet)
         return;
     const Rect r = selection();
     const Region a = activeRegion(r);
@@ -150,14 +150,14 @@ void DotModel::TightBound()
 
     if (top < 0) {
         // Nothing black: the selection ends; floating content is discarded.
-        s_.selSet = false;
-        s_.selState = SelNone;
+        m_state.selSet = false;
+        m_state.selState = SelNone;
         return;
     }
-    s_.selPosX1 = static_cast<std::int16_t>(r.left + left);
-    s_.selPosX2 = static_cast<std::int16_t>(r.left + right);
-    s_.selPosY1 = static_cast<std::int16_t>(r.top + top);
-    s_.selPosY2 = static_cast<std::int16_t>(r.top + bottom);
+    m_state.selPosX1 = static_cast<std::int16_t>(r.left + left);
+    m_state.selPosX2 = static_cast<std::int16_t>(r.left + right);
+    m_state.selPosY1 = static_cast<std::int16_t>(r.top + top);
+    m_state.selPosY2 = static_cast<std::int16_t>(r.top + bottom);
     if (!mainIsActive()) {
         // Forward row by row: every source cell lies at or after its target.
         for (int y = 0; y <= bottom - top; ++y)
@@ -169,12 +169,12 @@ void DotModel::TightBound()
 void DotModel::finishPlacement(int left, int top, int right, int bottom)
 {
     const bool any = top >= 0;
-    s_.selPosX1 = 0;
-    s_.selPosY1 = 0;
-    s_.selPosX2 = static_cast<std::int16_t>(any ? right - left : 0);
-    s_.selPosY2 = static_cast<std::int16_t>(any ? bottom - top : 0);
-    s_.selSet = any;
-    s_.selState = SelFloating;
+    m_state.selPosX1 = 0;
+    m_state.selPosY1 = 0;
+    m_state.selPosX2 = static_cast<std::int16_t>(any ? right - left : 0);
+    m_state.selPosY2 = static_cast<std::int16_t>(any ? bottom - top : 0);
+    m_state.selSet = any;
+    m_state.selState = SelFloating;
 }
 
 } // namespace vog

@@ -17,27 +17,27 @@ public:
 
     UndoHistory();
 
-    int position() const { return position_; }
-    int count() const { return count_; }
+    int position() const { return m_position; }
+    int count() const { return m_count; }
 
     void reset();
     // Records state as snapshot 0, dropping or overwriting redo snapshots by
     // the current position.
     void save(const DotState &state);
 
-    bool canStepBack() const { return position_ < count_ - 1; }
-    bool canStepForward() const { return position_ > 0; }
+    bool canStepBack() const { return m_position < m_count - 1; }
+    bool canStepForward() const { return m_position > 0; }
     // Moves the position and returns the snapshot now current.
     const DotState &stepBack();
     const DotState &stepForward();
 
 private:
-    DotState &slot(int i) { return (*slots_)[order_[i]]; }
+    DotState &slot(int i) { return (*m_slots)[m_order[i]]; }
 
-    std::unique_ptr<std::array<DotState, kDepth>> slots_;
-    std::array<std::uint8_t, kDepth> order_{0, 1, 2, 3, 4, 5, 6, 7};
-    int position_ = 0;
-    int count_ = 0;
+    std::unique_ptr<std::array<DotState, kDepth>> m_slots;
+    std::array<std::uint8_t, kDepth> m_order{0, 1, 2, 3, 4, 5, 6, 7};
+    int m_position = 0;
+    int m_count = 0;
 };
 
 } // namespace vog

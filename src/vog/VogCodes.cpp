@@ -1,0 +1,51 @@
+#include "vog/VogCodes.h"
+
+namespace vog::codes {
+
+PaintMode paintMode(int code)
+{
+    switch (code) {
+    case 0:
+        return PaintMode::White;
+    case 1:
+        return PaintMode::Black;
+    default:
+        return PaintMode::Invert;
+    }
+}
+
+Turn turn(int code)
+{
+    switch (code) {
+    case 0:
+        return Turn::CounterClockwise;
+    case 1:
+        return Turn::Half;
+    default:
+        return Turn::Clockwise;
+    }
+}
+
+Pen pen(int code)
+{
+    if (code <= 0)
+        return Pen::Black;
+    if (code == 1)
+        return Pen::White;
+    return Pen::Invert;
+}
+
+int penCode(Pen pen)
+{
+    switch (pen) {
+    case Pen::Black:
+        break;
+    case Pen::White:
+        return 1;
+    case Pen::Invert:
+        return 2;
+    }
+    return 0;
+}
+
+} // namespace vog::codes
