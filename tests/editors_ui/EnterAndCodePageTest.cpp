@@ -70,9 +70,10 @@ TEST_F(EnterAndCodePageTest, EnterInTheSelectionDialogAndWithOkDisabled)
     EXPECT_EQ(form.selections().text(1), QStringLiteral("On"));
 
     // A disabled OK is not pressed by Enter either.
-    useItem(QStringLiteral("I"), InfoFile, QByteArray("a\tb\tc\td\te\t\tI\t0-A"));
+    useItem(QStringLiteral("I"), InfoFile, QByteArray("a\tb\tc\td\te\tN"));
     FormInfoString broken(state, services);
     activate(broken);
+    ASSERT_FALSE(broken.CmdOK->isEnabled());
     broken.TextName->setFocus();
     QTest::keyClick(broken.TextName, Qt::Key_Return);
     EXPECT_TRUE(broken.isVisible());
@@ -121,8 +122,9 @@ TEST_F(EnterAndCodePageTest, CharactersOutsideTheCodePageAreRefused)
         EXPECT_EQ(messages.texts(), QStringList{c.message});
         EXPECT_TRUE(form.isVisible());
         EXPECT_EQ(readFile(InfoFile), file);
-        if (c.focus)
+        if (c.focus) {
             EXPECT_EQ(QApplication::focusWidget()->objectName(), QLatin1String(c.focus));
+        }
     }
 
     // The selection dialog refuses it at once and keeps its text.

@@ -350,8 +350,10 @@ TEST_F(GraphicWindowTest, DoubleClickAnywhereInTheGridEditsTheCurrentItem)
     writeGraphic(graphic(16, 2, 5));
     FormMain main(state, services);
     main.show();
-    QHeaderView *header = main.GridData->horizontalHeader();
-    QWidget *rows = main.GridData->viewport();
+    auto *grid = main.findChild<QTableView *>(QStringLiteral("GridData"));
+    ASSERT_NE(grid, nullptr);
+    QHeaderView *header = grid->horizontalHeader();
+    QWidget *rows = grid->viewport();
     const struct
     {
         const char *where;
@@ -360,7 +362,7 @@ TEST_F(GraphicWindowTest, DoubleClickAnywhereInTheGridEditsTheCurrentItem)
     } places[] = {
         {"below the last row", rows, QPoint(20, rows->height() - 4)},
         {"on the header", header->viewport(), QPoint(10, header->height() / 2)},
-        {"on the row", rows, QPoint(20, main.GridData->rowViewportPosition(0) + 2)},
+        {"on the row", rows, QPoint(20, grid->rowViewportPosition(0) + 2)},
     };
     for (const auto &p : places) {
         SCOPED_TRACE(p.where);
