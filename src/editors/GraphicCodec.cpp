@@ -3,6 +3,7 @@
 #include "editors/ItemLimits.h"
 #include "project/TextFields.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace graphiccodec {
@@ -67,6 +68,25 @@ bool sizeInRange(int width, int heightInDots, const GraphicLimits &limits)
     const int bands = bandCount(heightInDots);
     return limits.minWidth <= width && width <= limits.maxWidth && limits.minBands <= bands &&
            bands <= limits.maxBands;
+}
+
+WholeLift liftWhole(const QByteArray &graphic, int heightInDots)
+{
+    if (graphic.size() < 2)
+        return {};
+    const int width = static_cast<unsigned char>(graphic[0]);
+    const int bands = static_cast<unsigned char>(graphic[1]);
+    // Bits of the last band's bytes for rows at or below the height.
+    const int shownInLast = std::clamp(heightInDots - 8 * (bands - 1), 0, 8);
+    const auto hidden = static_cast<unsigned char>(0xFF << shownInLast);
+    QByteArray rest = graphic;
+    QByteArray floating = graphic;
+    floating[1] = static_cast<char>(heightInDots);
+    for (qsizetype i = 2; i < rest.size(); ++i) {
+        const bool lastBand = (i - 2) / std::max(width, 1) == bands - 1;
+        rest[i] = static_cast<char>(lastBand ? static_cast<unsigned char>(rest[i]) & hidden : 0);
+    }
+    return {bytesToDotText(rest), bytesToDotText(floating)};
 }
 
 } // namespace graphiccodec

@@ -24,4 +24,17 @@ int bandCount(int heightInDots);
 
 bool sizeInRange(int width, int heightInDots, const GraphicLimits &limits);
 
+// The whole graphic lifted as a selection, from its bytes (width, band count,
+// column bytes) and its height in dots: `rest` is the dot text the graphic
+// keeps underneath (white, but for the rows of the last band below the height,
+// which are hidden yet saved, so they stay), `floating` the dot text of the
+// lifted content (width, height in dots, the same column bytes). Empty texts
+// for bytes without a whole header.
+struct WholeLift
+{
+    QString rest;
+    QString floating;
+};
+WholeLift liftWhole(const QByteArray &graphic, int heightInDots);
+
 } // namespace graphiccodec

@@ -12,6 +12,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QEvent>
 #include <QFont>
 #include <QHeaderView>
 #include <QLabel>
@@ -21,6 +22,8 @@
 #include <QToolButton>
 
 #include <algorithm>
+#include <functional>
+#include <utility>
 
 namespace {
 
@@ -30,6 +33,28 @@ QFont arial9()
     font.setStyleHint(QFont::SansSerif);
     return font;
 }
+
+// Hands every double-click on a widget to one handler, so that the grid's
+// empty area and its header edit the current row as a row does.
+class DoubleClicks final : public QObject
+{
+public:
+    DoubleClicks(QObject *parent, std::function<void()> handler)
+        : QObject(parent), m_handler(std::move(handler))
+    {
+    }
+
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() != QEvent::MouseButtonDblClick)
+            return false;
+        m_handler();
+        return true;
+    }
+
+private:
+    std::function<void()> m_handler;
+};
 
 } // namespace
 
@@ -164,8 +189,10 @@ void FormMain::buildGrid()
 
     connect(GridData->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex &current) { followGridCurrent(current.row()); });
-    connect(GridData, &QAbstractItemView::doubleClicked, this,
-            [this](const QModelIndex &) { GridData_DblClick(); });
+    auto *doubleClicks = new DoubleClicks(GridData, [this] { GridData_DblClick(); });
+    GridData->viewport()->installEventFilter(doubleClicks);
+    GridData->horizontalHeader()->installEventFilter(doubleClicks);
+    GridData->horizontalHeader()->viewport()->installEventFilter(doubleClicks);
 }
 
 void FormMain::followGridCurrent(int viewRow)

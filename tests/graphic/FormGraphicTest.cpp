@@ -4,9 +4,11 @@
 #include "mainwin/FormMain.h"
 #include "platform/Settings.h"
 
+#include <QHeaderView>
 #include <QImage>
 #include <QLabel>
 #include <QPushButton>
+#include <QTableView>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -315,7 +317,7 @@ TEST_F(GraphicWindowTest, ToolButtonsHaveTheirIcons)
     writeGraphic(graphic(8, 1));
     FormGraphic form(state, services);
     const auto buttons = form.findChildren<QToolButton *>();
-    EXPECT_EQ(buttons.size(), 18);
+    EXPECT_EQ(buttons.size(), 20);
     for (QToolButton *button : buttons) {
         EXPECT_FALSE(button->icon().pixmap(22, 22).isNull()) << button->objectName().toStdString();
         EXPECT_EQ(button->size(), QSize(29, 29)) << button->objectName().toStdString();
@@ -338,6 +340,44 @@ TEST_F(GraphicWindowTest, MainWindowOpensTheEditorOnAGraphicItem)
     EXPECT_EQ(seen, QStringLiteral("Edit Graphic"));
     EXPECT_TRUE(messages.texts().isEmpty());
     EXPECT_EQ(readGraphic(), graphic(16, 2, 5));
+}
+
+// A double-click anywhere in the grid edits the current row: below the last
+// row and on the header as on a row.
+TEST_F(GraphicWindowTest, DoubleClickAnywhereInTheGridEditsTheCurrentItem)
+{
+    useGraphic();
+    writeGraphic(graphic(16, 2, 5));
+    FormMain main(state, services);
+    main.show();
+    auto *grid = main.findChild<QTableView *>(QStringLiteral("GridData"));
+    ASSERT_NE(grid, nullptr);
+    QHeaderView *header = grid->horizontalHeader();
+    QWidget *rows = grid->viewport();
+    const struct
+    {
+        const char *where;
+        QWidget *widget;
+        QPoint point;
+    } places[] = {
+        {"below the last row", rows, QPoint(20, rows->height() - 4)},
+        {"on the header", header->viewport(), QPoint(10, header->height() / 2)},
+        {"on the row", rows, QPoint(20, grid->rowViewportPosition(0) + 2)},
+    };
+    for (const auto &p : places) {
+        SCOPED_TRACE(p.where);
+        int opened = 0;
+        QTimer::singleShot(0, [&opened] {
+            if (auto *form = qobject_cast<FormGraphic *>(QApplication::activeModalWidget())) {
+                ++opened;
+                form->CmdCancel_Click();
+            }
+        });
+        QTest::mouseDClick(p.widget, Qt::LeftButton, Qt::NoModifier, p.point);
+        EXPECT_EQ(opened, 1);
+        EXPECT_EQ(state.currentItem(), 0);
+    }
+    EXPECT_TRUE(messages.texts().isEmpty());
 }
 
 } // namespace

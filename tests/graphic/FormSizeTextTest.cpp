@@ -129,14 +129,14 @@ TEST_F(FormTextTest, AlignmentComesFromAndGoesToTheControl)
     } loads[] = {{0, "OptionLeft"}, {1, "OptionRight"}, {2, "OptionCenter"}};
     for (const auto &l : loads) {
         form.Vog.put(QStringLiteral("TextAlignment"), l.control);
-        FormText text(form.Vog, dialogs, &form);
+        FormText text(form.Vog, services, &form);
         const auto options = text.Frame1->findChildren<QRadioButton *>();
         for (QRadioButton *option : options)
             EXPECT_EQ(option->isChecked(), option->objectName() == QLatin1String(l.checked))
                 << option->objectName().toStdString();
     }
 
-    FormText text(form.Vog, dialogs, &form);
+    FormText text(form.Vog, services, &form);
     const struct
     {
         QRadioButton *option;
@@ -153,7 +153,7 @@ TEST_F(FormTextTest, EveryChangeRendersThePreview)
     useGraphic();
     writeGraphic(graphic(64, 4));
     FormGraphic form(state, services);
-    FormText text(form.Vog, dialogs, &form);
+    FormText text(form.Vog, services, &form);
     EXPECT_FALSE(selected(form));
     text.TextData->setPlainText(QStringLiteral("I"));
     ASSERT_TRUE(selected(form));
@@ -179,7 +179,7 @@ TEST_F(FormTextTest, FontDialogRoundTripsThroughTheControl)
     useGraphic();
     writeGraphic(graphic(104, 7));
     FormGraphic form(state, services);
-    FormText text(form.Vog, dialogs, &form);
+    FormText text(form.Vog, services, &form);
     text.TextData->setPlainText(QStringLiteral("Ag"));
     const QFont before = form.Vog.get(QStringLiteral("Font")).value<QFont>();
     const int smallHeight = number(form, "SelPosY2");
@@ -219,7 +219,7 @@ TEST_F(FormTextTest, OkKeepsTheFloatingTextCancelAndEscapeRemoveIt)
     } cases[] = {{"ok", true}, {"cancel", false}, {"escape", false}, {"close", false}};
     for (const auto &c : cases) {
         SCOPED_TRACE(c.how);
-        FormText text(form.Vog, dialogs, &form);
+        FormText text(form.Vog, services, &form);
         activate(text);
         text.TextData->setPlainText(QStringLiteral("Hi"));
         ASSERT_TRUE(selected(form));

@@ -96,6 +96,24 @@ protected:
         return form.Vog.get(QLatin1String(member)).toInt();
     }
 
+    // A mouse event in the middle of dot (x, y) of the control, as the
+    // platform delivers it; a move carries the held button.
+    static void mouse(FormGraphic &form, QEvent::Type type, int x, int y,
+                      Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        auto *area = qobject_cast<QAbstractScrollArea *>(form.Vog.widget());
+        ASSERT_NE(area, nullptr);
+        QWidget *surface = area->viewport();
+        const int size = number(form, "DotSize");
+        const int gap = number(form, "DotGap");
+        const QPointF point(gap + x * (size + gap) + size / 2, gap + y * (size + gap) + size / 2);
+        const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+        const Qt::MouseButtons held =
+            type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
+        QMouseEvent event(type, point, surface->mapToGlobal(point), button, held, modifiers);
+        QApplication::sendEvent(surface, &event);
+    }
+
     // Marks a selection with the mouse, from dot (x1, y1) to dot (x2, y2), as a
     // user does; the selection operations then work on the graphic itself.
     static void drag(FormGraphic &form, int x1, int y1, int x2, int y2)
@@ -103,27 +121,22 @@ protected:
         form.OptionSelect->click();
         form.Vog.put(QStringLiteral("SelSet"), false); // a press starts a new selection
         form.show();
-        auto *area = qobject_cast<QAbstractScrollArea *>(form.Vog.widget());
-        ASSERT_NE(area, nullptr);
-        QWidget *surface = area->viewport();
-        const int size = number(form, "DotSize");
-        const int gap = number(form, "DotGap");
-        const auto at = [size, gap](int x, int y) {
-            return QPointF(gap + x * (size + gap) + size / 2, gap + y * (size + gap) + size / 2);
-        };
-        const auto send = [surface](QEvent::Type type, QPointF point, Qt::MouseButtons held) {
-            const Qt::MouseButton button =
-                type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
-            QMouseEvent event(type, point, surface->mapToGlobal(point), button, held,
-                              Qt::NoModifier);
-            QApplication::sendEvent(surface, &event);
-        };
         // A real drag moves over the first dot before it leaves it.
-        send(QEvent::MouseButtonPress, at(x1, y1), Qt::LeftButton);
-        send(QEvent::MouseMove, at(x1, y1), Qt::LeftButton);
-        send(QEvent::MouseMove, at(x2, y2), Qt::LeftButton);
-        send(QEvent::MouseButtonRelease, at(x2, y2), Qt::NoButton);
+        mouse(form, QEvent::MouseButtonPress, x1, y1);
+        mouse(form, QEvent::MouseMove, x1, y1);
+        mouse(form, QEvent::MouseMove, x2, y2);
+        mouse(form, QEvent::MouseButtonRelease, x2, y2);
         ASSERT_TRUE(form.Vog.get(QStringLiteral("SelSet")).toBool());
+    }
+
+    // Presses inside a marked or floating selection at (x1, y1), moves it so
+    // that point lands on (x2, y2) and lets go: the selection floats there.
+    static void move(FormGraphic &form, int x1, int y1, int x2, int y2,
+                     Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        mouse(form, QEvent::MouseButtonPress, x1, y1, modifiers);
+        mouse(form, QEvent::MouseMove, x2, y2, modifiers);
+        mouse(form, QEvent::MouseButtonRelease, x2, y2, modifiers);
     }
 
     // A graphic file: header, then every column byte the same.

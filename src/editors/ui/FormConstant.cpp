@@ -1,9 +1,9 @@
 #include "editors/ui/FormConstant.h"
 
 #include "editors/ConstantFile.h"
+#include "editors/TextCheck.h"
 #include "editors/ui/EditorForm.h"
 #include "platform/ui/Services.h"
-#include "project/ItemFile.h"
 #include "project/ProjectState.h"
 #include "project/TextFields.h"
 
@@ -16,15 +16,15 @@
 #include <QVBoxLayout>
 
 FormConstant::FormConstant(ProjectState &state, Services &services, QWidget *parent)
-    : QDialog(parent), Frame1(editorform::named(new QGroupBox(this), "Frame1")),
-      Label2(editorform::named(new QLabel(QStringLiteral("Enter new Constant value:"), Frame1),
-                               "Label2")),
-      TextValue(editorform::named(new QLineEdit(Frame1), "TextValue")),
-      LabelLimits(editorform::named(new QLabel(Frame1), "LabelLimits")),
-      CmdOK(editorform::named(new QPushButton(QStringLiteral("OK"), this), "CmdOK")),
-      CmdCancel(editorform::named(new QPushButton(QStringLiteral("Cancel"), this), "CmdCancel")),
-      m_state(state), m_services(services)
+    : QDialog(parent), m_state(state), m_services(services)
 {
+    using editorform::named;
+    Frame1 = named(new QGroupBox(this), "Frame1");
+    Label2 = named(new QLabel(QStringLiteral("Enter new Constant value:"), Frame1), "Label2");
+    TextValue = named(new QLineEdit(Frame1), "TextValue");
+    LabelLimits = named(new QLabel(Frame1), "LabelLimits");
+    CmdOK = named(new QPushButton(QStringLiteral("OK"), this), "CmdOK");
+    CmdCancel = named(new QPushButton(QStringLiteral("Cancel"), this), "CmdCancel");
     setObjectName(QStringLiteral("FormConstant"));
     setWindowTitle(QStringLiteral("Edit Constant"));
 
@@ -44,29 +44,24 @@ FormConstant::FormConstant(ProjectState &state, Services &services, QWidget *par
 
 void FormConstant::Form_Load()
 {
-    const qsizetype item = m_state.currentItem();
-    Q_ASSERT(item >= 0 && item < m_state.items().count());
-    if (item < 0 || item >= m_state.items().count()) {
+    const editorform::CurrentItem current = editorform::loadCurrentItem(
+        m_state, m_services.messages, QStringLiteral(". Clicking OK will create a new file"));
+    if (!current.exists()) {
         CmdOK->setEnabled(false);
         return;
     }
-
-    m_limits = itemlimits::parseConstant(m_state.items().limits(item));
+    m_fileName = current.fileName;
+    m_path = current.path;
+    m_limits = itemlimits::parseConstant(m_state.items().limits(current.item));
     LabelLimits->setText(QStringLiteral("Permissible Constant value limits: ") +
                          textfields::BlankSignedNumber(m_limits.minimum) + QStringLiteral(" ...") +
                          textfields::BlankSignedNumber(m_limits.maximum));
-
-    m_fileName = m_state.items().fileName(item);
-    m_path = m_state.itemFilePath(item);
-    const itemfile::ReadResult read = itemfile::read(m_path);
-    if (!read.ok()) {
-        m_services.messages.show(itemfile::accessMessage(
-            m_fileName, read.error, QStringLiteral(". Clicking OK will create a new file")));
+    if (!current.fileRead()) {
         TextValue->setText(QStringLiteral("0"));
         return;
     }
 
-    const double value = constantfile::value(constantfile::text(read.bytes));
+    const double value = constantfile::value(constantfile::text(current.read.bytes));
     TextValue->setText(textfields::PlainNumber(value));
     if (!m_limits.contains(value))
         m_services.messages.show(QStringLiteral("Current Constant value is out of range"));
@@ -92,6 +87,9 @@ void FormConstant::CmdOK_Click()
         m_services.messages.show(QStringLiteral("Value is out of range"));
         return;
     }
+    if (editorform::refuse(m_services.messages,
+                           textcheck::refusal(QStringLiteral("Constant value"), text)))
+        return;
     if (editorform::save(m_services.messages, m_path, m_fileName, constantfile::bytes(text)))
         accept();
 }

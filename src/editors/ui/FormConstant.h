@@ -21,12 +21,12 @@ public:
     // through services before the window appears.
     FormConstant(ProjectState &state, Services &services, QWidget *parent = nullptr);
 
-    QGroupBox *const Frame1;
-    QLabel *const Label2;
-    QLineEdit *const TextValue;
-    QLabel *const LabelLimits;
-    QPushButton *const CmdOK;
-    QPushButton *const CmdCancel;
+    QGroupBox *Frame1 = nullptr;
+    QLabel *Label2 = nullptr;
+    QLineEdit *TextValue = nullptr;
+    QLabel *LabelLimits = nullptr;
+    QPushButton *CmdOK = nullptr;
+    QPushButton *CmdCancel = nullptr;
 
     void Form_Load();
     void TextValue_GotFocus();

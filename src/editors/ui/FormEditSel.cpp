@@ -1,5 +1,6 @@
 #include "editors/ui/FormEditSel.h"
 
+#include "editors/TextCheck.h"
 #include "editors/ui/EditorForm.h"
 #include "editors/ui/SelectionListModel.h"
 #include "platform/ui/Services.h"
@@ -11,14 +12,14 @@
 #include <QVBoxLayout>
 
 FormEditSel::FormEditSel(SelectionListModel &grid, int row, Services &services, QWidget *parent)
-    : QDialog(parent), Frame1(editorform::named(new QGroupBox(this), "Frame1")),
-      Label1(
-          editorform::named(new QLabel(QStringLiteral("New Selection string:"), Frame1), "Label1")),
-      TextSel(editorform::named(new QLineEdit(Frame1), "TextSel")),
-      CmdOK(editorform::named(new QPushButton(QStringLiteral("OK"), this), "CmdOK")),
-      CmdCancel(editorform::named(new QPushButton(QStringLiteral("Cancel"), this), "CmdCancel")),
-      m_grid(grid), m_row(row), m_services(services)
+    : QDialog(parent), m_grid(grid), m_row(row), m_services(services)
 {
+    using editorform::named;
+    Frame1 = named(new QGroupBox(this), "Frame1");
+    Label1 = named(new QLabel(QStringLiteral("New Selection string:"), Frame1), "Label1");
+    TextSel = named(new QLineEdit(Frame1), "TextSel");
+    CmdOK = named(new QPushButton(QStringLiteral("OK"), this), "CmdOK");
+    CmdCancel = named(new QPushButton(QStringLiteral("Cancel"), this), "CmdCancel");
     setObjectName(QStringLiteral("FormEditSel"));
     setWindowTitle(QStringLiteral("Edit Selection String"));
 
@@ -47,6 +48,11 @@ void FormEditSel::CmdOK_Click()
     if (text.contains(QLatin1Char('\t')) || text.contains(QLatin1Char(';'))) {
         m_services.messages.show(
             QStringLiteral("Selection field cannot contain TAB or ';' characters"));
+        TextSel->setFocus();
+        return;
+    }
+    if (editorform::refuse(m_services.messages,
+                           textcheck::refusal(QStringLiteral("Selection field"), text))) {
         TextSel->setFocus();
         return;
     }

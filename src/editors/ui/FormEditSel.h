@@ -17,11 +17,11 @@ class FormEditSel final : public QDialog
 public:
     FormEditSel(SelectionListModel &grid, int row, Services &services, QWidget *parent = nullptr);
 
-    QGroupBox *const Frame1;
-    QLabel *const Label1;
-    QLineEdit *const TextSel;
-    QPushButton *const CmdOK;
-    QPushButton *const CmdCancel;
+    QGroupBox *Frame1 = nullptr;
+    QLabel *Label1 = nullptr;
+    QLineEdit *TextSel = nullptr;
+    QPushButton *CmdOK = nullptr;
+    QPushButton *CmdCancel = nullptr;
 
     void Form_Load();
     void CmdOK_Click();

@@ -13,6 +13,7 @@
 #include "project/ItemFile.h"
 #include "project/ProjectState.h"
 
+#include <QAbstractScrollArea>
 #include <QApplication>
 #include <QButtonGroup>
 #include <QFrame>
@@ -21,8 +22,10 @@
 #include <QImageReader>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QStyle>
 #include <QTimer>
 #include <QToolButton>
@@ -79,32 +82,39 @@ QFrame *separator(QWidget *parent)
 } // namespace
 
 FormGraphic::FormGraphic(ProjectState &state, Services &services, QWidget *parent)
-    : QDialog(parent), Toolbar1(toolbar(this, "Toolbar1")), Toolbar2(toolbar(this, "Toolbar2")),
-      Frame1(toolbar(this, "Frame1")),
-      OptionSelect(toolButton(Toolbar1, "OptionSelect", "select", "Selection Tool", true)),
-      OptionDraw(toolButton(Toolbar1, "OptionDraw", "draw", "Draw Tool", true)),
-      OptionBlack(toolButton(Toolbar1, "OptionBlack", "black", "Black", true)),
-      OptionWhite(toolButton(Toolbar1, "OptionWhite", "white", "White", true)),
-      OptionInvert(toolButton(Toolbar1, "OptionInvert", "invert", "Invert", true)),
-      CmdFill(toolButton(Toolbar1, "CmdFill", "fill", nullptr)),
-      CmdCopy(toolButton(Toolbar1, "CmdCopy", "copy", "Copy")),
-      CmdPaste(toolButton(Toolbar1, "CmdPaste", "paste", "Paste")),
-      CmdRotate90(toolButton(Toolbar1, "CmdRotate90", "rotate90", "Rotate 90")),
-      CmdRotate180(toolButton(Toolbar1, "CmdRotate180", "rotate180", "Rotate 180")),
-      CmdRotate270(toolButton(Toolbar1, "CmdRotate270", "rotate270", "Rotate 270")),
-      CmdMirrorHor(toolButton(Toolbar1, "CmdMirrorHor", "mirrorhor", "Mirror horizontally")),
-      CmdMirrorVer(toolButton(Toolbar1, "CmdMirrorVer", "mirrorver", "Mirror Vertically")),
-      CmdText(toolButton(Toolbar2, "CmdText", "text", "Text")),
-      CmdImport(toolButton(Toolbar2, "CmdImport", "import", "Import *.bmp")),
-      CmdSize(toolButton(Toolbar2, "CmdSize", "size", "Graphic size")),
-      CmdZoomOut(toolButton(Toolbar2, "CmdZoomOut", "zoomout", "Zoom out")),
-      CmdZoomIn(toolButton(Toolbar2, "CmdZoomIn", "zoomin", "Zoom in")),
-      LabelPos(editorform::named(new QLabel(Frame1), "LabelPos")),
-      CmdOK(editorform::named(new QPushButton(QStringLiteral("OK"), Frame1), "CmdOK")),
-      CmdCancel(editorform::named(new QPushButton(QStringLiteral("Cancel"), Frame1), "CmdCancel")),
-      Timer1(editorform::named(new QTimer(this), "Timer1")), m_state(state), m_services(services),
-      m_toolGroup(new QButtonGroup(this)), m_colourGroup(new QButtonGroup(this))
+    : QDialog(parent), m_state(state), m_services(services)
 {
+    using editorform::named;
+    Toolbar1 = toolbar(this, "Toolbar1");
+    Toolbar2 = toolbar(this, "Toolbar2");
+    Frame1 = toolbar(this, "Frame1");
+    OptionSelect = toolButton(Toolbar1, "OptionSelect", "select", "Selection Tool", true);
+    OptionDraw = toolButton(Toolbar1, "OptionDraw", "draw", "Draw Tool", true);
+    OptionBlack = toolButton(Toolbar1, "OptionBlack", "black", "Black", true);
+    OptionWhite = toolButton(Toolbar1, "OptionWhite", "white", "White", true);
+    OptionInvert = toolButton(Toolbar1, "OptionInvert", "invert", "Invert", true);
+    CmdFill = toolButton(Toolbar1, "CmdFill", "fill", nullptr);
+    CmdCopy = toolButton(Toolbar1, "CmdCopy", "copy", "Copy");
+    CmdPaste = toolButton(Toolbar1, "CmdPaste", "paste", "Paste");
+    CmdRotate90 = toolButton(Toolbar1, "CmdRotate90", "rotate90", "Rotate 90");
+    CmdRotate180 = toolButton(Toolbar1, "CmdRotate180", "rotate180", "Rotate 180");
+    CmdRotate270 = toolButton(Toolbar1, "CmdRotate270", "rotate270", "Rotate 270");
+    CmdMirrorHor = toolButton(Toolbar1, "CmdMirrorHor", "mirrorhor", "Mirror horizontally");
+    CmdMirrorVer = toolButton(Toolbar1, "CmdMirrorVer", "mirrorver", "Mirror Vertically");
+    CmdUndo = toolButton(Toolbar2, "CmdUndo", "undo", "Undo");
+    CmdRedo = toolButton(Toolbar2, "CmdRedo", "redo", "Redo");
+    CmdText = toolButton(Toolbar2, "CmdText", "text", "Text");
+    CmdImport = toolButton(Toolbar2, "CmdImport", "import", "Import *.bmp");
+    CmdSize = toolButton(Toolbar2, "CmdSize", "size", "Graphic size");
+    CmdZoomOut = toolButton(Toolbar2, "CmdZoomOut", "zoomout", "Zoom out");
+    CmdZoomIn = toolButton(Toolbar2, "CmdZoomIn", "zoomin", "Zoom in");
+    LabelPos = named(new QLabel(Frame1), "LabelPos");
+    CmdOK = named(new QPushButton(QStringLiteral("OK"), Frame1), "CmdOK");
+    CmdCancel = named(new QPushButton(QStringLiteral("Cancel"), Frame1), "CmdCancel");
+    Timer1 = named(new QTimer(this), "Timer1");
+    m_toolGroup = new QButtonGroup(this);
+    m_colourGroup = new QButtonGroup(this);
+
     initGraphicIcons();
     setObjectName(QStringLiteral("FormGraphic"));
     setWindowTitle(QStringLiteral("Edit Graphic"));
@@ -123,6 +133,7 @@ FormGraphic::FormGraphic(ProjectState &state, Services &services, QWidget *paren
 
     buildLayout();
     connectHandlers();
+    refreshUndo();
     Form_Load();
     if (!controlCreated())
         return;
@@ -160,6 +171,9 @@ void FormGraphic::buildLayout()
     auto *view = new QHBoxLayout(Toolbar2);
     view->setContentsMargins(3, 3, 3, 3);
     view->setSpacing(1);
+    view->addWidget(CmdUndo);
+    view->addWidget(CmdRedo);
+    view->addWidget(separator(Toolbar2));
     view->addWidget(CmdText);
     view->addWidget(CmdImport);
     view->addWidget(CmdSize);
@@ -183,6 +197,7 @@ void FormGraphic::buildLayout()
     bottom->addWidget(CmdCancel);
     CmdOK->setDefault(true);
     CmdOK->setAutoDefault(true);
+    editorform::enterLikeClick(*this);
 
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(bars);
@@ -212,7 +227,20 @@ void FormGraphic::connectHandlers()
     connect(OptionBlack, &QToolButton::clicked, this, &FormGraphic::OptionBlack_Click);
     connect(OptionWhite, &QToolButton::clicked, this, &FormGraphic::OptionWhite_Click);
     connect(OptionInvert, &QToolButton::clicked, this, &FormGraphic::OptionInvert_Click);
+    connect(CmdUndo, &QToolButton::clicked, this, &FormGraphic::CmdUndo_Click);
+    connect(CmdRedo, &QToolButton::clicked, this, &FormGraphic::CmdRedo_Click);
     connect(Timer1, &QTimer::timeout, this, &FormGraphic::Timer1_Timer);
+
+    const auto shortcut = [this](QKeyCombination keys, void (FormGraphic::*handler)()) {
+        connect(new QShortcut(QKeySequence(keys), this), &QShortcut::activated, this, handler);
+    };
+    shortcut(Qt::CTRL | Qt::Key_Z, &FormGraphic::CmdUndo_Click);
+    shortcut(Qt::CTRL | Qt::SHIFT | Qt::Key_Z, &FormGraphic::CmdRedo_Click);
+    shortcut(Qt::CTRL | Qt::Key_Y, &FormGraphic::CmdRedo_Click);
+    shortcut(Qt::CTRL | Qt::Key_C, &FormGraphic::CmdCopy_Click);
+    shortcut(Qt::CTRL | Qt::Key_V, &FormGraphic::CmdPaste_Click);
+    shortcut(Qt::CTRL | Qt::Key_A, &FormGraphic::SelectAll);
+    shortcut(QKeyCombination(Qt::Key_Delete), &FormGraphic::DeleteSelection);
 }
 
 void FormGraphic::placeControl()
@@ -227,6 +255,9 @@ void FormGraphic::placeControl()
     delete layout->takeAt(1);
     layout->insertWidget(1, control, 1);
     control->show();
+    // A press on the dots may start a stroke or a move that the control records.
+    if (auto *area = qobject_cast<QAbstractScrollArea *>(control))
+        area->viewport()->installEventFilter(this);
 }
 
 int FormGraphic::vogInt(const QString &name)
@@ -244,34 +275,33 @@ void FormGraphic::Form_Load()
     }
     placeControl();
 
-    const qsizetype item = m_state.currentItem();
-    Q_ASSERT(item >= 0 && item < m_state.items().count());
-    if (item < 0 || item >= m_state.items().count()) {
+    m_state.folderWithSeparator();
+    const editorform::CurrentItem current = editorform::loadCurrentItem(
+        m_state, m_services.messages, QStringLiteral(". Clicking OK will create a new file"));
+    if (!current.exists()) {
         CmdOK->setEnabled(false);
         return;
     }
-    m_limits = itemlimits::parseGraphic(m_state.items().limits(item));
-
+    m_limits = itemlimits::parseGraphic(m_state.items().limits(current.item));
     m_zoomStep = 0;
     applyZoom();
-
-    m_fileName = m_state.items().fileName(item);
-    m_state.folderWithSeparator();
-    m_path = m_state.itemFilePath(item);
-    const itemfile::ReadResult read = itemfile::read(m_path);
-    if (!read.ok()) {
-        m_services.messages.show(itemfile::accessMessage(
-            m_fileName, read.error, QStringLiteral(". Clicking OK will create a new file")));
+    m_fileName = current.fileName;
+    m_path = current.path;
+    if (!current.fileRead()) {
         // A white graphic of the largest permitted size, to be created on OK.
         Vog.put(QStringLiteral("SizeX"), m_limits.maxWidth);
         Vog.put(QStringLiteral("SizeY"), 8 * m_limits.maxBands);
-        m_loaded = true;
-        return;
+    } else {
+        // A header the control refuses leaves its own graphic; the size check judges that.
+        Vog.call(QStringLiteral("SetData"), {graphiccodec::bytesToDotText(current.read.bytes)});
+        if (!sizeInRange())
+            m_services.messages.show(GraphicInvalid);
     }
-    // A header the control refuses leaves its own graphic; the size check judges that.
-    Vog.call(QStringLiteral("SetData"), {graphiccodec::bytesToDotText(read.bytes)});
-    if (!sizeInRange())
-        m_services.messages.show(GraphicInvalid);
+    // The history starts at the graphic as loaded.
+    Vog.call(QStringLiteral("ResetUndo"));
+    Vog.call(QStringLiteral("SaveUndo"));
+    m_undo.start();
+    refreshUndo();
     m_loaded = true;
 }
 
@@ -289,6 +319,7 @@ void FormGraphic::CmdOK_Click()
         m_services.messages.show(GraphicInvalid);
         return;
     }
+    dropFloating();
     const QString data = Vog.call(QStringLiteral("GetData")).toString();
     if (data.isEmpty()) {
         m_services.messages.show(QStringLiteral("Internal error: no data to save"));
@@ -357,38 +388,127 @@ void FormGraphic::fitToGraphic()
     resize(wanted);
 }
 
+bool FormGraphic::selectionSet()
+{
+    return Vog.get(QStringLiteral("SelSet")).toBool();
+}
+
+bool FormGraphic::dropFloating()
+{
+    if (!selectionSet())
+        return false;
+    m_undo.changed();
+    if (OptionDraw->isChecked()) {
+        // Escape would also leave the draw tool; setting it again drops the
+        // selection, and the control takes a snapshot after doing so.
+        Vog.put(QStringLiteral("Mode"), true);
+        m_undo.saved();
+        return true;
+    }
+    Vog.call(QStringLiteral("Escape"));
+    return false;
+}
+
+void FormGraphic::snapshot()
+{
+    Vog.call(QStringLiteral("SaveUndo"));
+    m_undo.saved();
+    m_undo.changed();
+}
+
+void FormGraphic::beforePlacing()
+{
+    if (dropFloating())
+        m_undo.changed(); // the snapshot is the control's
+    else
+        snapshot();
+}
+
+void FormGraphic::refreshUndo()
+{
+    CmdUndo->setEnabled(m_undo.canUndo());
+    CmdRedo->setEnabled(m_undo.canRedo());
+}
+
+void FormGraphic::CmdUndo_Click()
+{
+    // Snapshots that only repeat the state shown are stepped over.
+    for (int steps = m_undo.undoSteps(); steps > 0; --steps) {
+        Vog.call(QStringLiteral("Undo"));
+        m_undo.undone();
+    }
+    refreshUndo();
+}
+
+void FormGraphic::CmdRedo_Click()
+{
+    for (int steps = m_undo.redoSteps(); steps > 0; --steps) {
+        Vog.call(QStringLiteral("Redo"));
+        m_undo.redone();
+    }
+    refreshUndo();
+}
+
+bool FormGraphic::eventFilter(QObject *watched, QEvent *event)
+{
+    // The control records a stroke of the draw tool, and a lift, move or drop
+    // of a selection, as one snapshot each; the window follows its count.
+    if (event->type() == QEvent::MouseButtonPress &&
+        static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton && Vog.widget() &&
+        watched->parent() == Vog.widget() && (OptionDraw->isChecked() || selectionSet())) {
+        m_undo.saved();
+        m_undo.changed();
+        refreshUndo();
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void FormGraphic::changeSelection(const char *method, const QVariant &argument)
+{
+    // Without a selection the control changes nothing: no step to undo.
+    if (selectionSet())
+        snapshot();
+    Vog.call(QLatin1String(method), {argument});
+    refreshUndo();
+}
+
 void FormGraphic::CmdFill_Click()
 {
     using graphictools::Colour;
     const Colour colour = OptionWhite->isChecked()   ? Colour::White
                           : OptionBlack->isChecked() ? Colour::Black
                                                      : Colour::Invert;
-    Vog.call(QStringLiteral("PaintSelection"), {graphictools::paintMode(colour)});
+    changeSelection("PaintSelection", graphictools::paintMode(colour));
+}
+
+void FormGraphic::DeleteSelection()
+{
+    changeSelection("PaintSelection", graphictools::paintMode(graphictools::Colour::White));
 }
 
 void FormGraphic::CmdRotate90_Click()
 {
-    Vog.call(QStringLiteral("RotateSelection"), {graphictools::rotateAngle(90)});
+    changeSelection("RotateSelection", graphictools::rotateAngle(90));
 }
 
 void FormGraphic::CmdRotate180_Click()
 {
-    Vog.call(QStringLiteral("RotateSelection"), {graphictools::rotateAngle(180)});
+    changeSelection("RotateSelection", graphictools::rotateAngle(180));
 }
 
 void FormGraphic::CmdRotate270_Click()
 {
-    Vog.call(QStringLiteral("RotateSelection"), {graphictools::rotateAngle(270)});
+    changeSelection("RotateSelection", graphictools::rotateAngle(270));
 }
 
 void FormGraphic::CmdMirrorHor_Click()
 {
-    Vog.call(QStringLiteral("MirrorSelection"), {true});
+    changeSelection("MirrorSelection", true);
 }
 
 void FormGraphic::CmdMirrorVer_Click()
 {
-    Vog.call(QStringLiteral("MirrorSelection"), {false});
+    changeSelection("MirrorSelection", false);
 }
 
 void FormGraphic::CmdCopy_Click()
@@ -398,7 +518,29 @@ void FormGraphic::CmdCopy_Click()
 
 void FormGraphic::CmdPaste_Click()
 {
+    beforePlacing();
     Vog.call(QStringLiteral("Paste"));
+    refreshUndo();
+}
+
+void FormGraphic::SelectAll()
+{
+    if (OptionDraw->isChecked()) {
+        OptionSelect->setChecked(true);
+        OptionSelect_Click();
+    }
+    dropFloating();
+    const int height = vogInt(QStringLiteral("SizeY"));
+    const graphiccodec::WholeLift lift = graphiccodec::liftWhole(
+        graphiccodec::dotTextToBytes(Vog.call(QStringLiteral("GetData")).toString()), height);
+    // SetData takes the snapshot of the graphic before the lift.
+    if (!Vog.call(QStringLiteral("SetData"), {lift.rest}).toBool())
+        return;
+    m_undo.saved();
+    m_undo.changed();
+    Vog.put(QStringLiteral("SizeY"), height);
+    Vog.call(QStringLiteral("SetOvl"), {lift.floating});
+    refreshUndo();
 }
 
 void FormGraphic::CmdImport_Click()
@@ -430,24 +572,45 @@ void FormGraphic::CmdImport_Click()
         m_services.messages.show(failure + error.text());
         return;
     }
+    beforePlacing();
     Vog.call(QStringLiteral("ImportPicture"), {picture});
+    refreshUndo();
 }
 
 void FormGraphic::CmdSize_Click()
 {
-    FormSize size(Vog, m_limits, m_services.messages, this);
+    FormSize size(Vog, m_limits, m_services.messages, this, [this] { snapshot(); });
     size.exec();
+    refreshUndo();
 }
 
 void FormGraphic::CmdText_Click()
 {
-    FormText text(Vog, m_services.dialogs, this);
+    // The dialog's preview replaces whatever floats; what the user placed stays.
+    const bool snapshotTaken = dropFloating();
+    FormText text(Vog, m_services, this, [this, snapshotTaken] {
+        if (snapshotTaken)
+            m_undo.changed();
+        else
+            snapshot();
+    });
+    if (const QScreen *screen = this->screen()) {
+        text.adjustSize();
+        text.move(editorform::beside(frameGeometry(), text.frameGeometry().size(),
+                                     screen->availableGeometry()));
+    }
     text.exec();
+    refreshUndo();
 }
 
 void FormGraphic::OptionDraw_Click()
 {
+    // The control ends a selection (dropping what floats) and takes a snapshot.
+    if (selectionSet())
+        m_undo.changed();
     Vog.put(QStringLiteral("Mode"), true);
+    m_undo.saved();
+    refreshUndo();
 }
 
 void FormGraphic::OptionSelect_Click()
@@ -472,7 +635,7 @@ void FormGraphic::OptionInvert_Click()
 
 void FormGraphic::Timer1_Timer()
 {
-    const bool selected = Vog.get(QStringLiteral("SelSet")).toBool();
+    const bool selected = selectionSet();
     LabelPos->setText(selected
                           ? graphictools::selectionStatus(true, vogInt(QStringLiteral("SelPosX1")),
                                                           vogInt(QStringLiteral("SelPosY1")),

@@ -1,9 +1,11 @@
 #pragma once
 
 #include "editors/ItemLimits.h"
+#include "editors/UndoTrack.h"
 #include "platform/automation/Object.h"
 
 #include <QDialog>
+#include <QVariant>
 
 class ProjectState;
 struct Services;
@@ -35,31 +37,33 @@ public:
     const GraphicLimits &graphicLimits() const { return m_limits; }
 
     automation::Object Vog;
-    QFrame *const Toolbar1;
-    QFrame *const Toolbar2;
-    QFrame *const Frame1;
-    QToolButton *const OptionSelect;
-    QToolButton *const OptionDraw;
-    QToolButton *const OptionBlack;
-    QToolButton *const OptionWhite;
-    QToolButton *const OptionInvert;
-    QToolButton *const CmdFill;
-    QToolButton *const CmdCopy;
-    QToolButton *const CmdPaste;
-    QToolButton *const CmdRotate90;
-    QToolButton *const CmdRotate180;
-    QToolButton *const CmdRotate270;
-    QToolButton *const CmdMirrorHor;
-    QToolButton *const CmdMirrorVer;
-    QToolButton *const CmdText;
-    QToolButton *const CmdImport;
-    QToolButton *const CmdSize;
-    QToolButton *const CmdZoomOut;
-    QToolButton *const CmdZoomIn;
-    QLabel *const LabelPos;
-    QPushButton *const CmdOK;
-    QPushButton *const CmdCancel;
-    QTimer *const Timer1;
+    QFrame *Toolbar1 = nullptr;
+    QFrame *Toolbar2 = nullptr;
+    QFrame *Frame1 = nullptr;
+    QToolButton *OptionSelect = nullptr;
+    QToolButton *OptionDraw = nullptr;
+    QToolButton *OptionBlack = nullptr;
+    QToolButton *OptionWhite = nullptr;
+    QToolButton *OptionInvert = nullptr;
+    QToolButton *CmdFill = nullptr;
+    QToolButton *CmdCopy = nullptr;
+    QToolButton *CmdPaste = nullptr;
+    QToolButton *CmdRotate90 = nullptr;
+    QToolButton *CmdRotate180 = nullptr;
+    QToolButton *CmdRotate270 = nullptr;
+    QToolButton *CmdMirrorHor = nullptr;
+    QToolButton *CmdMirrorVer = nullptr;
+    QToolButton *CmdUndo = nullptr;
+    QToolButton *CmdRedo = nullptr;
+    QToolButton *CmdText = nullptr;
+    QToolButton *CmdImport = nullptr;
+    QToolButton *CmdSize = nullptr;
+    QToolButton *CmdZoomOut = nullptr;
+    QToolButton *CmdZoomIn = nullptr;
+    QLabel *LabelPos = nullptr;
+    QPushButton *CmdOK = nullptr;
+    QPushButton *CmdCancel = nullptr;
+    QTimer *Timer1 = nullptr;
 
     void Form_Load();
     void CmdOK_Click();
@@ -77,6 +81,13 @@ public:
     void CmdImport_Click();
     void CmdSize_Click();
     void CmdText_Click();
+    void CmdUndo_Click();
+    void CmdRedo_Click();
+    // Ctrl+A: the whole graphic becomes a floating selection, lifted as a
+    // mouse lifts a marked one.
+    void SelectAll();
+    // Delete: the selection turns white.
+    void DeleteSelection();
     void OptionDraw_Click();
     void OptionSelect_Click();
     void OptionBlack_Click();
@@ -86,6 +97,7 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void placeControl();
@@ -95,12 +107,27 @@ private:
     void fitToGraphic();
     bool sizeInRange();
     int vogInt(const QString &name);
+    bool selectionSet();
+    // A selection operation of the control, undoable.
+    void changeSelection(const char *method, const QVariant &argument);
+
+    // Writes a floating selection into the graphic and ends the selection, as
+    // a click outside it does. True when the control took an undo snapshot
+    // while doing so.
+    bool dropFloating();
+    // An undo snapshot before a change the window makes.
+    void snapshot();
+    // Before new content goes where a selection may float: that selection is
+    // placed, and the state after it recorded.
+    void beforePlacing();
+    void refreshUndo();
 
     ProjectState &m_state;
     Services &m_services;
-    QButtonGroup *const m_toolGroup;
-    QButtonGroup *const m_colourGroup;
+    QButtonGroup *m_toolGroup = nullptr;
+    QButtonGroup *m_colourGroup = nullptr;
     GraphicLimits m_limits;
+    UndoTrack m_undo;
     int m_zoomStep = 0;
     QString m_fileName;
     QString m_path;

@@ -1,6 +1,7 @@
 #include "editors/ui/FormInfoString.h"
 
 #include "editors/InfoString.h"
+#include "editors/TextCheck.h"
 #include "editors/ui/EditorForm.h"
 #include "editors/ui/FormEditSel.h"
 #include "editors/ui/SelectionListModel.h"
@@ -25,22 +26,22 @@ constexpr int ScrollBarAllowance = 27;
 } // namespace
 
 FormInfoString::FormInfoString(ProjectState &state, Services &services, QWidget *parent)
-    : QDialog(parent), Frame1(editorform::named(new QGroupBox(this), "Frame1")),
-      Label1(
-          editorform::named(new QLabel(QStringLiteral("Online Setting Name:"), Frame1), "Label1")),
-      TextName(editorform::named(new QLineEdit(Frame1), "TextName")),
-      Label2(
-          editorform::named(new QLabel(QStringLiteral("Online Setting Info:"), Frame1), "Label2")),
-      Textinfo(editorform::named(new QLineEdit(Frame1), "Textinfo")),
-      Label3(editorform::named(
-          new QLabel(QStringLiteral("Selection strings ('0-', '1-', etc. added automatically):"),
-                     Frame1),
-          "Label3")),
-      GridSel(editorform::named(new QTableView(Frame1), "GridSel")),
-      CmdOK(editorform::named(new QPushButton(QStringLiteral("OK"), this), "CmdOK")),
-      CmdCancel(editorform::named(new QPushButton(QStringLiteral("Cancel"), this), "CmdCancel")),
-      m_state(state), m_services(services), m_selections(new SelectionListModel(this))
+    : QDialog(parent), m_state(state), m_services(services)
 {
+    using editorform::named;
+    Frame1 = named(new QGroupBox(this), "Frame1");
+    Label1 = named(new QLabel(QStringLiteral("Online Setting Name:"), Frame1), "Label1");
+    TextName = named(new QLineEdit(Frame1), "TextName");
+    Label2 = named(new QLabel(QStringLiteral("Online Setting Info:"), Frame1), "Label2");
+    Textinfo = named(new QLineEdit(Frame1), "Textinfo");
+    Label3 = named(
+        new QLabel(QStringLiteral("Selection strings ('0-', '1-', etc. added automatically):"),
+                   Frame1),
+        "Label3");
+    GridSel = named(new QTableView(Frame1), "GridSel");
+    CmdOK = named(new QPushButton(QStringLiteral("OK"), this), "CmdOK");
+    CmdCancel = named(new QPushButton(QStringLiteral("Cancel"), this), "CmdCancel");
+    m_selections = new SelectionListModel(this);
     setObjectName(QStringLiteral("FormInfoString"));
     setWindowTitle(QStringLiteral("Edit Info String"));
     runEditSel = [](FormEditSel &dialog) { dialog.exec(); };
@@ -78,27 +79,19 @@ FormInfoString::~FormInfoString() = default;
 void FormInfoString::Form_Load()
 {
     Form_Resize();
-    const qsizetype item = m_state.currentItem();
-    Q_ASSERT(item >= 0 && item < m_state.items().count());
-    if (item < 0 || item >= m_state.items().count()) {
+    const editorform::CurrentItem current = editorform::loadCurrentItem(
+        m_state, m_services.messages,
+        QStringLiteral(". This Program cannot create new InfoString Resource File because it "
+                       "needs some data from the original InfoString Resource File"));
+    if (!current.fileRead()) {
         CmdOK->setEnabled(false);
         return;
     }
+    m_fileName = current.fileName;
+    m_type = m_state.items().type(current.item);
+    m_path = current.path;
 
-    m_fileName = m_state.items().fileName(item);
-    m_type = m_state.items().type(item);
-    m_path = m_state.itemFilePath(item);
-    const itemfile::ReadResult read = itemfile::read(m_path);
-    if (!read.ok()) {
-        m_services.messages.show(itemfile::accessMessage(
-            m_fileName, read.error,
-            QStringLiteral(". This Program cannot create new InfoString Resource File because it "
-                           "needs some data from the original InfoString Resource File")));
-        CmdOK->setEnabled(false);
-        return;
-    }
-
-    m_content = codepage::decode(read.bytes);
+    m_content = codepage::decode(current.read.bytes);
     const infostring::Fields fields = infostring::fields(m_content, m_type);
     if (!fields.usable()) {
         m_services.messages.show(QStringLiteral("InfoString Resource file format error ('") +
@@ -161,6 +154,19 @@ void FormInfoString::CmdOK_Click()
             check.box->setFocus();
             return;
         }
+    }
+    // Text the file cannot hold is refused before anything is replaced.
+    for (QLineEdit *box : {TextName, Textinfo}) {
+        const QString field = QLatin1String(box == TextName ? "Name field" : "Info field");
+        if (editorform::refuse(m_services.messages, textcheck::refusal(field, box->text()))) {
+            box->setFocus();
+            return;
+        }
+    }
+    for (const QString &text : m_selections->texts()) {
+        if (editorform::refuse(m_services.messages,
+                               textcheck::refusal(QStringLiteral("Selection field"), text)))
+            return;
     }
 
     switch (infostring::applyEdit(m_content, m_type, TextName->text(), Textinfo->text(),

@@ -25,15 +25,15 @@ public:
     FormInfoString(ProjectState &state, Services &services, QWidget *parent = nullptr);
     ~FormInfoString() override;
 
-    QGroupBox *const Frame1;
-    QLabel *const Label1;
-    QLineEdit *const TextName;
-    QLabel *const Label2;
-    QLineEdit *const Textinfo;
-    QLabel *const Label3;
-    QTableView *const GridSel;
-    QPushButton *const CmdOK;
-    QPushButton *const CmdCancel;
+    QGroupBox *Frame1 = nullptr;
+    QLabel *Label1 = nullptr;
+    QLineEdit *TextName = nullptr;
+    QLabel *Label2 = nullptr;
+    QLineEdit *Textinfo = nullptr;
+    QLabel *Label3 = nullptr;
+    QTableView *GridSel = nullptr;
+    QPushButton *CmdOK = nullptr;
+    QPushButton *CmdCancel = nullptr;
 
     SelectionListModel &selections() const { return *m_selections; }
 
@@ -52,7 +52,7 @@ protected:
 private:
     ProjectState &m_state;
     Services &m_services;
-    SelectionListModel *const m_selections;
+    SelectionListModel *m_selections = nullptr;
     QString m_fileName;
     QString m_type;
     QString m_path;

@@ -32,16 +32,18 @@ void normalise(QLineEdit *box)
 } // namespace
 
 FormSize::FormSize(automation::Object &vog, const GraphicLimits &limits, Messages &messages,
-                   QWidget *parent)
-    : QDialog(parent), Frame1(editorform::named(new QGroupBox(this), "Frame1")),
-      LabelSizeX(editorform::named(new QLabel(Frame1), "LabelSizeX")),
-      TextSizeX(editorform::named(new QLineEdit(Frame1), "TextSizeX")),
-      LabelSizeY(editorform::named(new QLabel(Frame1), "LabelSizeY")),
-      TextSizeY(editorform::named(new QLineEdit(Frame1), "TextSizeY")),
-      CmdOK(editorform::named(new QPushButton(QStringLiteral("OK"), this), "CmdOK")),
-      CmdCancel(editorform::named(new QPushButton(QStringLiteral("Cancel"), this), "CmdCancel")),
-      m_vog(vog), m_limits(limits), m_messages(messages)
+                   QWidget *parent, std::function<void()> beforeResize)
+    : QDialog(parent), m_vog(vog), m_limits(limits), m_messages(messages),
+      m_beforeResize(std::move(beforeResize))
 {
+    using editorform::named;
+    Frame1 = named(new QGroupBox(this), "Frame1");
+    LabelSizeX = named(new QLabel(Frame1), "LabelSizeX");
+    TextSizeX = named(new QLineEdit(Frame1), "TextSizeX");
+    LabelSizeY = named(new QLabel(Frame1), "LabelSizeY");
+    TextSizeY = named(new QLineEdit(Frame1), "TextSizeY");
+    CmdOK = named(new QPushButton(QStringLiteral("OK"), this), "CmdOK");
+    CmdCancel = named(new QPushButton(QStringLiteral("Cancel"), this), "CmdCancel");
     setObjectName(QStringLiteral("FormSize"));
     setWindowTitle(QStringLiteral("Edit Graphic Size"));
 
@@ -116,6 +118,8 @@ void FormSize::CmdOK_Click()
     }
     // The control rounds a fraction to the nearest whole (a half to even) and
     // keeps the dots outside the new size.
+    if (m_beforeResize)
+        m_beforeResize();
     m_vog.put(QStringLiteral("SizeX"), x);
     m_vog.put(QStringLiteral("SizeY"), 8 * y);
     accept();

@@ -4,6 +4,8 @@
 
 #include <QDialog>
 
+#include <functional>
+
 class Messages;
 class QGroupBox;
 class QLabel;
@@ -21,16 +23,17 @@ class FormSize final : public QDialog
 {
     Q_OBJECT
 public:
+    // beforeResize runs just before OK changes the control's size.
     FormSize(automation::Object &vog, const GraphicLimits &limits, Messages &messages,
-             QWidget *parent = nullptr);
+             QWidget *parent = nullptr, std::function<void()> beforeResize = {});
 
-    QGroupBox *const Frame1;
-    QLabel *const LabelSizeX;
-    QLineEdit *const TextSizeX;
-    QLabel *const LabelSizeY;
-    QLineEdit *const TextSizeY;
-    QPushButton *const CmdOK;
-    QPushButton *const CmdCancel;
+    QGroupBox *Frame1 = nullptr;
+    QLabel *LabelSizeX = nullptr;
+    QLineEdit *TextSizeX = nullptr;
+    QLabel *LabelSizeY = nullptr;
+    QLineEdit *TextSizeY = nullptr;
+    QPushButton *CmdOK = nullptr;
+    QPushButton *CmdCancel = nullptr;
 
     void Form_Load();
     void TextSizeX_GotFocus();
@@ -47,4 +50,5 @@ private:
     automation::Object &m_vog;
     const GraphicLimits m_limits;
     Messages &m_messages;
+    std::function<void()> m_beforeResize;
 };

@@ -1,9 +1,12 @@
 #include "editors/ui/FormText.h"
 
 #include "editors/GraphicTools.h"
+#include "editors/TextCheck.h"
 #include "editors/ui/EditorForm.h"
 #include "platform/automation/Object.h"
 #include "platform/ui/FileDialogs.h"
+#include "platform/ui/Messages.h"
+#include "platform/ui/Services.h"
 
 #include <QFont>
 #include <QGroupBox>
@@ -11,21 +14,27 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
+#include <QTextCursor>
 #include <QVBoxLayout>
 
-FormText::FormText(automation::Object &vog, FileDialogs &dialogs, QWidget *parent)
-    : QDialog(parent), TextData(editorform::named(new QPlainTextEdit(this), "TextData")),
-      CmdFont(editorform::named(new QPushButton(QStringLiteral("Font"), this), "CmdFont")),
-      Frame1(editorform::named(new QGroupBox(this), "Frame1")),
-      OptionLeft(editorform::named(new QRadioButton(QStringLiteral("Left"), Frame1), "OptionLeft")),
-      OptionCenter(
-          editorform::named(new QRadioButton(QStringLiteral("Center"), Frame1), "OptionCenter")),
-      OptionRight(
-          editorform::named(new QRadioButton(QStringLiteral("Right"), Frame1), "OptionRight")),
-      CmdOK(editorform::named(new QPushButton(QStringLiteral("OK"), this), "CmdOK")),
-      CmdCancel(editorform::named(new QPushButton(QStringLiteral("Cancel"), this), "CmdCancel")),
-      m_vog(vog), m_dialogs(dialogs)
+#include <algorithm>
+#include <utility>
+
+FormText::FormText(automation::Object &vog, Services &services, QWidget *parent,
+                   std::function<void()> beforeFirstText)
+    : QDialog(parent), m_vog(vog), m_messages(services.messages), m_dialogs(services.dialogs),
+      m_beforeFirstText(std::move(beforeFirstText))
 {
+    using editorform::named;
+    TextData = named(new QPlainTextEdit(this), "TextData");
+    CmdFont = named(new QPushButton(QStringLiteral("Font"), this), "CmdFont");
+    Frame1 = named(new QGroupBox(this), "Frame1");
+    OptionLeft = named(new QRadioButton(QStringLiteral("Left"), Frame1), "OptionLeft");
+    OptionCenter = named(new QRadioButton(QStringLiteral("Center"), Frame1), "OptionCenter");
+    OptionRight = named(new QRadioButton(QStringLiteral("Right"), Frame1), "OptionRight");
+    CmdOK = named(new QPushButton(QStringLiteral("OK"), this), "CmdOK");
+    CmdCancel = named(new QPushButton(QStringLiteral("Cancel"), this), "CmdCancel");
     setObjectName(QStringLiteral("FormText"));
     setWindowTitle(QStringLiteral("Edit Text"));
     setModal(true);
@@ -95,14 +104,34 @@ void FormText::preview()
 {
     // The control starts a new line at each carriage return; the text box
     // separates lines with line feeds.
-    QString text = TextData->toPlainText();
+    QString text = m_previewed;
     text.replace(QLatin1Char('\n'), QLatin1Char('\r'));
+    if (m_beforeFirstText && !text.trimmed().isEmpty())
+        std::exchange(m_beforeFirstText, {})();
     m_vog.call(QStringLiteral("SetText"), {text});
 }
 
 void FormText::TextData_Change()
 {
-    preview();
+    const QString text = TextData->toPlainText();
+    const QString refusal = textcheck::refusal(QStringLiteral("Text"), text);
+    if (refusal.isEmpty()) {
+        m_previewed = text;
+        preview();
+        return;
+    }
+    // The box goes back to the text the control shows, the cursor to where
+    // the refused typing began.
+    const int cursor = TextData->textCursor().position();
+    const int added = static_cast<int>(text.size() - m_previewed.size());
+    {
+        const QSignalBlocker quiet(TextData);
+        TextData->setPlainText(m_previewed);
+    }
+    QTextCursor back = TextData->textCursor();
+    back.setPosition(std::clamp(cursor - added, 0, static_cast<int>(m_previewed.size())));
+    TextData->setTextCursor(back);
+    m_messages.show(refusal);
 }
 
 void FormText::align(int textAlignment)

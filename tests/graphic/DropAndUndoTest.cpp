@@ -1,0 +1,411 @@
+#include "GraphicFixture.h"
+#include "editors/ui/FormGraphic.h"
+#include "editors/ui/FormSize.h"
+#include "editors/ui/FormText.h"
+
+#include <QClipboard>
+#include <QImage>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+
+#include <array>
+#include <functional>
+
+namespace {
+
+// Acts on the modal dialog of type D once its event loop runs.
+template <typename D> void whenShown(std::function<void(D &)> act)
+{
+    QTimer::singleShot(0, [act] {
+        auto *dialog = qobject_cast<D *>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        act(*dialog);
+    });
+}
+
+class DropAndUndoTest : public GraphicWindowTest
+{
+public: // the cases' steps drive the fixture
+    using EditorWindowTest::dialogs;
+
+    QString data(FormGraphic &form) { return form.Vog.call(QStringLiteral("GetData")).toString(); }
+    bool selected(FormGraphic &form) { return form.Vog.get(QStringLiteral("SelSet")).toBool(); }
+
+    // A picture file with one black pixel at (2, 1), as Import reads it.
+    QString picture()
+    {
+        const QString path = folder.filePath(QStringLiteral("dot.png"));
+        QImage image(3, 2, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        image.setPixel(2, 1, qRgb(0, 0, 0));
+        EXPECT_TRUE(image.save(path));
+        return path;
+    }
+
+    // A graphic 16 wide with the given column bytes from column 0.
+    static QByteArray columns(std::initializer_list<int> values, int bands = 1)
+    {
+        QByteArray bytes = graphic(16, bands);
+        int i = 2;
+        for (int v : values)
+            bytes[i++] = static_cast<char>(v);
+        return bytes;
+    }
+
+    void typeText(FormGraphic &form, const char *text)
+    {
+        whenShown<FormText>([text](FormText &dialog) {
+            dialog.TextData->setPlainText(QLatin1String(text));
+            dialog.CmdOK->click();
+        });
+        form.CmdText_Click();
+    }
+};
+
+// OK, Text, Import and Paste place a floating selection first, where it is
+// shown, as a click outside it would.
+TEST_F(DropAndUndoTest, OkSavesTheDotsTheUserSees)
+{
+    const struct
+    {
+        const char *name;
+        std::function<void(DropAndUndoTest &, FormGraphic &)> act;
+        QByteArray saved;
+    } cases[] = {
+        // Dot (1, 1) moved with its 4 x 4 selection by (5, 0).
+        {"moved",
+         [](DropAndUndoTest &, FormGraphic &f) { drag(f, 0, 0, 3, 3), move(f, 1, 1, 6, 1); },
+         columns({0, 0, 0, 0, 0, 0, 2})},
+        // Lifted with Shift its white dots are see-through: (6, 2) stays black.
+        {"lifted with Shift",
+         [](DropAndUndoTest &, FormGraphic &f) {
+             f.Vog.call(QStringLiteral("SetData"), {QStringLiteral("16,1,0,2,0,0,0,0,4")});
+             drag(f, 0, 0, 3, 3);
+             move(f, 1, 1, 6, 1, Qt::ShiftModifier);
+         },
+         columns({0, 0, 0, 0, 0, 0, 6})},
+        // Without Shift the lifted white covers it.
+        {"lifted plainly",
+         [](DropAndUndoTest &, FormGraphic &f) {
+             f.Vog.call(QStringLiteral("SetData"), {QStringLiteral("16,1,0,2,0,0,0,0,4")});
+             drag(f, 0, 0, 3, 3);
+             move(f, 1, 1, 6, 1);
+         },
+         columns({0, 0, 0, 0, 0, 0, 2})},
+        {"pasted",
+         [](DropAndUndoTest &, FormGraphic &f) {
+             f.Vog.call(QStringLiteral("SetData"), {QStringLiteral("16,1,129,66")});
+             drag(f, 0, 0, 1, 7);
+             f.CmdCopy->click();
+             f.Vog.call(QStringLiteral("SetData"), {QStringLiteral("16,1")});
+             f.CmdPaste->click();
+         },
+         columns({129, 66})},
+        {"imported",
+         [](DropAndUndoTest &t, FormGraphic &f) {
+             t.dialogs.answer(t.picture());
+             f.CmdImport->click();
+         },
+         columns({0, 0, 2})},
+        // The moved block is placed before the text dialog's preview replaces it.
+        {"text cancelled over a moved block",
+         [](DropAndUndoTest &, FormGraphic &f) {
+             drag(f, 0, 0, 3, 3);
+             move(f, 1, 1, 6, 1);
+             whenShown<FormText>([](FormText &dialog) {
+                 dialog.TextData->setPlainText(QStringLiteral("I"));
+                 dialog.CmdCancel->click();
+             });
+             f.CmdText_Click();
+         },
+         columns({0, 0, 0, 0, 0, 0, 2})},
+        // So are a pasted and an imported one before the next import.
+        {"imported over a moved block",
+         [](DropAndUndoTest &t, FormGraphic &f) {
+             drag(f, 0, 0, 3, 3);
+             move(f, 1, 1, 6, 1);
+             t.dialogs.answer(t.picture());
+             f.CmdImport->click();
+         },
+         columns({0, 0, 2, 0, 0, 0, 2})},
+        // The draw tool places it by setting the control's tool again.
+        {"imported twice with the draw tool",
+         [](DropAndUndoTest &t, FormGraphic &f) {
+             f.OptionDraw->click();
+             t.dialogs.answer(t.picture());
+             f.CmdImport->click();
+             f.Vog.put(QStringLiteral("SelPosX1"), 4);
+             f.Vog.put(QStringLiteral("SelPosX2"), 6);
+             t.dialogs.answer(t.picture());
+             f.CmdImport->click();
+             EXPECT_TRUE(f.OptionDraw->isChecked());
+             EXPECT_TRUE(f.Vog.get(QStringLiteral("Mode")).toBool());
+         },
+         columns({0, 0, 2, 0, 0, 0, 2})},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        useGraphic();
+        writeGraphic(columns({0, 2}));
+        FormGraphic form(state, services);
+        c.act(*this, form);
+        form.CmdOK_Click();
+        EXPECT_EQ(form.result(), QDialog::Accepted);
+        EXPECT_EQ(readGraphic(), c.saved);
+    }
+}
+
+TEST_F(DropAndUndoTest, OkSavesFloatingTextAsAClickOutsidePlacesIt)
+{
+    QByteArray placed;
+    for (const bool clickOutside : {true, false}) {
+        useGraphic();
+        writeGraphic(graphic(32, 3));
+        FormGraphic form(state, services);
+        typeText(form, "Hi");
+        ASSERT_TRUE(selected(form));
+        if (clickOutside)
+            form.Vog.call(QStringLiteral("Escape"));
+        form.CmdOK_Click();
+        if (clickOutside)
+            placed = readGraphic();
+    }
+    EXPECT_NE(placed, graphic(32, 3)) << "the text has dots";
+    EXPECT_EQ(readGraphic(), placed);
+}
+
+// After each operation of the window Undo brings back the dots (and the
+// selection) before it and Redo those after it; the buttons follow.
+TEST_F(DropAndUndoTest, UndoAndRedoAfterEveryOperation)
+{
+    using Step = std::function<void(DropAndUndoTest &, FormGraphic &)>;
+    const Step marked = [](DropAndUndoTest &, FormGraphic &f) { drag(f, 2, 3, 9, 4); };
+    const Step nothing = [](DropAndUndoTest &, FormGraphic &) {};
+    const auto click = [](const char *button) {
+        return [button](DropAndUndoTest &, FormGraphic &f) {
+            f.findChild<QToolButton *>(QLatin1String(button))->click();
+        };
+    };
+    const struct
+    {
+        const char *name;
+        Step prepare, act;
+        bool undoable;
+    } cases[] = {
+        {"fill black", marked, click("CmdFill"), true},
+        {"fill white",
+         [](DropAndUndoTest &, FormGraphic &f) { f.OptionWhite->click(), drag(f, 2, 3, 9, 4); },
+         click("CmdFill"), true},
+        {"fill inverted",
+         [](DropAndUndoTest &, FormGraphic &f) { f.OptionInvert->click(), drag(f, 2, 3, 9, 4); },
+         click("CmdFill"), true},
+        {"delete", marked, [](DropAndUndoTest &, FormGraphic &f) { f.DeleteSelection(); }, true},
+        {"rotate 90", marked, click("CmdRotate90"), true},
+        {"rotate 180", marked, click("CmdRotate180"), true},
+        {"rotate 270", marked, click("CmdRotate270"), true},
+        {"mirror horizontally", marked, click("CmdMirrorHor"), true},
+        {"mirror vertically", marked, click("CmdMirrorVer"), true},
+        {"size", nothing,
+         [](DropAndUndoTest &, FormGraphic &f) {
+             whenShown<FormSize>([](FormSize &dialog) {
+                 dialog.TextSizeX->setText(QStringLiteral("12"));
+                 dialog.TextSizeY->setText(QStringLiteral("1"));
+                 dialog.CmdOK_Click();
+             });
+             f.CmdSize_Click();
+         },
+         true},
+        {"text", nothing, [](DropAndUndoTest &t, FormGraphic &f) { t.typeText(f, "Hi"); }, true},
+        {"import", nothing,
+         [](DropAndUndoTest &t, FormGraphic &f) {
+             t.dialogs.answer(t.picture());
+             f.CmdImport->click();
+         },
+         true},
+        {"paste",
+         [](DropAndUndoTest &, FormGraphic &f) {
+             drag(f, 2, 3, 9, 4);
+             f.CmdCopy->click();
+             f.Vog.call(QStringLiteral("Escape"));
+         },
+         click("CmdPaste"), true},
+        {"select all", nothing, [](DropAndUndoTest &, FormGraphic &f) { f.SelectAll(); }, true},
+        // Without a selection the operations change nothing: no step to undo.
+        {"fill without a selection", nothing, click("CmdFill"), false},
+        {"rotate without a selection", nothing, click("CmdRotate90"), false},
+        {"delete without a selection", nothing,
+         [](DropAndUndoTest &, FormGraphic &f) { f.DeleteSelection(); }, false},
+        {"size cancelled", nothing,
+         [](DropAndUndoTest &, FormGraphic &f) {
+             whenShown<FormSize>([](FormSize &dialog) { dialog.CmdCancel_Click(); });
+             f.CmdSize_Click();
+         },
+         false},
+        {"text cancelled untouched", nothing,
+         [](DropAndUndoTest &, FormGraphic &f) {
+             whenShown<FormText>([](FormText &dialog) { dialog.CmdCancel->click(); });
+             f.CmdText_Click();
+         },
+         false},
+    };
+    QByteArray pattern = graphic(16, 2);
+    for (int i = 2; i < pattern.size(); ++i)
+        pattern[i] = static_cast<char>(i * 37);
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        // What OK saves right after the operation.
+        useGraphic();
+        writeGraphic(pattern);
+        QByteArray saved;
+        {
+            FormGraphic form(state, services);
+            c.prepare(*this, form);
+            c.act(*this, form);
+            form.CmdOK_Click();
+            saved = readGraphic();
+        }
+        if (!c.undoable) {
+            EXPECT_EQ(saved, pattern);
+        }
+
+        writeGraphic(pattern);
+        FormGraphic form(state, services);
+        EXPECT_FALSE(form.CmdUndo->isEnabled());
+        EXPECT_FALSE(form.CmdRedo->isEnabled());
+        c.prepare(*this, form);
+        const QString before = data(form);
+        const bool selectedBefore = selected(form);
+        EXPECT_FALSE(form.CmdUndo->isEnabled());
+        c.act(*this, form);
+        const QString after = data(form);
+        EXPECT_EQ(form.CmdUndo->isEnabled(), c.undoable);
+        EXPECT_FALSE(form.CmdRedo->isEnabled());
+        if (!c.undoable)
+            continue;
+
+        form.CmdUndo->click();
+        EXPECT_EQ(data(form), before);
+        EXPECT_EQ(selected(form), selectedBefore);
+        EXPECT_FALSE(form.CmdUndo->isEnabled());
+        EXPECT_TRUE(form.CmdRedo->isEnabled());
+
+        form.CmdRedo->click();
+        EXPECT_EQ(data(form), after);
+        EXPECT_TRUE(form.CmdUndo->isEnabled());
+        EXPECT_FALSE(form.CmdRedo->isEnabled());
+        form.CmdOK_Click();
+        EXPECT_EQ(readGraphic(), saved);
+    }
+}
+
+// Eight snapshots: nine changes can be undone seven steps back, to the state
+// after the second one; Redo walks forward again.
+TEST_F(DropAndUndoTest, TheOldestStepsAreForgotten)
+{
+    useGraphic();
+    writeGraphic(graphic(16, 1));
+    FormGraphic form(state, services);
+    QStringList states{data(form)};
+    for (int column = 0; column < 9; ++column) {
+        drag(form, column, 0, column, 7);
+        form.CmdFill->click(); // black: one more black column each time
+        states.append(data(form));
+    }
+    EXPECT_EQ(states[9].left(47),
+              QStringLiteral("016,001,255,255,255,255,255,255,255,255,255,000"));
+    for (int back = 8; back >= 2; --back) {
+        ASSERT_TRUE(form.CmdUndo->isEnabled()) << back;
+        form.CmdUndo_Click();
+        EXPECT_EQ(data(form), states[back]);
+    }
+    EXPECT_FALSE(form.CmdUndo->isEnabled());
+    form.CmdUndo_Click();
+    EXPECT_EQ(data(form), states[2]);
+    for (int forward = 3; forward <= 9; ++forward) {
+        ASSERT_TRUE(form.CmdRedo->isEnabled()) << forward;
+        form.CmdRedo_Click();
+        EXPECT_EQ(data(form), states[forward]);
+    }
+    EXPECT_FALSE(form.CmdRedo->isEnabled());
+}
+
+TEST_F(DropAndUndoTest, KeyboardShortcuts)
+{
+    useGraphic();
+    QByteArray pattern = graphic(16, 2);
+    for (int i = 2; i < pattern.size(); ++i)
+        pattern[i] = static_cast<char>(i * 37);
+    writeGraphic(pattern);
+    FormGraphic form(state, services);
+    activate(form);
+    // Rows 12 to 15 lie below a height of 12 dots: hidden, yet saved.
+    form.Vog.put(QStringLiteral("SizeY"), 12);
+    const QString loaded = data(form);
+    const auto key = [&form](Qt::Key key, Qt::KeyboardModifiers modifiers) {
+        QTest::keyClick(&form, key, modifiers);
+    };
+
+    key(Qt::Key_A, Qt::ControlModifier);
+    EXPECT_TRUE(selected(form));
+    EXPECT_EQ((std::array{number(form, "SelPosX1"), number(form, "SelPosY1"),
+                          number(form, "SelPosX2"), number(form, "SelPosY2")}),
+              (std::array{0, 0, 15, 11}));
+    key(Qt::Key_Delete, Qt::NoModifier);
+    key(Qt::Key_Z, Qt::ControlModifier);
+    key(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(data(form), loaded);
+    EXPECT_FALSE(selected(form));
+    key(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_TRUE(selected(form));
+    key(Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_FALSE(form.CmdRedo->isEnabled());
+    key(Qt::Key_Z, Qt::ControlModifier);
+
+    key(Qt::Key_C, Qt::ControlModifier);
+    const QMimeData *offered = QApplication::clipboard()->mimeData();
+    ASSERT_NE(offered, nullptr);
+    EXPECT_EQ(offered->formats().filter(QStringLiteral("VogData")).size(), 1);
+    key(Qt::Key_V, Qt::ControlModifier); // places the whole graphic, floats a copy at (0, 0)
+    form.CmdOK_Click();
+    EXPECT_EQ(form.result(), QDialog::Accepted);
+    EXPECT_EQ(readGraphic(), pattern) << "lifted whole and placed again, hidden rows too";
+
+    // Delete of the whole graphic leaves it white.
+    FormGraphic again(state, services);
+    activate(again);
+    QTest::keyClick(&again, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(&again, Qt::Key_Delete);
+    again.CmdOK_Click();
+    EXPECT_EQ(readGraphic(), graphic(16, 2));
+}
+
+TEST_F(DropAndUndoTest, TextOutsideTheCodePageNeverReachesTheControl)
+{
+    useGraphic();
+    writeGraphic(graphic(64, 4));
+    FormGraphic form(state, services);
+    FormText text(form.Vog, services, &form);
+    activate(text);
+    text.TextData->setFocus();
+    QTest::keyClicks(text.TextData, QStringLiteral("ab"));
+    const int wide = number(form, "SelPosX2");
+    messages.clear();
+    text.TextData->insertPlainText(QString::fromUtf8("\xc5\x81\xc3\xb3"));
+    EXPECT_EQ(messages.texts(), QStringList{QString::fromUtf8(
+                                    "Text cannot contain the character \"\xc5\x81\" "
+                                    "(U+0141): only Windows-1252 characters can be saved")});
+    EXPECT_EQ(text.TextData->toPlainText(), QStringLiteral("ab"));
+    EXPECT_EQ(text.TextData->textCursor().position(), 2);
+    EXPECT_EQ(number(form, "SelPosX2"), wide);
+    messages.clear();
+    text.TextData->insertPlainText(QString::fromUtf8("\xe2\x82\xac")); // the euro sign fits
+    EXPECT_TRUE(messages.texts().isEmpty());
+    EXPECT_GT(number(form, "SelPosX2"), wide);
+}
+
+} // namespace
