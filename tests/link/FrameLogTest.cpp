@@ -1,6 +1,7 @@
 #include "link/FrameLog.h"
 #include "link/CommandLayer.h"
 #include "link/FrameText.h"
+#include "support/QtPrinting.h"
 #include "support/ScriptedTransport.h"
 
 #include <QDateTime>

@@ -26,6 +26,9 @@ std::unique_ptr<Transport> attach(VardenSim &sim, Line line, const QStringList &
     if (line == Udp) {
         if (!sim.startUdp(args))
             return nullptr;
+        // A port an ordinary user may open and the Options window accepts.
+        EXPECT_GE(sim.port, 1024);
+        EXPECT_LE(sim.port, 9999);
         auto udp = std::make_unique<UdpTransport>(WaitMs);
         udp->setRemote(QHostAddress::LocalHost, sim.port);
         return udp;

@@ -2,6 +2,7 @@
 #include "UiFixture.h"
 #include "link/UdpTransport.h"
 #include "project/ProjectState.h"
+#include "support/QtPrinting.h"
 #include "support/ScriptedTransport.h"
 
 #include <QElapsedTimer>

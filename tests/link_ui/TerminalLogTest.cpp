@@ -5,6 +5,7 @@
 #include "link/ui/FormTerminalLog.h"
 #include "link/ui/FrameLogModel.h"
 #include "link/ui/TerminalCommands.h"
+#include "support/QtPrinting.h"
 #include "support/ScriptedTransport.h"
 
 #include <QAbstractItemModelTester>

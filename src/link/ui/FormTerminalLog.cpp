@@ -78,7 +78,7 @@ FormTerminalLog::FormTerminalLog(Services &services, Transport &transport, QWidg
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(GridFrames);
     layout->addLayout(buttons);
-    resize(digit * 120, fontMetrics().height() * 30);
+    resize(digit * 150, fontMetrics().height() * 30);
 }
 
 FormTerminalLog::~FormTerminalLog()
