@@ -1,5 +1,7 @@
 #include "link/CommandLayer.h"
 
+#include "link/FrameLog.h"
+
 namespace command {
 namespace {
 
@@ -60,15 +62,25 @@ Exchange exchange(Transport &transport, const QByteArray &commandText, int addre
 {
     const std::optional<QByteArray> request = frame::buildRequest(commandText, address);
     if (!request)
-        return {ExchangeStatus::Malformed, {}};
+        return {ExchangeStatus::Malformed, {}, {}};
     const bool expectReply = address != 0;
+    FrameLog *log = transport.frameLog();
+    std::optional<quint64> logEntry;
+    if (log)
+        logEntry = log->add(FrameLog::Direction::Sent, *request);
     const Transport::Reply reply = transport.exchange(*request, expectReply);
+    // The transport may have been detached from the log during the wait.
+    log = transport.frameLog();
+    if (log && !reply.wire.isEmpty())
+        logEntry = log->add(FrameLog::Direction::Received, reply.wire);
+    if (!log)
+        logEntry.reset();
     if (reply.status != ExchangeStatus::Ok || !expectReply)
-        return {reply.status, {}};
+        return {reply.status, {}, logEntry};
     const std::optional<QByteArray> payload = frame::checkReply(reply.received, address);
     if (!payload)
-        return {ExchangeStatus::Malformed, {}};
-    return {ExchangeStatus::Ok, *payload};
+        return {ExchangeStatus::Malformed, {}, logEntry};
+    return {ExchangeStatus::Ok, *payload, logEntry};
 }
 
 QString statusMessage(ExchangeStatus finalStatus)
@@ -87,6 +99,43 @@ QString statusMessage(ExchangeStatus finalStatus)
     return tr("Unrecognized communications error");
 }
 
+namespace {
+
+QString statusWord(ExchangeStatus status)
+{
+    switch (status) {
+    case ExchangeStatus::TimedOut:
+        return tr("time-out");
+    case ExchangeStatus::Overflow:
+        return tr("reply too long");
+    case ExchangeStatus::PortFailed:
+        return tr("port failed");
+    case ExchangeStatus::Malformed:
+        return tr("malformed reply");
+    case ExchangeStatus::Ok:
+        break;
+    }
+    return tr("success");
+}
+
+QString withMessage(const QString &text, const QString &message)
+{
+    return message.isEmpty() ? text : text + tr("; message shown: ") + message;
+}
+
+} // namespace
+
+QString attemptOutcome(const Exchange &attempt, bool lastAttempt, const CommandOutcome &outcome)
+{
+    if (attempt.status != ExchangeStatus::Ok)
+        return lastAttempt ? withMessage(statusWord(attempt.status), outcome.message)
+                           : tr("retry: ") + statusWord(attempt.status);
+    if (outcome.result == 0)
+        return tr("success");
+    return withMessage(tr("answer ") + QString::fromLatin1(attempt.payload.left(1)),
+                       outcome.message);
+}
+
 CommandOutcome send(Transport &transport, const QByteArray &command, int address, double number,
                     const QByteArray &data)
 {
@@ -100,13 +149,20 @@ CommandOutcome send(Transport &transport, const QByteArray &command, int address
     for (int i = 0; i < Attempts; ++i) {
         const Exchange ex = exchange(transport, *commandText, address);
         attempts.push_back(ex.status);
-        if (ex.status == ExchangeStatus::Ok) {
-            CommandOutcome out = fromPayload(ex.payload);
+        const bool last = ex.status == ExchangeStatus::Ok || i + 1 == Attempts;
+        CommandOutcome out;
+        if (ex.status == ExchangeStatus::Ok)
+            out = fromPayload(ex.payload);
+        else if (last)
+            out = {-1, statusMessage(ex.status), {}, {}};
+        if (ex.logEntry && transport.frameLog())
+            transport.frameLog()->setOutcome(*ex.logEntry, attemptOutcome(ex, last, out));
+        if (last) {
             out.attempts = std::move(attempts);
             return out;
         }
     }
-    return {-1, statusMessage(attempts.back()), {}, std::move(attempts)};
+    return {}; // not reached: the last attempt returns
 }
 
 } // namespace command

@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QString>
 
+#include <optional>
 #include <vector>
 
 // What a command came to: 0 success; -1 failure with a message for the user;
@@ -29,6 +30,9 @@ struct Exchange
 {
     ExchangeStatus status = ExchangeStatus::Ok;
     QByteArray payload;
+    // The frame log's entry that tells how the attempt ended: the reply, or
+    // the request when nothing came back. Empty when no log is attached.
+    std::optional<quint64> logEntry;
 };
 Exchange exchange(Transport &transport, const QByteArray &commandText, int address);
 
@@ -38,5 +42,9 @@ CommandOutcome send(Transport &transport, const QByteArray &command, int address
                     const QByteArray &data = {});
 
 QString statusMessage(ExchangeStatus finalStatus);
+
+// What the frame log says about an attempt: "retry: time-out", "success",
+// "answer N", "time-out; message shown: ...".
+QString attemptOutcome(const Exchange &attempt, bool lastAttempt, const CommandOutcome &outcome);
 
 } // namespace command

@@ -115,6 +115,19 @@ ReplyScanner::State ReplyScanner::feedAll(QByteArrayView bytes)
     return m_state;
 }
 
+DatagramReply readDatagram(QByteArrayView datagram)
+{
+    if (datagram.size() > MaxReceived)
+        return {DatagramReply::Kind::TooLong, {}};
+    if (datagram.size() < 2 || datagram.front() != STX)
+        return {};
+    const char last = datagram.back();
+    if (last != ETX && last != CR)
+        return {}; // cut short
+    return {DatagramReply::Kind::Reply,
+            {datagram.sliced(1, datagram.size() - 2).toByteArray(), last == ETX}};
+}
+
 std::optional<QByteArray> checkReply(const Received &reply, int address)
 {
     const QByteArray &s = reply.chars;

@@ -58,6 +58,18 @@ private:
     Received m_received;
 };
 
+// A reply over UDP is one whole datagram, built by the terminal's own software:
+// STX first, ETX (full form) or CR (short form) last. Unlike a serial line,
+// nothing can creep in before the STX, so a datagram that does not start with
+// it is no reply.
+struct DatagramReply
+{
+    enum class Kind { Reply, TooLong, NotAFrame };
+    Kind kind = Kind::NotAFrame;
+    Received received; // valid for Kind::Reply
+};
+DatagramReply readDatagram(QByteArrayView datagram);
+
 // The payload of a well-formed reply for this address, or nothing.
 std::optional<QByteArray> checkReply(const Received &reply, int address);
 

@@ -1,8 +1,29 @@
 #include "link/SerialTransport.h"
 
+#include "link/FrameLog.h"
 #include "link/Waiting.h"
 
-SerialTransport::SerialTransport(int silenceTimeoutMs) : m_timeoutMs(silenceTimeoutMs) {}
+SerialTransport::SerialTransport(int silenceTimeoutMs) : m_timeoutMs(silenceTimeoutMs)
+{
+    QObject::connect(&m_port, &QSerialPort::errorOccurred, &m_port,
+                     [this](QSerialPort::SerialPortError error) { closeAfterError(error); });
+}
+
+void SerialTransport::closeAfterError(QSerialPort::SerialPortError error)
+{
+    if (error == QSerialPort::NoError || error == QSerialPort::TimeoutError || !m_port.isOpen())
+        return;
+    // The port reports from inside its own notifier, which closing would
+    // delete under it; the next turn of the event loop is soon enough.
+    const int opened = m_opened;
+    QMetaObject::invokeMethod(
+        &m_port,
+        [this, opened] {
+            if (opened == m_opened)
+                close();
+        },
+        Qt::QueuedConnection);
+}
 
 void SerialTransport::setDevice(const QString &device)
 {
@@ -20,6 +41,7 @@ QString SerialTransport::open()
     m_port.clearError();
     if (!m_port.open(QIODevice::ReadWrite))
         return m_port.errorString();
+    ++m_opened;
     const bool configured =
         m_port.setBaudRate(QSerialPort::Baud38400) && m_port.setDataBits(QSerialPort::Data8) &&
         m_port.setParity(QSerialPort::NoParity) && m_port.setStopBits(QSerialPort::OneStop) &&
@@ -46,13 +68,16 @@ Transport::Reply SerialTransport::exchange(const QByteArray &request, bool expec
     if (m_port.isOpen() && m_port.error() != QSerialPort::NoError)
         close();
     if (!open().isEmpty())
-        return {ExchangeStatus::PortFailed, {}};
+        return {ExchangeStatus::PortFailed, {}, {}};
 
+    const QByteArray late = m_port.readAll();
     m_port.clear(QSerialPort::Input);
-    m_port.readAll();
+    if (!late.isEmpty() && frameLog())
+        frameLog()->add(FrameLog::Direction::Received, late,
+                        QStringLiteral("ignored: arrived between commands"));
     if (m_port.write(request) != request.size()) {
         close();
-        return {ExchangeStatus::PortFailed, {}};
+        return {ExchangeStatus::PortFailed, {}, {}};
     }
     if (!expectReply) {
         m_port.waitForBytesWritten(m_timeoutMs);
@@ -61,9 +86,12 @@ Transport::Reply SerialTransport::exchange(const QByteArray &request, bool expec
 
     ReplyWait wait(m_timeoutMs);
     frame::ReplyScanner scanner;
+    QByteArray wire;
     bool failed = false;
     QObject::connect(&m_port, &QSerialPort::readyRead, wait.context(), [&] {
-        if (scanner.feedAll(m_port.readAll()) != frame::ReplyScanner::State::Collecting)
+        const QByteArray bytes = m_port.readAll();
+        wire += bytes;
+        if (scanner.feedAll(bytes) != frame::ReplyScanner::State::Collecting)
             wait.finish();
         else
             wait.restartTimeout();
@@ -79,15 +107,15 @@ Transport::Reply SerialTransport::exchange(const QByteArray &request, bool expec
 
     if (failed) {
         close();
-        return {ExchangeStatus::PortFailed, {}};
+        return {ExchangeStatus::PortFailed, {}, wire};
     }
     switch (scanner.state()) {
     case frame::ReplyScanner::State::Complete:
-        return {ExchangeStatus::Ok, scanner.received()};
+        return {ExchangeStatus::Ok, scanner.received(), wire};
     case frame::ReplyScanner::State::Overflow:
-        return {ExchangeStatus::Overflow, {}};
+        return {ExchangeStatus::Overflow, {}, wire};
     case frame::ReplyScanner::State::Collecting:
         break;
     }
-    return {ExchangeStatus::TimedOut, {}};
+    return {ExchangeStatus::TimedOut, {}, wire};
 }

@@ -5,8 +5,10 @@
 #include <QSerialPort>
 #include <QString>
 
-// The serial line, 38400 baud 8N1. The port stays open between exchanges; an
-// error closes it and the next exchange opens it again.
+// The serial line, 38400 baud 8N1. The port stays open between exchanges. Any
+// error closes it, at whatever time it comes (a peer that hangs up while the
+// program is idle would otherwise keep the port reporting errors in a tight
+// loop); the next exchange opens it again.
 class SerialTransport final : public Transport
 {
 public:
@@ -23,7 +25,10 @@ public:
     Reply exchange(const QByteArray &request, bool expectReply) override;
 
 private:
+    void closeAfterError(QSerialPort::SerialPortError error);
+
     QSerialPort m_port;
     QString m_device;
     int m_timeoutMs;
+    int m_opened = 0; // counts opens, so a close meant for an earlier one is not applied
 };

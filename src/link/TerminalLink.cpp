@@ -44,3 +44,10 @@ Transport::Reply TerminalLink::exchange(const QByteArray &request, bool expectRe
     m_serial.setDevice(serialdevices::device(m_serialPort));
     return m_serial.exchange(request, expectReply);
 }
+
+void TerminalLink::setFrameLog(FrameLog *log)
+{
+    Transport::setFrameLog(log);
+    m_serial.setFrameLog(log);
+    m_udp.setFrameLog(log);
+}

@@ -35,6 +35,7 @@ public:
     void setTimeouts(int serialSilenceMs, int udpMs);
 
     Reply exchange(const QByteArray &request, bool expectReply) override;
+    void setFrameLog(FrameLog *log) override;
 
 private:
     Kind m_kind = Kind::Serial;

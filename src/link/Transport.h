@@ -4,6 +4,8 @@
 
 #include <QByteArray>
 
+class FrameLog;
+
 // Outcome of one exchange as the transport and the frame check report it.
 enum class ExchangeStatus {
     Ok = 0,         // a valid reply arrived, or none was expected
@@ -21,8 +23,18 @@ public:
     {
         ExchangeStatus status = ExchangeStatus::Ok;
         frame::Received received; // valid when status is Ok and a reply was expected
+        QByteArray wire;          // what came back for this request, as it came
     };
 
     virtual ~Transport() = default;
     virtual Reply exchange(const QByteArray &request, bool expectReply) = 0;
+
+    // Where the frames go while someone watches them; null costs nothing. The
+    // command layer logs each request and its reply; a transport adds only
+    // what it drops on its own (late replies, strangers' datagrams).
+    virtual void setFrameLog(FrameLog *log) { m_log = log; }
+    FrameLog *frameLog() const { return m_log; }
+
+private:
+    FrameLog *m_log = nullptr;
 };

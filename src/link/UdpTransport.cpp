@@ -1,5 +1,6 @@
 #include "link/UdpTransport.h"
 
+#include "link/FrameLog.h"
 #include "link/Waiting.h"
 
 #include <QNetworkDatagram>
@@ -17,40 +18,58 @@ bool UdpTransport::fromTerminal(const QHostAddress &sender, quint16 port) const
     return port == m_port && sender.isEqual(m_host, QHostAddress::ConvertV4MappedToIPv4);
 }
 
+Transport::Reply UdpTransport::fromDatagram(const QByteArray &datagram)
+{
+    const frame::DatagramReply read = frame::readDatagram(datagram);
+    switch (read.kind) {
+    case frame::DatagramReply::Kind::Reply:
+        return {ExchangeStatus::Ok, read.received, datagram};
+    case frame::DatagramReply::Kind::TooLong:
+        return {ExchangeStatus::Overflow, {}, datagram};
+    case frame::DatagramReply::Kind::NotAFrame:
+        break;
+    }
+    return {ExchangeStatus::Malformed, {}, datagram};
+}
+
+void UdpTransport::logIgnored(const QNetworkDatagram &datagram, const QString &why)
+{
+    if (frameLog())
+        frameLog()->add(FrameLog::Direction::Received, datagram.data(),
+                        QStringLiteral("ignored: %1 (from %2 port %3)")
+                            .arg(why, datagram.senderAddress().toString())
+                            .arg(datagram.senderPort()));
+}
+
 Transport::Reply UdpTransport::exchange(const QByteArray &request, bool expectReply)
 {
     if (m_socket.state() != QAbstractSocket::BoundState && !m_socket.bind(QHostAddress::AnyIPv4, 0))
-        return {ExchangeStatus::PortFailed, {}};
+        return {ExchangeStatus::PortFailed, {}, {}};
     // A late reply to an earlier attempt must not pass for this one's.
-    while (m_socket.hasPendingDatagrams())
-        m_socket.receiveDatagram();
+    while (m_socket.hasPendingDatagrams()) {
+        const QNetworkDatagram late = m_socket.receiveDatagram();
+        if (late.isValid())
+            logIgnored(late, QStringLiteral("arrived between commands"));
+    }
 
     if (m_socket.writeDatagram(request, m_host, m_port) != request.size())
-        return {ExchangeStatus::PortFailed, {}};
+        return {ExchangeStatus::PortFailed, {}, {}};
     if (!expectReply)
         return {};
 
     ReplyWait wait(m_timeoutMs);
-    Reply reply{ExchangeStatus::TimedOut, {}};
+    Reply reply{ExchangeStatus::TimedOut, {}, {}};
     QObject::connect(&m_socket, &QUdpSocket::readyRead, wait.context(), [&] {
         while (m_socket.hasPendingDatagrams()) {
             const QNetworkDatagram datagram = m_socket.receiveDatagram();
-            if (!datagram.isValid() || !fromTerminal(datagram.senderAddress(),
-                                                     static_cast<quint16>(datagram.senderPort())))
+            if (!datagram.isValid())
                 continue;
-            frame::ReplyScanner scanner;
-            switch (scanner.feedAll(datagram.data())) {
-            case frame::ReplyScanner::State::Complete:
-                reply = {ExchangeStatus::Ok, scanner.received()};
-                break;
-            case frame::ReplyScanner::State::Overflow:
-                reply.status = ExchangeStatus::Overflow;
-                break;
-            case frame::ReplyScanner::State::Collecting:
-                // A datagram is the whole reply: one without its terminator is cut short.
-                reply.status = ExchangeStatus::Malformed;
-                break;
+            if (!fromTerminal(datagram.senderAddress(),
+                              static_cast<quint16>(datagram.senderPort()))) {
+                logIgnored(datagram, QStringLiteral("not the terminal's address and port"));
+                continue;
             }
+            reply = fromDatagram(datagram.data());
             wait.finish();
             return;
         }

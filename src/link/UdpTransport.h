@@ -3,6 +3,7 @@
 #include "link/Transport.h"
 
 #include <QHostAddress>
+#include <QNetworkDatagram>
 #include <QUdpSocket>
 
 // One datagram out to the terminal, one datagram back. Datagrams from any
@@ -19,7 +20,11 @@ public:
 
     Reply exchange(const QByteArray &request, bool expectReply) override;
 
+    // A datagram from the terminal as the reply check wants it.
+    static Reply fromDatagram(const QByteArray &datagram);
+
 private:
+    void logIgnored(const QNetworkDatagram &datagram, const QString &why);
     bool fromTerminal(const QHostAddress &sender, quint16 port) const;
 
     QUdpSocket m_socket;

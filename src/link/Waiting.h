@@ -5,7 +5,8 @@
 #include <QTimer>
 
 // Waits for a reply without freezing the windows: a local event loop keeps
-// painting and timers going, while user input stays queued until the wait ends.
+// painting and timers going, while whatever the user types or clicks during
+// the wait is thrown away rather than replayed after it.
 class ReplyWait
 {
 public:
@@ -20,6 +21,10 @@ public:
     void finish() { m_finished = true, m_loop.quit(); }
     // True when finish() was called, false on time-out.
     bool run();
+
+    // Whether the event is something a user did (keys, mouse, wheel, touch,
+    // a click on a window's close button), which a wait discards.
+    static bool isUserInput(const QEvent &event);
 
 private:
     QObject m_context;

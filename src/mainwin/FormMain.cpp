@@ -128,6 +128,7 @@ void FormMain::buildMenus()
     MenuPreview->setEnabled(false);
     MenuTools->addSeparator();
     MenuView = entry(MenuTools, "MenuView", "View Items in Terminal", &FormMain::MenuView_Click);
+    entry(MenuTools, "MenuTerminalLog", "Terminal Log", &FormMain::openTerminalLog);
     MenuTools->addSeparator();
     MenuOptions = entry(MenuTools, "MenuOptions", "Options", &FormMain::MenuOptions_Click);
 

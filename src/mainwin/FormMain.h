@@ -80,6 +80,7 @@ private:
     void openOptionsWindow();
     void openItemViewer();
     void previewOnTerminal();
+    void openTerminalLog();
 
     void editItem();
     void showNotEditable();

@@ -102,3 +102,49 @@ TEST(Frame, ScannerGivesUpAfter255Characters)
 }
 
 } // namespace
+
+namespace {
+
+// A UDP reply is the whole datagram: nothing before the STX, the terminator last.
+TEST(Frame, DatagramReplies)
+{
+    using K = frame::DatagramReply::Kind;
+    const QByteArray full = frame::buildReply("A", 1); // STX 11AA305 ETX
+    const struct
+    {
+        const char *name;
+        QByteArray datagram;
+        K kind;
+        const char *chars;
+        bool fullForm;
+    } cases[] = {
+        {"full", full, K::Reply, "11AA305", true},
+        {"short",
+         QByteArray("\x02"
+                    "11A\r"),
+         K::Reply, "11A", false},
+        {"noise before STX", "junk\r" + full, K::NotAFrame, "", true},
+        {"one noise byte", "\x7f" + full, K::NotAFrame, "", true},
+        {"no STX", QByteArray("11AA305\x03"), K::NotAFrame, "", true},
+        {"no terminator", full.chopped(1), K::NotAFrame, "", true},
+        {"text after ETX", full + "x", K::NotAFrame, "", true},
+        {"STX alone", QByteArray("\x02"), K::NotAFrame, "", true},
+        {"empty", QByteArray(), K::NotAFrame, "", true},
+        {"STX ETX", QByteArray("\x02\x03"), K::Reply, "", true},
+        {"255 characters", "\x02" + QByteArray(253, 'x') + "\x03", K::Reply, nullptr, true},
+        {"256 characters", "\x02" + QByteArray(254, 'x') + "\x03", K::TooLong, "", true},
+    };
+    for (const auto &c : cases) {
+        const frame::DatagramReply read = frame::readDatagram(c.datagram);
+        EXPECT_EQ(read.kind, c.kind) << c.name;
+        if (c.kind != K::Reply)
+            continue;
+        if (c.chars)
+            EXPECT_EQ(read.received.chars, QByteArray(c.chars)) << c.name;
+        else
+            EXPECT_EQ(read.received.chars.size(), 253) << c.name;
+        EXPECT_EQ(read.received.fullForm, c.fullForm) << c.name;
+    }
+}
+
+} // namespace

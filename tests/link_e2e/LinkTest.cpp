@@ -4,6 +4,8 @@
 #include "link/UdpTransport.h"
 #include "support/VardenSim.h"
 
+#include <QDir>
+#include <QElapsedTimer>
 #include <QImage>
 #include <QNetworkDatagram>
 
@@ -24,6 +26,9 @@ std::unique_ptr<Transport> attach(VardenSim &sim, Line line, const QStringList &
     if (line == Udp) {
         if (!sim.startUdp(args))
             return nullptr;
+        // A port an ordinary user may open and the Options window accepts.
+        EXPECT_GE(sim.port, 1024);
+        EXPECT_LE(sim.port, 9999);
         auto udp = std::make_unique<UdpTransport>(WaitMs);
         udp->setRemote(QHostAddress::LocalHost, sim.port);
         return udp;
@@ -68,7 +73,9 @@ TEST(Link, AgainstTheSimulator)
     } cases[] = {
         {"plain", Both, "", 0, "", "O"},
         {"short form", Both, "--short", 0, "", "O"},
-        {"noise before STX", Both, "--noise junk\r", 0, "", "O"},
+        // A line picks up noise; a datagram is built whole by the terminal.
+        {"noise before STX", Serial, "--noise junk\r", 0, "", "O"},
+        {"noise before STX", Udp, "--noise junk\r", -1, comms, "MMM"},
         {"two dropped", Both, "--drop --fault-count 2", 0, "", "TTO"},
         {"all dropped", Udp, "--drop", -1, timeout, "TTT"},
         {"from a stranger's port", Udp, "--other-port", -1, timeout, "TTT"},
@@ -114,6 +121,46 @@ TEST(Link, PeerThatVanishesMidReply)
             EXPECT_FALSE(open && out.attempts.back() == S::PortFailed) << "a failed port is closed";
         }
     }
+}
+
+// Lock files of the serial devices under folder (QSerialPort names them after
+// the device's whole path).
+QStringList lockFilesFor(const QString &device)
+{
+    const QString folder = QFileInfo(device).dir().dirName();
+    QStringList found;
+    for (const char *dir : {"/run/lock", "/var/lock"})
+        for (const QString &name :
+             QDir(QString::fromLatin1(dir))
+                 .entryList({QStringLiteral("LCK..*") + folder + u'*'}, QDir::Files | QDir::System))
+            found << name;
+    return found;
+}
+
+// The peer hangs up while the program is idle: the port closes at once rather
+// than reporting the hang-up over and over, and the next command opens it again.
+TEST(Link, SerialHangUpClosesThePort)
+{
+    VardenSim sim;
+    const auto transport = attach(sim, Serial);
+    ASSERT_TRUE(transport);
+    auto &serial = static_cast<SerialTransport &>(*transport);
+    EXPECT_EQ(command::send(serial, "DV", 1, 1).result, 0);
+    ASSERT_TRUE(serial.isOpen());
+
+    sim.stop(); // the simulator, then the pseudo-terminal pair: the line hangs up
+    EXPECT_TRUE(lockFilesFor(sim.device()).filter(QStringLiteral("ttyB")).isEmpty())
+        << "the simulator's lock file is left behind";
+    QElapsedTimer clock;
+    clock.start();
+    while (serial.isOpen() && clock.elapsed() < 10000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    EXPECT_FALSE(serial.isOpen()) << "idle on a hung-up line";
+    EXPECT_TRUE(lockFilesFor(sim.device()).isEmpty());
+
+    ASSERT_TRUE(sim.startSerial()); // the same device path again
+    EXPECT_EQ(command::send(serial, "DV", 1, 2).result, 0) << sim.log().toStdString();
+    EXPECT_TRUE(serial.isOpen());
 }
 
 TEST(Link, SerialPortStaysOpenAndAMissingOneFails)

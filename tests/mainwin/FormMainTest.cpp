@@ -64,7 +64,8 @@ TEST_F(FormMainTest, StartsEmptyWithItsMenusAndButtons)
     const char *menus[][3] = {
         // name, title, entries
         {"MenuFile", "File", "New...|Open...||Compile...||Exit"},
-        {"MenuTools", "Tools", "Edit Item|Preview on Terminal||View Items in Terminal||Options"},
+        {"MenuTools", "Tools",
+         "Edit Item|Preview on Terminal||View Items in Terminal|Terminal Log||Options"},
         {"MenuHelp", "Help", "www.merivane.example|Tutorial||About"},
     };
     for (const auto &m : menus) {

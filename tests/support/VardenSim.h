@@ -6,16 +6,35 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QThread>
 
+#ifdef Q_OS_LINUX
+#include <csignal>
+#include <sys/prctl.h>
+#endif
+
+// Both processes end with the test program, even one that crashes, and are
+// asked to end rather than killed, so the simulator closes its serial port and
+// leaves no lock file behind.
 class VardenSim
 {
 public:
-    ~VardenSim() { stop(); }
+    VardenSim()
+    {
+#ifdef Q_OS_LINUX
+        for (QProcess *p : {&m_sim, &m_socat})
+            p->setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });
+#endif
+    }
+    ~VardenSim()
+    {
+        stop();
+    }
 
     static QString program()
     {
@@ -33,11 +52,14 @@ public:
         return port != 0;
     }
 
-    // A pseudo-terminal pair; the simulator takes one end, device() names the other.
+    // A pseudo-terminal pair; the simulator takes one end, device() names the
+    // other. Started again after stop(), device() names the same path.
     bool startSerial(const QStringList &args = {})
     {
         const QString a = m_dir.filePath(QStringLiteral("ttyA"));
         const QString b = m_dir.filePath(QStringLiteral("ttyB"));
+        QFile::remove(a);
+        QFile::remove(b);
         m_socat.start(QStringLiteral("socat"), {QStringLiteral("pty,raw,echo=0,link=") + a,
                                                 QStringLiteral("pty,raw,echo=0,link=") + b});
         QElapsedTimer clock;
@@ -51,21 +73,23 @@ public:
         return start(QStringList{QStringLiteral("--serial"), b} + args);
     }
 
-    QString device() const { return m_device; }
+    QString device() const
+    {
+        return m_device;
+    }
 
+    // The simulator first: its end of the line closes before the pair goes.
     void stop()
     {
         for (QProcess *p : {&m_sim, &m_socat}) {
-            if (p->state() != QProcess::NotRunning) {
+            if (p->state() == QProcess::NotRunning)
+                continue;
+            p->terminate();
+            if (!p->waitForFinished(5000)) {
                 p->kill();
                 p->waitForFinished(2000);
             }
         }
-    }
-    void stopSimulator()
-    {
-        m_sim.kill();
-        m_sim.waitForFinished(2000);
     }
 
     // Everything the simulator printed so far.

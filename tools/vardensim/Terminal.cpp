@@ -2,28 +2,14 @@
 
 #include "GraphicArt.h"
 #include "link/Frame.h"
+#include "link/FrameText.h"
 
 #include <QDateTime>
 
 QString logLine(const char *direction, const QByteArray &bytes)
 {
-    QString decoded;
-    for (char c : bytes) {
-        if (c == frame::STX)
-            decoded += QStringLiteral("<STX>");
-        else if (c == frame::ETX)
-            decoded += QStringLiteral("<ETX>");
-        else if (c == frame::CR)
-            decoded += QStringLiteral("<CR>");
-        else if (static_cast<unsigned char>(c) < 0x20 || static_cast<unsigned char>(c) > 0x7E)
-            decoded +=
-                QStringLiteral("<%1>").arg(static_cast<unsigned char>(c), 2, 16, QLatin1Char('0'));
-        else
-            decoded += QLatin1Char(c);
-    }
-    return QStringLiteral("%1 %2 %3 | %4")
-        .arg(QDateTime::currentDateTime().toString(QStringLiteral("HH:mm:ss.zzz")),
-             QString::fromLatin1(direction), QString::fromLatin1(bytes.toHex(' ')), decoded);
+    return frametext::line(QDateTime::currentMSecsSinceEpoch(), QString::fromLatin1(direction),
+                           bytes);
 }
 
 Terminal::Terminal(int address, FirmwareItems items, bool haveFirmware, Faults faults)

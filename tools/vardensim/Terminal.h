@@ -57,5 +57,5 @@ private:
 };
 
 // One log line: time, direction, bytes in hex and as text with control
-// characters named.
+// characters named, decoded as the program's own frame log decodes them.
 QString logLine(const char *direction, const QByteArray &bytes);

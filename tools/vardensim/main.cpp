@@ -9,13 +9,26 @@
 #include <QCommandLineParser>
 #include <QGuiApplication>
 #include <QNetworkDatagram>
+#include <QRandomGenerator>
 #include <QSerialPort>
+#include <QSocketNotifier>
 #include <QTimer>
 #include <QUdpSocket>
 
 #include <cstdio>
 
+#ifdef Q_OS_UNIX
+#include <csignal>
+#include <sys/socket.h>
+#include <unistd.h>
+#endif
+
 namespace {
+
+// Ports an ordinary user may open and the Options window accepts.
+constexpr quint16 DefaultUdpPort = 4001;
+constexpr quint16 LowestFreePort = 1024;
+constexpr quint16 HighestFreePort = 9999;
 
 void out(const QString &line)
 {
@@ -35,7 +48,7 @@ struct Options
 {
     QString serial;
     QHostAddress bind = QHostAddress::LocalHost;
-    quint16 udpPort = 1001;
+    quint16 udpPort = DefaultUdpPort;
     int address = 1;
     QString firmware;
     QString png;
@@ -64,7 +77,8 @@ Options parse(const QCoreApplication &app)
     auto flag = [&](const char *name, const char *help) {
         p.addOption({QString::fromLatin1(name), QString::fromLatin1(help)});
     };
-    value("udp", "Listen on this UDP port (default 1001; 0 picks a free one).", "port");
+    value("udp", "Listen on this UDP port (default 4001; 0 picks a free one from 1024 to 9999).",
+          "port");
     value("bind", "Address to listen on (default 127.0.0.1).", "address");
     value("serial", "Use this serial device instead of UDP (38400 8N1).", "device");
     value("address", "Terminal address (default 1).", "n");
@@ -116,6 +130,51 @@ Options parse(const QCoreApplication &app)
     return o;
 }
 
+// Binds to port, or for port 0 to a free port from LowestFreePort to
+// HighestFreePort (the system's own choice would lie above what the Options
+// window accepts), starting the search at a random one.
+bool bindUdp(QUdpSocket &socket, const QHostAddress &address, quint16 port)
+{
+    if (port != 0)
+        return socket.bind(address, port);
+    const int span = HighestFreePort - LowestFreePort + 1;
+    const int start = QRandomGenerator::global()->bounded(span);
+    for (int i = 0; i < span; ++i) {
+        const auto candidate = static_cast<quint16>(LowestFreePort + (start + i) % span);
+        if (socket.bind(address, candidate))
+            return true;
+    }
+    return false;
+}
+
+#ifdef Q_OS_UNIX
+int signalPipe[2] = {-1, -1};
+
+void onSignal(int)
+{
+    const char byte = 1;
+    [[maybe_unused]] const auto written = ::write(signalPipe[1], &byte, 1);
+}
+
+// SIGTERM, SIGINT and SIGHUP end the event loop, so the serial port is closed
+// and its lock file removed as on any other exit.
+void quitOnSignals()
+{
+    if (::socketpair(AF_UNIX, SOCK_STREAM, 0, signalPipe) != 0)
+        return;
+    auto *notifier = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, qApp);
+    QObject::connect(notifier, &QSocketNotifier::activated, qApp,
+                     [] { QCoreApplication::exit(0); });
+    struct sigaction action = {};
+    action.sa_handler = onSignal;
+    sigemptyset(&action.sa_mask);
+    for (int signal : {SIGTERM, SIGINT, SIGHUP})
+        ::sigaction(signal, &action, nullptr);
+}
+#else
+void quitOnSignals() {}
+#endif
+
 // Sends a response after its delay, then exits when it was meant to vanish.
 void deliver(const Terminal::Response &r, bool quiet,
              std::function<void(const QByteArray &, bool)> send)
@@ -146,6 +205,7 @@ int main(int argc, char *argv[])
     QGuiApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("vardensim"));
     const Options o = parse(app);
+    quitOnSignals();
 
     FirmwareItems items;
     if (!o.firmware.isEmpty()) {
@@ -174,8 +234,11 @@ int main(int argc, char *argv[])
         serial.setPortName(o.serial);
         if (!serial.open(QIODevice::ReadWrite) || !serial.setBaudRate(QSerialPort::Baud38400) ||
             !serial.setDataBits(QSerialPort::Data8) || !serial.setParity(QSerialPort::NoParity) ||
-            !serial.setStopBits(QSerialPort::OneStop))
-            fail(QStringLiteral("%1: %2").arg(o.serial, serial.errorString()));
+            !serial.setStopBits(QSerialPort::OneStop)) {
+            const QString error = serial.errorString();
+            serial.close(); // fail() skips the destructors; the lock file must go
+            fail(QStringLiteral("%1: %2").arg(o.serial, error));
+        }
         QObject::connect(&serial, &QSerialPort::readyRead, [&] {
             const QByteArray bytes = serial.readAll();
             log("<-", bytes);
@@ -196,12 +259,16 @@ int main(int argc, char *argv[])
             }
         });
         QObject::connect(&serial, &QSerialPort::errorOccurred, [&](QSerialPort::SerialPortError e) {
-            if (e != QSerialPort::NoError && e != QSerialPort::TimeoutError)
-                fail(QStringLiteral("%1: %2").arg(o.serial, serial.errorString()));
+            if (e == QSerialPort::NoError || e == QSerialPort::TimeoutError)
+                return;
+            std::fprintf(stderr, "vardensim: %s: %s\n", o.serial.toLocal8Bit().constData(),
+                         serial.errorString().toLocal8Bit().constData());
+            // Out through main, which closes the port and so removes its lock file.
+            QCoreApplication::exit(2);
         });
         out(QStringLiteral("vardensim ready serial %1").arg(o.serial));
     } else {
-        if (!socket.bind(o.bind, o.udpPort))
+        if (!bindUdp(socket, o.bind, o.udpPort))
             fail(QStringLiteral("UDP port %1: %2").arg(o.udpPort).arg(socket.errorString()));
         if (!otherSocket.bind(o.bind, 0))
             fail(otherSocket.errorString());

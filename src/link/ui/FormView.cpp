@@ -1,5 +1,6 @@
 #include "link/ui/FormView.h"
 
+#include "link/ResourceNumber.h"
 #include "link/ui/TerminalCommands.h"
 #include "platform/ui/Services.h"
 #include "project/ProjectState.h"
@@ -8,13 +9,16 @@
 #include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <QWindow>
 
 #include <algorithm>
 
@@ -92,8 +96,26 @@ void FormView::CmdOK_Click()
         return;
     m_sending = true;
     terminalcommands::send(m_transport, m_services.messages, "DV", Address,
-                           textfields::LeadingNumber(TextNum->text()));
+                           resourcenumber::fromText(TextNum->text()));
     m_sending = false;
+    endReleasedPress();
+}
+
+void FormView::endReleasedPress()
+{
+    // A press on an arrow that the user let go of during the wait (whose release
+    // was discarded) or while a message was up (which took the release) would
+    // otherwise go on stepping by itself.
+    if (QGuiApplication::mouseButtons() & Qt::LeftButton)
+        return;
+    QWindow *window = windowHandle();
+    if (!window)
+        return;
+    const QPoint local = UpDown->mapTo(this, UpDown->rect().center());
+    QMouseEvent release(QEvent::MouseButtonRelease, local, mapToGlobal(local), Qt::LeftButton,
+                        Qt::NoButton, Qt::NoModifier);
+    // Through the window, so it reaches whichever widget holds the press.
+    QCoreApplication::sendEvent(window, &release);
 }
 
 void FormView::CmdCancel_Click()
@@ -110,8 +132,8 @@ void FormView::stepUpDown(int delta)
 {
     if (m_sending)
         return;
-    const double current = textfields::LeadingNumber(TextNum->text());
-    const int from = static_cast<int>(std::clamp(current, 0.0, double(Highest)));
+    const int current = resourcenumber::fromText(TextNum->text());
+    const int from = std::min(current, Highest);
     const int to = std::clamp(from + delta, 0, Highest);
     if (to == from && current == from)
         return;
@@ -127,8 +149,7 @@ void FormView::TextNum_GotFocus()
 
 void FormView::TextNum_LostFocus()
 {
-    const double value = textfields::LeadingNumber(TextNum->text());
-    TextNum->setText(textfields::PlainNumber(static_cast<long long>(value)));
+    TextNum->setText(textfields::PlainNumber(resourcenumber::fromText(TextNum->text())));
 }
 
 bool FormView::eventFilter(QObject *watched, QEvent *event)

@@ -43,6 +43,8 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void endReleasedPress();
+
     ProjectState &m_state;
     Services &m_services;
     Transport &m_transport;

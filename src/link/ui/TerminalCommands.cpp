@@ -4,12 +4,15 @@
 #include "link/Preview.h"
 #include "link/TerminalLink.h"
 #include "link/ui/FormOption.h"
+#include "link/ui/FormTerminalLog.h"
 #include "link/ui/FormView.h"
 #include "platform/ui/BusyPointer.h"
 #include "platform/ui/Messages.h"
 #include "platform/ui/Services.h"
 #include "project/ItemFile.h"
 #include "project/ProjectState.h"
+
+#include <QPointer>
 
 namespace terminalcommands {
 namespace {
@@ -28,18 +31,38 @@ public:
     {
         setObjectName(QStringLiteral("TerminalLink"));
     }
+    // The log window goes first, while the link it writes to is still there.
+    ~LinkHolder() override { delete logWindow; }
+
     TerminalLink link;
+    QPointer<FormTerminalLog> logWindow;
 };
 
-} // namespace
-
-TerminalLink &linkOf(QObject &owner)
+LinkHolder &holderOf(QObject &owner)
 {
     auto *holder =
         owner.findChild<LinkHolder *>(QStringLiteral("TerminalLink"), Qt::FindDirectChildrenOnly);
     if (!holder)
         holder = new LinkHolder(&owner);
-    return holder->link;
+    return *holder;
+}
+
+} // namespace
+
+TerminalLink &linkOf(QObject &owner)
+{
+    return holderOf(owner).link;
+}
+
+FormTerminalLog &openTerminalLog(Services &services, QWidget &owner)
+{
+    LinkHolder &holder = holderOf(owner);
+    if (!holder.logWindow)
+        holder.logWindow = new FormTerminalLog(services, holder.link, &owner);
+    holder.logWindow->show();
+    holder.logWindow->raise();
+    holder.logWindow->activateWindow();
+    return *holder.logWindow;
 }
 
 int send(Transport &transport, Messages &messages, const QByteArray &command, int address,

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 
+class FormTerminalLog;
 class Messages;
 class QObject;
 class ProjectState;
@@ -24,6 +25,10 @@ int previewOnTerminal(ProjectState &state, Services &services, Transport &transp
 // The link of the program run, kept as a child of the window that owns the
 // run (the main window): created on first use, gone with the window.
 TerminalLink &linkOf(QObject &owner);
+
+// The run's frame log window, not modal: created on first use, then shown
+// again with what it has kept.
+FormTerminalLog &openTerminalLog(Services &services, QWidget &owner);
 
 // The main window's commands: the modal Options window and the item viewer.
 void openOptionsWindow(Services &services, TerminalLink &link, QWidget *parent);

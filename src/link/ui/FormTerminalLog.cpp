@@ -1,0 +1,132 @@
+#include "link/ui/FormTerminalLog.h"
+
+#include "link/Transport.h"
+#include "link/ui/FrameLogModel.h"
+#include "platform/SaveFile.h"
+#include "platform/ui/ChooseFile.h"
+#include "platform/ui/Messages.h"
+#include "platform/ui/Services.h"
+
+#include <QDir>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QScrollBar>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include <cerrno>
+
+namespace {
+
+template <typename T> T *named(T *widget, const char *name)
+{
+    widget->setObjectName(QString::fromLatin1(name));
+    return widget;
+}
+
+} // namespace
+
+FormTerminalLog::FormTerminalLog(Services &services, Transport &transport, QWidget *parent)
+    : QWidget(parent, Qt::Window), m_services(services), m_transport(transport)
+{
+    setObjectName(QStringLiteral("FormTerminalLog"));
+    setWindowTitle(QStringLiteral("Terminal Log"));
+    m_model = new FrameLogModel(m_log, this);
+
+    GridFrames = named(new QTableView(this), "GridFrames");
+    GridFrames->setModel(m_model);
+    GridFrames->setWordWrap(false);
+    GridFrames->setSelectionBehavior(QAbstractItemView::SelectRows);
+    GridFrames->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    GridFrames->verticalHeader()->hide();
+    // Fixed row heights and column widths: the view never measures 10,000 rows.
+    GridFrames->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    GridFrames->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
+    QHeaderView *columns = GridFrames->horizontalHeader();
+    columns->setSectionResizeMode(QHeaderView::Interactive);
+    const int digit = fontMetrics().horizontalAdvance(QLatin1Char('0'));
+    columns->resizeSection(FrameLogModel::Time, digit * 14);
+    columns->resizeSection(FrameLogModel::Direction, digit * 10);
+    columns->resizeSection(FrameLogModel::Hex, digit * 42);
+    columns->resizeSection(FrameLogModel::Text, digit * 30);
+    columns->setStretchLastSection(true);
+
+    // New frames scroll into view unless the user has scrolled up to read.
+    connect(m_model, &QAbstractItemModel::rowsAboutToBeInserted, this, [this] {
+        const QScrollBar *bar = GridFrames->verticalScrollBar();
+        m_follow = bar->value() == bar->maximum();
+    });
+    connect(m_model, &QAbstractItemModel::rowsInserted, this, [this] {
+        if (m_follow)
+            GridFrames->scrollToBottom();
+    });
+
+    CmdClear = named(new QPushButton(QStringLiteral("Clear"), this), "CmdClear");
+    CmdSaveAs = named(new QPushButton(QStringLiteral("Save As..."), this), "CmdSaveAs");
+    CmdClose = named(new QPushButton(QStringLiteral("Close"), this), "CmdClose");
+    connect(CmdClear, &QPushButton::clicked, this, [this] { CmdClear_Click(); });
+    connect(CmdSaveAs, &QPushButton::clicked, this, [this] { CmdSaveAs_Click(); });
+    connect(CmdClose, &QPushButton::clicked, this, [this] { CmdClose_Click(); });
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(CmdClear);
+    buttons->addWidget(CmdSaveAs);
+    buttons->addStretch();
+    buttons->addWidget(CmdClose);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(GridFrames);
+    layout->addLayout(buttons);
+    resize(digit * 150, fontMetrics().height() * 30);
+}
+
+FormTerminalLog::~FormTerminalLog()
+{
+    if (m_transport.frameLog() == &m_log)
+        m_transport.setFrameLog(nullptr);
+}
+
+void FormTerminalLog::showEvent(QShowEvent *event)
+{
+    m_transport.setFrameLog(&m_log);
+    QWidget::showEvent(event);
+}
+
+void FormTerminalLog::hideEvent(QHideEvent *event)
+{
+    // Closed, the log costs the link nothing.
+    if (m_transport.frameLog() == &m_log)
+        m_transport.setFrameLog(nullptr);
+    QWidget::hideEvent(event);
+}
+
+void FormTerminalLog::CmdClear_Click()
+{
+    m_log.clear();
+}
+
+void FormTerminalLog::CmdSaveAs_Click()
+{
+    const std::optional<QString> path =
+        choosefile::ask(m_services, choosefile::Mode::Save,
+                        {QStringLiteral("Save Terminal Log"),
+                         QStringLiteral("Text files (*.txt)|*.txt|All files (*.*)|*.*"), 1,
+                         QStringLiteral("terminal-log.txt"), true});
+    if (!path)
+        return;
+    QSaveFile file(*path);
+    errno = 0;
+    const PlatformError error = file.open(QIODevice::WriteOnly)
+                                    ? savefile::writeAndCommit(file, m_log.text().toLatin1())
+                                    : platformerror::forUnwritable(*path, errno);
+    if (error.isError())
+        m_services.messages.show(QStringLiteral("Could not save the log ('") +
+                                 QDir::toNativeSeparators(*path) + QStringLiteral("'):") +
+                                 error.text());
+}
+
+void FormTerminalLog::CmdClose_Click()
+{
+    close();
+}

@@ -1,0 +1,211 @@
+#include "UiFixture.h"
+#include "link/CommandLayer.h"
+#include "link/TerminalLink.h"
+#include "link/UdpTransport.h"
+#include "link/ui/FormTerminalLog.h"
+#include "link/ui/FrameLogModel.h"
+#include "link/ui/TerminalCommands.h"
+#include "support/QtPrinting.h"
+#include "support/ScriptedTransport.h"
+
+#include <QAbstractItemModelTester>
+#include <QDateTime>
+#include <QFile>
+#include <QNetworkDatagram>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QUdpSocket>
+
+namespace {
+
+class TerminalLogTest : public UiTest
+{
+protected:
+    // "direction | text | outcome" of every row the window shows.
+    static QStringList rows(const FormTerminalLog &window)
+    {
+        const QAbstractItemModel *model = window.GridFrames->model();
+        QStringList list;
+        for (int row = 0; row < model->rowCount(); ++row) {
+            QStringList cells;
+            for (int column :
+                 {FrameLogModel::Direction, FrameLogModel::Text, FrameLogModel::Outcome})
+                cells << model->index(row, column).data().toString();
+            list << cells.join(QStringLiteral(" | "));
+        }
+        return list;
+    }
+};
+
+// The terminal on loopback, answering each request as its script says.
+class ScriptedPeer
+{
+public:
+    enum Step { Answer, Silent, StrangerThenAnswer };
+
+    explicit ScriptedPeer(std::vector<Step> steps) : m_steps(std::move(steps))
+    {
+        m_socket.bind(QHostAddress::LocalHost, 0);
+        m_stranger.bind(QHostAddress::LocalHost, 0);
+        QObject::connect(&m_socket, &QUdpSocket::readyRead, &m_socket, [this] {
+            while (m_socket.hasPendingDatagrams()) {
+                const QNetworkDatagram request = m_socket.receiveDatagram();
+                const Step step = m_next < m_steps.size() ? m_steps[m_next] : Silent;
+                ++m_next;
+                const auto port = static_cast<quint16>(request.senderPort());
+                const QByteArray reply = frame::buildReply("A", 1);
+                if (step == StrangerThenAnswer)
+                    m_stranger.writeDatagram(reply, request.senderAddress(), port);
+                if (step != Silent)
+                    m_socket.writeDatagram(reply, request.senderAddress(), port);
+            }
+        });
+    }
+    quint16 port() const { return m_socket.localPort(); }
+    quint16 strangerPort() const { return m_stranger.localPort(); }
+
+private:
+    QUdpSocket m_socket;
+    QUdpSocket m_stranger;
+    std::vector<Step> m_steps;
+    std::size_t m_next = 0;
+};
+
+TEST_F(TerminalLogTest, LinesForEachOutcome)
+{
+    using P = ScriptedPeer;
+    const QString request = QStringLiteral("sent | <STX>11DV0005C10A<ETX> | ");
+    const QString reply = QStringLiteral("received | <STX>11AA305<ETX> | ");
+    const struct
+    {
+        const char *name;
+        std::vector<P::Step> steps;
+        QStringList rows;
+    } cases[] = {
+        {"success", {P::Answer}, {request, reply + QStringLiteral("success")}},
+        {"retry",
+         {P::Silent, P::Answer},
+         {request + QStringLiteral("retry: time-out"), request, reply + QStringLiteral("success")}},
+        {"time-out",
+         {},
+         {request + QStringLiteral("retry: time-out"), request + QStringLiteral("retry: time-out"),
+          request +
+              QStringLiteral(
+                  "time-out; message shown: Timeout while waiting for the Terminal to reply")}},
+        {"foreign reply",
+         {P::StrangerThenAnswer},
+         {request,
+          reply + QStringLiteral("ignored: not the terminal's address and port (from 127.0.0.1 "
+                                 "port %1)"),
+          reply + QStringLiteral("success")}},
+    };
+    for (const auto &c : cases) {
+        ScriptedPeer peer(c.steps);
+        UdpTransport udp(300);
+        udp.setRemote(QHostAddress::LocalHost, peer.port());
+        FormTerminalLog window(services, udp);
+        window.show();
+        command::send(udp, "DV", 1, 5);
+        QStringList expected = c.rows;
+        for (QString &row : expected)
+            if (row.contains(QStringLiteral("%1")))
+                row = row.arg(peer.strangerPort());
+        EXPECT_EQ(rows(window), expected) << c.name;
+        const QString time =
+            window.GridFrames->model()->index(0, FrameLogModel::Time).data().toString();
+        EXPECT_TRUE(QRegularExpression(QStringLiteral("^\\d\\d:\\d\\d:\\d\\d\\.\\d\\d\\d$"))
+                        .match(time)
+                        .hasMatch())
+            << time.toStdString();
+        EXPECT_EQ(window.GridFrames->model()->index(0, FrameLogModel::Hex).data().toString(),
+                  QStringLiteral("02 31 31 44 56 30 30 30 35 43 31 30 41 03"));
+    }
+}
+
+// Written only while shown: a closed log costs the link nothing.
+TEST_F(TerminalLogTest, OpenedFromTheRunAndAttachedWhileShown)
+{
+    QWidget owner;
+    FormTerminalLog &window = terminalcommands::openTerminalLog(services, owner);
+    TerminalLink &link = terminalcommands::linkOf(owner);
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_FALSE(window.isModal());
+    EXPECT_EQ(link.frameLog(), &window.log());
+    window.CmdClose->click();
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_EQ(link.frameLog(), nullptr);
+
+    window.log().add(FrameLog::Direction::Sent, "kept");
+    EXPECT_EQ(&terminalcommands::openTerminalLog(services, owner), &window) << "one window a run";
+    EXPECT_EQ(link.frameLog(), &window.log());
+    EXPECT_EQ(window.log().size(), 1);
+}
+
+TEST_F(TerminalLogTest, ClearAndSaveAs)
+{
+    ScriptedTransport transport;
+    FormTerminalLog window(services, transport);
+    window.show();
+    window.log().setClock(
+        [] { return QDateTime(QDate(2026, 5, 6), QTime(7, 8, 9, 10)).toMSecsSinceEpoch(); });
+    transport.reply(frame::buildReply("A", 1));
+    command::send(transport, "DS", 1, 0);
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("log.txt"));
+    dialogs.answer(path);
+    window.CmdSaveAs->click();
+    ASSERT_EQ(dialogs.requests.size(), 1u);
+    EXPECT_EQ(dialogs.requests[0].title, QStringLiteral("Save Terminal Log"));
+    EXPECT_TRUE(dialogs.requests[0].overwritePrompt);
+    QFile saved(path);
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    EXPECT_EQ(saved.readAll(), QByteArray("07:08:09.010 sent 02 31 31 44 53 46 39 30 36 03 | "
+                                          "<STX>11DSF906<ETX>\n"
+                                          "07:08:09.010 received 02 31 31 41 41 33 30 35 03 | "
+                                          "<STX>11AA305<ETX> | success\n"));
+    EXPECT_TRUE(messages.shown.empty());
+
+    // Cancelled: nothing written; a folder that is not there: the user is told.
+    window.CmdSaveAs->click();
+    dialogs.answer(dir.filePath(QStringLiteral("no-such-folder/log.txt")));
+    window.CmdSaveAs->click();
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_TRUE(messages.last().startsWith(QStringLiteral("Could not save the log ('")))
+        << messages.last().toStdString();
+
+    window.CmdClear->click();
+    EXPECT_EQ(window.GridFrames->model()->rowCount(), 0);
+}
+
+TEST_F(TerminalLogTest, ModelFollowsTheRing)
+{
+    FrameLog log;
+    FrameLogModel model(log);
+    for (int i = 0; i < 9998; ++i)
+        log.add(FrameLog::Direction::Sent, QByteArray::number(i));
+    QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::Fatal);
+    for (int i = 0; i < 4; ++i) // past the 10,000 kept
+        log.add(FrameLog::Direction::Received,
+                "\x02"
+                "11A\r",
+                QStringLiteral("success"));
+    EXPECT_EQ(model.rowCount(), 10000);
+    EXPECT_EQ(model.index(0, FrameLogModel::Text).data().toString(), QStringLiteral("2"));
+    EXPECT_EQ(model.index(9999, FrameLogModel::Text).data().toString(),
+              QStringLiteral("<STX>11A<CR>"));
+    EXPECT_EQ(model.index(9999, FrameLogModel::Direction).data().toString(),
+              QStringLiteral("received"));
+    const quint64 last = log.add(FrameLog::Direction::Sent, "x");
+    log.setOutcome(last, QStringLiteral("retry: time-out"));
+    EXPECT_EQ(model.index(9999, FrameLogModel::Outcome).data().toString(),
+              QStringLiteral("retry: time-out"));
+    EXPECT_EQ(model.headerData(FrameLogModel::Outcome, Qt::Horizontal).toString(),
+              QStringLiteral("Outcome"));
+    log.clear();
+    EXPECT_EQ(model.rowCount(), 0);
+}
+
+} // namespace
