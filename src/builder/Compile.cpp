@@ -11,7 +11,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <cerrno>
 
@@ -75,7 +74,8 @@ QString tooBigMessage(const QString &fileName)
 class Compiler
 {
 public:
-    explicit Compiler(const Request &request) : m_request(request)
+    explicit Compiler(const Request &request)
+        : m_request(request), m_out(request.outputPath)
     {
         Q_ASSERT(request.folderPath.isEmpty() || request.folderPath.endsWith(QLatin1Char('/')) ||
                  request.folderPath.endsWith(QLatin1Char('\\')));
@@ -109,16 +109,9 @@ private:
     {
         return {errorStatus(), message, {}, {}, item};
     }
-    // A device that took fewer bytes than it was given, with no error of its
-    // own, ran out of room.
     Outcome outputFailed(const QString &context) const
     {
-        const int osError = errno;
-        const PlatformError error = platformerror::fromFile(m_out, osError);
-        if (error.isError())
-            return failed(context, error);
-        return failed(context, osError ? platformerror::fromErrno(osError)
-                                       : platformerror::make(platformerror::DiskFull));
+        return failed(context, m_out.writeFailure(errno));
     }
 
     std::optional<Outcome> measureItems();
@@ -129,7 +122,7 @@ private:
     QString m_original;
     QString m_output;
     k7x::JumpTable m_table;
-    QSaveFile m_out;
+    SaveFile m_out;
 };
 
 // First pass: every item's size goes into the jump table, so the file can then
@@ -181,15 +174,18 @@ std::optional<Outcome> Compiler::readOriginal(QByteArray &image)
     errno = 0;
     if (!original.open(QIODevice::ReadOnly))
         return failed(context, platformerror::fromFile(original, errno));
-    if (original.size() < k7x::ImageSize)
-        return refused(invalid);
-    errno = 0;
-    image = original.read(k7x::ImageSize);
-    if (image.size() != k7x::ImageSize) {
-        // Shrunk since its size was taken, or a read failure.
-        if (original.error() == QFileDevice::NoError)
+    // Read in order until the image is complete, whatever the file's size
+    // says: a pipe, a FIFO or /dev/stdin has none.
+    image.resize(k7x::ImageSize);
+    qint64 got = 0;
+    while (got < k7x::ImageSize) {
+        errno = 0;
+        const qint64 n = original.read(image.data() + got, k7x::ImageSize - got);
+        if (n < 0 || original.error() != QFileDevice::NoError)
+            return failed(context, platformerror::fromFile(original, errno));
+        if (n == 0)
             return refused(invalid);
-        return failed(context, platformerror::fromFile(original, errno));
+        got += n;
     }
     return std::nullopt;
 }
@@ -240,10 +236,8 @@ Outcome Compiler::run()
     progress(constructingStatus());
     const QString outputContext =
         QStringLiteral("Output File error ('") + m_output + QStringLiteral("'): ");
-    m_out.setFileName(m_request.outputPath);
-    errno = 0;
-    if (!m_out.open(QIODevice::WriteOnly))
-        return failed(outputContext, platformerror::forUnwritable(m_request.outputPath, errno));
+    if (const PlatformError error = m_out.begin(); error.isError())
+        return failed(outputContext, error);
 
     QByteArray image;
     if (std::optional<Outcome> failure = readOriginal(image))
@@ -267,8 +261,7 @@ Outcome Compiler::run()
     errno = 0;
     if (!writer.writeChecksum())
         return outputFailed(outputContext);
-    if (const PlatformError error =
-            savefile::commit(m_out, k7x::ImageSize + m_table.resourceLength());
+    if (const PlatformError error = m_out.commit(k7x::ImageSize + m_table.resourceLength());
         error.isError())
         return failed(outputContext, error);
     return {completedStatus(), {}, {}, {}, -1};
