@@ -74,8 +74,7 @@ QString tooBigMessage(const QString &fileName)
 class Compiler
 {
 public:
-    explicit Compiler(const Request &request)
-        : m_request(request), m_out(request.outputPath)
+    explicit Compiler(const Request &request) : m_request(request), m_out(request.outputPath)
     {
         Q_ASSERT(request.folderPath.isEmpty() || request.folderPath.endsWith(QLatin1Char('/')) ||
                  request.folderPath.endsWith(QLatin1Char('\\')));

@@ -20,7 +20,8 @@ int ownDescriptor(const QString &path)
         return STDOUT_FILENO;
     if (path == QLatin1String("/dev/stderr"))
         return STDERR_FILENO;
-    for (const QLatin1String prefix : {QLatin1String("/dev/fd/"), QLatin1String("/proc/self/fd/")}) {
+    for (const QLatin1String prefix :
+         {QLatin1String("/dev/fd/"), QLatin1String("/proc/self/fd/")}) {
         if (path.startsWith(prefix)) {
             bool number = false;
             const int fd = path.mid(prefix.size()).toInt(&number);
@@ -76,6 +77,18 @@ PlatformError fromErrnoOrFull(int osError)
     // Fewer bytes taken than given, with no error of the device's own.
     return osError ? platformerror::fromErrno(osError)
                    : platformerror::make(platformerror::DiskFull);
+}
+
+// A block device (a memory card, say) holds written bytes in the cache; its
+// failures show only when they are pushed out.
+PlatformError syncBlockDevice(int fd)
+{
+    struct stat info
+    {
+    };
+    if (::fstat(fd, &info) == 0 && S_ISBLK(info.st_mode) && ::fsync(fd) != 0)
+        return platformerror::fromErrno(errno);
+    return {};
 }
 
 bool isFull(int osError)
@@ -203,6 +216,8 @@ PlatformError SaveFile::commit(qint64 size)
     case Method::Straight:
         if (m_written != size)
             error = fromErrnoOrFull(0);
+        else
+            error = syncBlockDevice(m_fd);
         break;
     case Method::InPlace:
         error = commitInPlace(size);

@@ -57,8 +57,7 @@ std::pair<PlatformError, SaveFile::Method> save(const QString &path, const QByte
     if (const PlatformError error = file.begin(); error.isError())
         return {error, file.method()};
     const qsizetype half = bytes.size() / 2;
-    if (file.write(bytes.left(half)) != half ||
-        file.write(bytes.mid(half)) != bytes.size() - half)
+    if (file.write(bytes.left(half)) != half || file.write(bytes.mid(half)) != bytes.size() - half)
         return {file.writeFailure(errno), file.method()};
     return {file.commit(bytes.size()), file.method()};
 }
@@ -173,18 +172,13 @@ TEST_F(SaveFileTest, EveryKindOfTargetGetsTheBytesWhereTheUserMeant)
              return target;
          },
          75, Method::Replace,
-         [&](Scratch &, const QString &target) {
-             EXPECT_TRUE(S_ISSOCK(statOf(target).st_mode));
-         }},
+         [&](Scratch &, const QString &target) { EXPECT_TRUE(S_ISSOCK(statOf(target).st_mode)); }},
         {"folder", [](Scratch &t) { return t.path(QString()); }, 75, Method::Replace,
          [&](Scratch &t, const QString &) { EXPECT_TRUE(t.entries().isEmpty()); }},
-        {"missing folder", [](Scratch &t) { return t.path(u"no/item.bin"_s); }, 76,
-         Method::Replace,
+        {"missing folder", [](Scratch &t) { return t.path(u"no/item.bin"_s); }, 76, Method::Replace,
          [&](Scratch &t, const QString &) { EXPECT_TRUE(t.entries().isEmpty()); }},
         {"full device", [](Scratch &) { return u"/dev/full"_s; }, 61, Method::Straight,
-         [&](Scratch &, const QString &target) {
-             EXPECT_TRUE(S_ISCHR(statOf(target).st_mode));
-         }},
+         [&](Scratch &, const QString &target) { EXPECT_TRUE(S_ISCHR(statOf(target).st_mode)); }},
     };
     for (const Case &c : cases) {
         Scratch t;

@@ -14,9 +14,9 @@ int main(int argc, char **argv)
     if (!error.isError())
         error = file.write(bytes) == bytes.size() ? file.commit(bytes.size())
                                                   : file.writeFailure(errno);
-    const char *method = file.method() == SaveFile::Method::Replace  ? "Replace"
+    const char *method = file.method() == SaveFile::Method::Replace   ? "Replace"
                          : file.method() == SaveFile::Method::InPlace ? "InPlace"
-                                                                       : "Straight";
+                                                                      : "Straight";
     std::printf("%d %s\n", error.number, method);
     return 0;
 }

@@ -93,9 +93,10 @@ QString usage(const QString &command)
             "type letter, full name and file name of each item), then the label and totals.\n"
             "FILE \"-\" reads standard input.\n");
     if (command == QLatin1String("extract"))
-        return QStringLiteral("Usage: k7x extract FILE K OUT\n"
-                              "Writes the bytes of item K (counting from 0) of FILE to OUT.\n"
-                              "FILE \"-\" reads standard input, OUT \"-\" writes standard output.\n");
+        return QStringLiteral(
+            "Usage: k7x extract FILE K OUT\n"
+            "Writes the bytes of item K (counting from 0) of FILE to OUT.\n"
+            "FILE \"-\" reads standard input, OUT \"-\" writes standard output.\n");
     return QStringLiteral(
         "Usage: k7x COMMAND ARGUMENTS...\n"
         "Builds and inspects extended firmware files (.k7x) without the editor's windows.\n"
