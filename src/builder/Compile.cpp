@@ -11,7 +11,6 @@
 #include <QDir>
 #include <QFile>
 #include <QHash>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <cerrno>
@@ -74,7 +73,9 @@ class Compiler
 {
 public:
     explicit Compiler(const Request &request)
-        : m_resolver(request.lister ? request.lister : pathresolve::listFolder), m_request(request)
+        : m_resolver(request.lister ? request.lister : pathresolve::listFolder), m_request(request),
+          // the output goes where its path leads on disk, in the letter case found there
+          m_out(m_resolver.resolve(request.outputPath))
     {
         Q_ASSERT(request.folderPath.isEmpty() || request.folderPath.endsWith(QLatin1Char('/')) ||
                  request.folderPath.endsWith(QLatin1Char('\\')));
@@ -107,16 +108,9 @@ private:
     {
         return {Stage::Error, message, {}, {}, item};
     }
-    // A device that took fewer bytes than it was given, with no error of its
-    // own, ran out of room.
     Outcome outputFailed(const QString &context) const
     {
-        const int osError = errno;
-        const PlatformError error = platformerror::fromFile(m_out, osError);
-        if (error.isError())
-            return failed(context, error);
-        return failed(context, osError ? platformerror::fromErrno(osError)
-                                       : platformerror::make(platformerror::DiskFull));
+        return failed(context, m_out.writeFailure(errno));
     }
 
     std::optional<Outcome> measureItems();
@@ -135,7 +129,7 @@ private:
     QString m_original;
     QString m_output;
     k7x::JumpTable m_table;
-    QSaveFile m_out;
+    SaveFile m_out;
 };
 
 // First pass: every item's size goes into the jump table, so the file can then
@@ -242,10 +236,8 @@ Outcome Compiler::run()
     progress(Stage::Constructing);
     const QString outputContext =
         QStringLiteral("Output File error ('") + m_output + QStringLiteral("'): ");
-    m_out.setFileName(m_request.outputPath);
-    errno = 0;
-    if (!m_out.open(QIODevice::WriteOnly))
-        return failed(outputContext, platformerror::forUnwritable(m_request.outputPath, errno));
+    if (const PlatformError error = m_out.begin(); error.isError())
+        return failed(outputContext, error);
 
     QByteArray image;
     if (std::optional<Outcome> failure = readOriginal(image))
@@ -269,8 +261,7 @@ Outcome Compiler::run()
     errno = 0;
     if (!writer.writeChecksum())
         return outputFailed(outputContext);
-    if (const PlatformError error =
-            savefile::commit(m_out, k7x::ImageSize + m_table.resourceLength());
+    if (const PlatformError error = m_out.commit(k7x::ImageSize + m_table.resourceLength());
         error.isError())
         return failed(outputContext, error);
     return {Stage::Completed, {}, {}, {}, -1};

@@ -4,7 +4,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
 
 #include <cerrno>
 
@@ -24,11 +23,7 @@ ReadResult read(const QString &path)
 
 PlatformError write(const QString &path, const QByteArray &bytes)
 {
-    QSaveFile file(path);
-    errno = 0;
-    if (!file.open(QIODevice::WriteOnly))
-        return platformerror::forUnwritable(path, errno);
-    return savefile::writeAndCommit(file, bytes);
+    return savefile::save(path, bytes);
 }
 
 QString shownName(const QString &fileName)

@@ -4,7 +4,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
 
 #include <cerrno>
 #include <sys/stat.h>
@@ -39,11 +38,7 @@ PlatformError copyFile(const QString &source, const QString &target)
     if (in.error() != QFileDevice::NoError)
         return platformerror::fromFile(in, errno);
 
-    QSaveFile out(target);
-    errno = 0;
-    if (!out.open(QIODevice::WriteOnly))
-        return platformerror::fromFile(out, errno);
-    return savefile::writeAndCommit(out, bytes);
+    return savefile::save(target, bytes);
 }
 
 CopyOutcome copyTemplate(const QString &programFolder, const QString &folder, const QString &name)

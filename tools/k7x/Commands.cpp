@@ -1,6 +1,7 @@
 #include "Commands.h"
 
 #include "ProjectInput.h"
+#include "Streams.h"
 #include "builder/Compile.h"
 #include "builder/FilePair.h"
 #include "builder/K7xReader.h"
@@ -8,12 +9,8 @@
 #include "platform/SaveFile.h"
 
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
 #include <QTextStream>
 
-#include <cerrno>
 #include <optional>
 
 namespace k7xtool {
@@ -44,31 +41,23 @@ std::optional<int> checkArguments(const QString &command, const QStringList &arg
     return std::nullopt;
 }
 
-// An extended firmware file opened and read, or the message why not.
+// An extended firmware file opened and read.
 struct Opened
 {
-    QFile file;
+    Input input;
     k7x::Contents contents;
-    QString error;
 };
 
 // False, with the reason on standard error, when the file cannot be read.
 bool open(Opened &opened, const QString &path, Streams io)
 {
-    PlatformError error;
-    if (QFileInfo(path).isDir()) {
-        error = platformerror::make(platformerror::PathFileAccess);
-    } else {
-        opened.file.setFileName(path);
-        errno = 0;
-        if (opened.file.open(QIODevice::ReadOnly))
-            opened.contents = k7x::read(opened.file);
-        else
-            error = platformerror::fromFile(opened.file, errno);
-    }
-    if (error.isError())
+    const PlatformError error = opened.input.open(path);
+    if (error.isError()) {
         io.err << shown(path) << ':' << error.text() << '\n';
-    return !error.isError();
+        return false;
+    }
+    opened.contents = k7x::read(opened.input.device());
+    return true;
 }
 
 QString hex(qint64 value, int digits)
@@ -88,22 +77,26 @@ QString usage(const QString &command)
             "Usage: k7x build PROJECT.k7r ORIGINAL OUTPUT\n"
             "Compiles the project's item files, in the project's order, with the first 64 KiB\n"
             "of ORIGINAL into the extended firmware file OUTPUT: the same bytes as the editor's\n"
-            "Compile window. OUTPUT is replaced only when the compile succeeds.\n");
+            "Compile window. OUTPUT is replaced only when the compile succeeds. ORIGINAL \"-\"\n"
+            "reads standard input, OUTPUT \"-\" writes standard output.\n");
     if (command == QLatin1String("verify"))
         return QStringLiteral(
             "Usage: k7x verify FILE\n"
             "Checks an extended firmware file: header, label, item count, jump table (each\n"
             "item inside the data area, contiguous and in order), resource area length and\n"
             "checksum. Prints one line per fault and exits 1 when there is any; otherwise\n"
-            "prints a one-line summary.\n");
+            "prints a one-line summary. FILE \"-\" reads standard input.\n");
     if (command == QLatin1String("list"))
         return QStringLiteral(
             "Usage: k7x list FILE [PROJECT.k7r]\n"
             "Prints the jump table (item number, data offset, length; with a project also the\n"
-            "type letter, full name and file name of each item), then the label and totals.\n");
+            "type letter, full name and file name of each item), then the label and totals.\n"
+            "FILE \"-\" reads standard input.\n");
     if (command == QLatin1String("extract"))
-        return QStringLiteral("Usage: k7x extract FILE K OUT\n"
-                              "Writes the bytes of item K (counting from 0) of FILE to OUT.\n");
+        return QStringLiteral(
+            "Usage: k7x extract FILE K OUT\n"
+            "Writes the bytes of item K (counting from 0) of FILE to OUT.\n"
+            "FILE \"-\" reads standard input, OUT \"-\" writes standard output.\n");
     return QStringLiteral(
         "Usage: k7x COMMAND ARGUMENTS...\n"
         "Builds and inspects extended firmware files (.k7x) without the editor's windows.\n"
@@ -114,7 +107,8 @@ QString usage(const QString &command)
         "  list FILE [PROJECT.k7r]             show the jump table\n"
         "  extract FILE K OUT                  write item K's bytes to OUT\n"
         "\n"
-        "k7x COMMAND --help describes a command. Exit status: 0 done, 1 refused input,\n"
+        "Inputs and outputs may be pipes, FIFOs or devices; \"-\" names standard input or\n"
+        "output. k7x COMMAND --help describes a command. Exit status: 0 done, 1 refused input,\n"
         "2 usage error.\n");
 }
 
@@ -128,7 +122,7 @@ int build(const QStringList &args, Streams io)
         return Refused;
     }
     const compile::Outcome outcome =
-        compile::run({project.items, project.folder, args[1], args[2], {}});
+        compile::run({project.items, project.folder, inputPath(args[1]), outputPath(args[2]), {}});
     if (!outcome.ok()) {
         io.err << outcome.message() << '\n';
         return Refused;
@@ -212,27 +206,22 @@ int extract(const QStringList &args, Streams io)
                << usage(QStringLiteral("extract"));
         return Usage;
     }
-    if (compile::sameFile(args[0], args[2])) {
+    if (!isStandardStream(args[0]) && !isStandardStream(args[2]) &&
+        compile::sameFile(args[0], args[2])) {
         io.err << shown(args[2]) << ": would overwrite the file it is taken from\n";
         return Refused;
     }
     Opened opened;
     if (!open(opened, args[0], io))
         return Refused;
-    const std::optional<QByteArray> bytes = k7x::readItem(opened.file, opened.contents, item);
+    const std::optional<QByteArray> bytes =
+        k7x::readItem(opened.input.device(), opened.contents, item);
     if (!bytes) {
         io.err << shown(args[0]) << ": item " << item << " is not in the file ("
                << opened.contents.entries.size() << " items readable)\n";
         return Refused;
     }
-    QSaveFile out(args[2]);
-    errno = 0;
-    if (!out.open(QIODevice::WriteOnly)) {
-        io.err << shown(args[2]) << ':' << platformerror::forUnwritable(args[2], errno).text()
-               << '\n';
-        return Refused;
-    }
-    const PlatformError error = savefile::writeAndCommit(out, *bytes);
+    const PlatformError error = savefile::save(outputPath(args[2]), *bytes);
     if (error.isError()) {
         io.err << shown(args[2]) << ':' << error.text() << '\n';
         return Refused;

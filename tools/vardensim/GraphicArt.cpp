@@ -1,5 +1,8 @@
 #include "GraphicArt.h"
 
+#include "platform/SaveFile.h"
+
+#include <QBuffer>
 #include <QImage>
 
 namespace graphicart {
@@ -51,7 +54,10 @@ bool writePng(const QByteArray &b, const QString &path, int scale)
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
             image.setPixel(x, y, black(b, x, y) ? 1 : 0);
-    return image.scaled(image.size() * scale).save(path, "PNG");
+    QBuffer png;
+    png.open(QIODevice::WriteOnly);
+    return image.scaled(image.size() * scale).save(&png, "PNG") &&
+           !savefile::save(path, png.data()).isError();
 }
 
 } // namespace graphicart

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "platform/PlatformError.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QString>
+
+// Where the commands read and write. "-" names standard input for an input and
+// standard output for an output.
+namespace k7xtool {
+
+// An input read in order from its start: a file, a FIFO, a pipe (/dev/stdin, a
+// process substitution) or standard input. What cannot seek is read whole
+// into memory first, so the firmware reader may seek in it.
+class Input
+{
+public:
+    // The reason on failure, in the run-time numbering.
+    PlatformError open(const QString &path);
+    QIODevice &device();
+
+private:
+    QFile m_file;
+    QBuffer m_buffer;
+};
+
+// The path that the compile and the save procedure take for an argument:
+// "-" becomes /dev/stdin for an input, /dev/stdout for an output.
+QString inputPath(const QString &argument);
+QString outputPath(const QString &argument);
+bool isStandardStream(const QString &argument);
+
+} // namespace k7xtool
