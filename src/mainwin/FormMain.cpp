@@ -254,7 +254,16 @@ void FormMain::MenuNew_Click()
 
 void FormMain::MenuOpen_Click()
 {
-    const bool loaded = projectloader::OpenProject(m_state, m_services) == 0;
+    afterOpen(projectloader::OpenProject(m_state, m_services) == 0);
+}
+
+void FormMain::openProjectFile(const QString &fullPath)
+{
+    afterOpen(projectloader::openProjectFile(m_state, m_services, fullPath) == 0);
+}
+
+void FormMain::afterOpen(bool loaded)
+{
     MenuCompile->setEnabled(loaded);
     MenuItemEdit->setEnabled(loaded);
     GridData->setFocus();

@@ -56,6 +56,8 @@ public:
     // Steps of New after its dialog: create the folder, copy the template,
     // load the copy and work in its folder.
     void createProject(const QString &folder, const QString &name);
+    // Open without its dialog: the project file a file manager passes to the program.
+    void openProjectFile(const QString &fullPath);
     // The folder that holds the template "Project_Default"; the program's own.
     void setProgramFolder(const QString &folder) { m_programFolder = folder; }
 
@@ -82,6 +84,7 @@ private:
     void previewOnTerminal();
     void openTerminalLog();
 
+    void afterOpen(bool loaded);
     void editItem();
     void showNotEditable();
     void buildMenus();

@@ -4,11 +4,24 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include <cerrno>
 #include <sys/stat.h>
 
 namespace newproject {
+
+QString templateFolder(const QString &programFolder)
+{
+    const QString beside = programFolder + QStringLiteral("/Project_Default");
+    // FENDREL_DATA_FROM_BIN (cmake/FendrelInstall.cmake): the installed data folder
+    // relative to the program's.
+    const QString installed = QDir::cleanPath(
+        programFolder + QStringLiteral("/" FENDREL_DATA_FROM_BIN "/Project_Default"));
+    if (!QFileInfo(beside).isDir() && QFileInfo(installed).isDir())
+        return installed;
+    return beside;
+}
 
 PlatformError createFolder(const QString &path)
 {

@@ -6,7 +6,7 @@
 #include <QStringList>
 
 // Creating a project from the template folder "Project_Default" that is
-// installed beside the program: its project file under the new name and the
+// installed with the program: its project file under the new name and the
 // plain files of its eight item subfolders.
 namespace newproject {
 
@@ -15,10 +15,11 @@ inline const QStringList kSubfolders = {QStringLiteral("Const"), QStringLiteral(
                                         QStringLiteral("Menu"),  QStringLiteral("Misc"),
                                         QStringLiteral("Msg"),   QStringLiteral("Ostg")};
 
-inline QString templateFolder(const QString &programFolder)
-{
-    return programFolder + QStringLiteral("/Project_Default");
-}
+// The template beside the program when there is one (a build tree, a copied
+// program folder), else the one in the data folder of the installed program's
+// prefix; when neither exists, the one beside the program, which then reports
+// itself missing as the copy's first step.
+QString templateFolder(const QString &programFolder);
 
 // Creates one folder. A folder that exists already (error 75) counts as made,
 // so the result is only ever another failure: 76 when a parent is missing.

@@ -35,15 +35,46 @@ bool ensureFolder(const QString &filePath)
 
 } // namespace
 
-ClassRegistry::ClassRegistry(QString filePath) : m_filePath(std::move(filePath)) {}
+ClassRegistry::ClassRegistry(QString filePath, QString fallbackFilePath)
+    : m_filePath(std::move(filePath)), m_fallbackFilePath(std::move(fallbackFilePath))
+{
+    // The user's registry redirected to the system's (a system-wide registration) reads it once.
+    if (m_fallbackFilePath == m_filePath)
+        m_fallbackFilePath.clear();
+}
 
 ClassRegistry ClassRegistry::user()
 {
-    const QString overridden = qEnvironmentVariable("FENDREL_CLASS_REGISTRY");
-    if (!overridden.isEmpty())
-        return ClassRegistry(overridden);
-    return ClassRegistry(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
-                         QStringLiteral("/Fendrel/ClassRegistry.ini"));
+    QString path = qEnvironmentVariable("FENDREL_CLASS_REGISTRY");
+    if (path.isEmpty())
+        path = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+               QStringLiteral("/Fendrel/ClassRegistry.ini");
+    return ClassRegistry(path, systemFilePath());
+}
+
+ClassRegistry ClassRegistry::system()
+{
+    return ClassRegistry(systemFilePath());
+}
+
+QString ClassRegistry::systemFilePath()
+{
+    // A fixed path rather than $XDG_CONFIG_DIRS: the package's maintainer scripts
+    // and every user's session must agree on one file whatever their environment.
+    const QString overridden = qEnvironmentVariable("FENDREL_SYSTEM_CLASS_REGISTRY");
+    return overridden.isEmpty() ? QStringLiteral("/etc/xdg/Fendrel/ClassRegistry.ini") : overridden;
+}
+
+QString ClassRegistry::lookup(const QString &key) const
+{
+    for (const QString &path : {m_filePath, m_fallbackFilePath}) {
+        if (path.isEmpty())
+            continue;
+        const QString found = QSettings(path, QSettings::IniFormat).value(key).toString();
+        if (!found.isEmpty())
+            return found;
+    }
+    return {};
 }
 
 QString ClassRegistry::classKey(const QUuid &clsid)
@@ -144,9 +175,7 @@ Status ClassRegistry::unregisterTypeLib(const QUuid &libId, const QString &versi
 
 Status ClassRegistry::classFromProgId(const QString &progId, QUuid *clsid) const
 {
-    QSettings settings(m_filePath, QSettings::IniFormat);
-    const QUuid id =
-        QUuid::fromString(settings.value(progIdKey(progId) + QStringLiteral("/CLSID")).toString());
+    const QUuid id = QUuid::fromString(lookup(progIdKey(progId) + QStringLiteral("/CLSID")));
     if (progId.isEmpty() || id.isNull())
         return CO_E_CLASSSTRING;
     *clsid = id;
@@ -155,9 +184,7 @@ Status ClassRegistry::classFromProgId(const QString &progId, QUuid *clsid) const
 
 Status ClassRegistry::serverOf(const QUuid &clsid, QString *path) const
 {
-    QSettings settings(m_filePath, QSettings::IniFormat);
-    const QString server =
-        settings.value(classKey(clsid) + QStringLiteral("/InprocServer32")).toString();
+    const QString server = lookup(classKey(clsid) + QStringLiteral("/InprocServer32"));
     if (server.isEmpty())
         return REGDB_E_CLASSNOTREG;
     *path = server;

@@ -7,8 +7,10 @@
 #include <QUuid>
 #include <optional>
 
-// The per-user class registry: which library serves a class, ProgIDs, type
-// libraries. An INI file, so a test can keep its own in a temporary folder.
+// The class registry: which library serves a class, ProgIDs, type libraries. An
+// INI file, so a test can keep its own in a temporary folder. A user's registry
+// is read before the machine's, so a user registration wins and an installed
+// control serves every user who has not registered one of their own.
 namespace automation {
 
 struct ClassRegistration
@@ -37,11 +39,17 @@ struct TypeLibRegistration
 class ClassRegistry
 {
 public:
-    explicit ClassRegistry(QString filePath);
+    // Writes go to filePath; lookups read filePath, then fallbackFilePath when given.
+    explicit ClassRegistry(QString filePath, QString fallbackFilePath = {});
 
     // The registry of this user: $FENDREL_CLASS_REGISTRY when set, else
-    // Fendrel/ClassRegistry.ini in the user's configuration folder.
+    // Fendrel/ClassRegistry.ini in the user's configuration folder; lookups fall
+    // back to the system registry.
     static ClassRegistry user();
+    // The system registry alone, which the package writes on installation.
+    static ClassRegistry system();
+    // $FENDREL_SYSTEM_CLASS_REGISTRY when set, else /etc/xdg/Fendrel/ClassRegistry.ini.
+    static QString systemFilePath();
 
     const QString &filePath() const { return m_filePath; }
 
@@ -57,7 +65,8 @@ public:
     // REGDB_E_CLASSNOTREG for an unknown class or one without a server.
     Status serverOf(const QUuid &clsid, QString *path) const;
 
-    // Raw view, for tools and tests: every key ("CLSID/{...}/ProgID") and its value.
+    // Raw view of filePath alone, for tools and tests: every key ("CLSID/{...}/ProgID")
+    // and its value.
     QStringList keys() const;
     QString value(const QString &key) const;
 
@@ -66,7 +75,11 @@ public:
     static QString typeLibKey(const QUuid &libId, const QString &version);
 
 private:
+    // The value of the first registry, in lookup order, that has the key.
+    QString lookup(const QString &key) const;
+
     QString m_filePath;
+    QString m_fallbackFilePath; // empty: no fallback
 };
 
 } // namespace automation

@@ -82,14 +82,17 @@ int OpenProject(ProjectState &state, Services &services)
         choosefile::ask(services, choosefile::Mode::Open, request);
     if (!chosen)
         return -1;
+    return openProjectFile(state, services, *chosen);
+}
 
-    const QString fullPath = *chosen;
+int openProjectFile(ProjectState &state, Services &services, const QString &fullPath)
+{
     settings::write(QLatin1String(kSettingKey), fullPath);
     const qsizetype cut =
         std::max(fullPath.lastIndexOf(QLatin1Char('/')), fullPath.lastIndexOf(QLatin1Char('\\')));
     const QString folder = fullPath.left(cut + 1);
     state.setFolderPath(folder);
-    // The dialog leaves the working directory at the chosen file's folder.
+    // As Open's dialog does, the working directory becomes the file's folder.
     if (!folder.isEmpty())
         QDir::setCurrent(folder);
     return load(state, services, fullPath);

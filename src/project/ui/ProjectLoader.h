@@ -19,6 +19,11 @@ int LoadProject(ProjectState &state, Services &services, const QString &fileName
 // it. A cancelled dialog returns -1 without a message.
 int OpenProject(ProjectState &state, Services &services);
 
+// The steps of Open after its dialog, for a project file named on the command
+// line: the setting FileProject, the folder path and the working directory follow
+// fullPath, then it is loaded.
+int openProjectFile(ProjectState &state, Services &services, const QString &fullPath);
+
 inline constexpr char kSettingKey[] = "FileProject";
 inline constexpr char kDialogTitle[] = "Load Project File";
 inline constexpr char kDialogFilter[] = "Project files (*.k7r)|*.k7r|All files|*.*";
