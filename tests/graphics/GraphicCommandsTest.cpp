@@ -17,7 +17,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-struct Run
+struct Outcome
 {
     int exit = -1;
     QString out;
@@ -31,7 +31,7 @@ protected:
 
     QString path(const QString &name) const { return dir.filePath(name); }
 
-    static Run k7x(const QStringList &args)
+    static Outcome k7x(const QStringList &args)
     {
         QProcess process;
         process.start(qEnvironmentVariable("FENDREL_BIN_DIR") + u"/k7x"_s, args);
@@ -90,7 +90,7 @@ TEST_F(GraphicCommandsTest, RenderDrawsOnePixelADotOrTheScaleGiven)
                  {{u"--scale"_s, u"32"_s}, 32}};
     for (const auto &c : cases) {
         const QString png = path(u"out.png"_s);
-        const Run run = k7x(QStringList{u"render"_s, item, png} + c.extra);
+        const Outcome run = k7x(QStringList{u"render"_s, item, png} + c.extra);
         ASSERT_EQ(run.exit, 0) << run.err;
         const QImage image(png);
         ASSERT_EQ(image.size(), QSize(3, 16) * c.scale);
@@ -127,7 +127,7 @@ TEST_F(GraphicCommandsTest, RenderRefusesWhatItCannotDraw)
         {{u"render"_s, good, path(u"no/out.png"_s)}, 1, u": 76: Path not found"_s},
     };
     for (const auto &c : cases) {
-        const Run run = k7x(c.args);
+        const Outcome run = k7x(c.args);
         EXPECT_EQ(run.exit, c.exit) << c.args.join(u' ');
         EXPECT_TRUE(run.err.contains(c.err)) << run.err;
         EXPECT_FALSE(QFile::exists(png)) << c.args.join(u' ');
@@ -135,7 +135,7 @@ TEST_F(GraphicCommandsTest, RenderRefusesWhatItCannotDraw)
     EXPECT_EQ(contents(good), bytes({2, 1, 1, 0}));
 
     // the editor opens a short file with white at the end; so does render, saying so
-    const Run shortFile = k7x({u"render"_s, put(u"short.bin"_s, bytes({2, 1, 1})), png});
+    const Outcome shortFile = k7x({u"render"_s, put(u"short.bin"_s, bytes({2, 1, 1})), png});
     EXPECT_EQ(shortFile.exit, 0);
     EXPECT_TRUE(shortFile.err.contains(u"1 bytes short"_s)) << shortFile.err;
     EXPECT_EQ(QImage(png).size(), QSize(2, 8));
@@ -144,12 +144,12 @@ TEST_F(GraphicCommandsTest, RenderRefusesWhatItCannotDraw)
 TEST_F(GraphicCommandsTest, HelpGoesToStandardOutput)
 {
     for (const char *command : {"render", "import", "sheet"}) {
-        const Run run = k7x({QLatin1String(command), u"--help"_s});
+        const Outcome run = k7x({QLatin1String(command), u"--help"_s});
         EXPECT_EQ(run.exit, 0);
         EXPECT_TRUE(run.out.startsWith(u"Usage: k7x "_s + QLatin1String(command))) << run.out;
         EXPECT_TRUE(run.err.isEmpty());
     }
-    const Run tool = k7x({u"--help"_s});
+    const Outcome tool = k7x({u"--help"_s});
     for (const char *line : {"render ITEM OUT.png [--scale N]", "import PICTURE ITEM [--limits TEXT]",
                              "sheet PROJECT.k7r OUT.png", "extract FILE K OUT"})
         EXPECT_TRUE(tool.out.contains(QLatin1String(line))) << tool.out;
@@ -166,7 +166,7 @@ TEST_F(GraphicCommandsTest, ImportWritesTheItemByTheEditorsRule)
     image.setPixel(2, 8, qRgba(255, 255, 254, 255));
     const QString item = path(u"Misc/item.bin"_s);
     QDir().mkpath(path(u"Misc"_s));
-    const Run run = k7x({u"import"_s, picture(u"in.png"_s, image), item});
+    const Outcome run = k7x({u"import"_s, picture(u"in.png"_s, image), item});
     ASSERT_EQ(run.exit, 0) << run.err;
     EXPECT_TRUE(run.out.isEmpty() && run.err.isEmpty());
     EXPECT_EQ(contents(item), bytes({3, 2, 1, 1, 0, 0, 0, 1}));
@@ -190,7 +190,7 @@ TEST_F(GraphicCommandsTest, LimitsRefuseWithTheEditorsWordsAndKeepTheOldItem)
     };
     for (const auto &c : cases) {
         put(u"item.bin"_s, old);
-        const Run run = k7x({u"import"_s, in, item, u"--limits"_s, QLatin1String(c.limits)});
+        const Outcome run = k7x({u"import"_s, in, item, u"--limits"_s, QLatin1String(c.limits)});
         if (c.accepted) {
             EXPECT_EQ(run.exit, 0) << c.limits << run.err;
             EXPECT_EQ(contents(item).size(), 2 + 10 * 2) << c.limits;
@@ -222,7 +222,7 @@ TEST_F(GraphicCommandsTest, ImportRefusesWhatItCannotRead)
         {{u"import"_s, item, item, u"--limits"_s}, 2, u"unknown or repeated option"_s},
     };
     for (const auto &c : cases) {
-        const Run run = k7x(c.args);
+        const Outcome run = k7x(c.args);
         EXPECT_EQ(run.exit, c.exit) << c.args.join(u' ');
         EXPECT_TRUE(run.err.contains(c.err)) << run.err;
         EXPECT_EQ(contents(item), old);
@@ -279,7 +279,7 @@ TEST_F(GraphicCommandsTest, SheetShowsEveryGraphicInOrderAndWhatIsMissing)
                                 "Bad\tMisc\\bad.bin\th\tG\t\r\n"
                                 "Wide\tmisc\\Wide.bin\th\tG\t\r\n");
     const QString png = path(u"sheet.png"_s);
-    const Run run = k7x({u"sheet"_s, project, png});
+    const Outcome run = k7x({u"sheet"_s, project, png});
     // written all the same, but the missing and the invalid item make it a refusal
     EXPECT_EQ(run.exit, 1);
     const QString shownProject = QDir::toNativeSeparators(project);
@@ -302,13 +302,13 @@ TEST_F(GraphicCommandsTest, SheetShowsEveryGraphicInOrderAndWhatIsMissing)
 TEST_F(GraphicCommandsTest, SheetOfTheTemplateProject)
 {
     const QString png = path(u"template.png"_s);
-    const Run run = k7x({u"sheet"_s,
+    const Outcome run = k7x({u"sheet"_s,
                          qEnvironmentVariable("FENDREL_BIN_DIR") + u"/Project_Default/Resource.k7r"_s,
                          png});
     EXPECT_EQ(run.exit, 0) << run.err;
     EXPECT_TRUE(run.err.isEmpty()) << run.err;
     EXPECT_FALSE(QImage(png).isNull());
-    const Run refused = k7x({u"sheet"_s, path(u"none.k7r"_s), png});
+    const Outcome refused = k7x({u"sheet"_s, path(u"none.k7r"_s), png});
     EXPECT_EQ(refused.exit, 1);
     EXPECT_EQ(k7x({u"sheet"_s, png}).exit, 2);
 }
