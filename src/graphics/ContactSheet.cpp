@@ -59,8 +59,9 @@ std::vector<Entry> collect(const ItemTable &items, const QString &folder)
     for (qsizetype item = 0; item < items.count(); ++item) {
         if (items.type(item) != QLatin1String("G"))
             continue;
-        entries.push_back({item, items.fullName(item),
-                           graphics::readItem(pathresolve::resolve(folder + items.fileName(item)))});
+        entries.push_back(
+            {item, items.fullName(item),
+             graphics::readItem(pathresolve::resolve(folder + items.fileName(item)))});
     }
     return entries;
 }
@@ -74,8 +75,9 @@ Sheet draw(const QString &title, const std::vector<Entry> &entries)
     int cellWidth = MinCellWidth;
     for (const Entry &entry : entries)
         cellWidth = std::max(cellWidth, pictureSize(entry).width());
-    const std::size_t columns = std::clamp<std::size_t>(
-        (SheetWidth - 2 * Margin + Gap) / (cellWidth + Gap), 1, std::max<std::size_t>(1, entries.size()));
+    const std::size_t columns =
+        std::clamp<std::size_t>((SheetWidth - 2 * Margin + Gap) / (cellWidth + Gap), 1,
+                                std::max<std::size_t>(1, entries.size()));
 
     // Each row is as tall as its tallest picture; the captions line up below it.
     struct Row
@@ -106,9 +108,10 @@ Sheet draw(const QString &title, const std::vector<Entry> &entries)
 
     QImage image(width, height, QImage::Format_RGB32);
     if (image.isNull())
-        return {{}, QStringLiteral("Not enough memory for a sheet of %1 x %2 pixels")
-                        .arg(width)
-                        .arg(height)};
+        return {{},
+                QStringLiteral("Not enough memory for a sheet of %1 x %2 pixels")
+                    .arg(width)
+                    .arg(height)};
     image.fill(Qt::white);
     QPainter painter(&image);
     painter.setPen(Qt::black);

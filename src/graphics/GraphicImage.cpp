@@ -66,10 +66,9 @@ Picture readPicture(const QString &path)
     errno = 0;
     Picture picture{reader.read(), {}};
     if (picture.image.isNull())
-        picture.error =
-            reader.error() == QImageReader::FileNotFoundError
-                ? platformerror::forMissingOrUnreadable(path, errno ? errno : ENOENT)
-                : platformerror::make(platformerror::InvalidPicture);
+        picture.error = reader.error() == QImageReader::FileNotFoundError
+                            ? platformerror::forMissingOrUnreadable(path, errno ? errno : ENOENT)
+                            : platformerror::make(platformerror::InvalidPicture);
     return picture;
 }
 

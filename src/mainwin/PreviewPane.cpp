@@ -71,8 +71,8 @@ void PreviewPane::drawDots()
     const QSize area(width() - margins.left() - margins.right() - frame,
                      height() - margins.top() - margins.bottom() - frame - layout()->spacing() -
                          std::max(text, LabelPreview->fontMetrics().height()));
-    m_dotSize = graphics::dotSizeToFit(QSize(graphic.width(), graphic.height()), area, LeastDot,
-                                       MostDot);
+    m_dotSize =
+        graphics::dotSizeToFit(QSize(graphic.width(), graphic.height()), area, LeastDot, MostDot);
     PicPreview->setPixmap(QPixmap::fromImage(graphics::toImage(graphic, m_dotSize)));
     PicPreview->setFixedSize(graphic.width() * m_dotSize + frame,
                              graphic.height() * m_dotSize + frame);

@@ -86,7 +86,9 @@ TEST_F(GraphicCommandsTest, RenderDrawsOnePixelADotOrTheScaleGiven)
     {
         QStringList extra;
         int scale;
-    } cases[] = {{{}, 1}, {{u"--scale"_s, u"1"_s}, 1}, {{u"--scale"_s, u"4"_s}, 4},
+    } cases[] = {{{}, 1},
+                 {{u"--scale"_s, u"1"_s}, 1},
+                 {{u"--scale"_s, u"4"_s}, 4},
                  {{u"--scale"_s, u"32"_s}, 32}};
     for (const auto &c : cases) {
         const QString png = path(u"out.png"_s);
@@ -121,7 +123,8 @@ TEST_F(GraphicCommandsTest, RenderRefusesWhatItCannotDraw)
         {{u"render"_s, good}, 2, u"Usage: k7x render"_s},
         {{u"render"_s, path(u"none.bin"_s), png}, 1, u": 53: File not found"_s},
         {{u"render"_s, put(u"empty.bin"_s, {}), png}, 1, u"Not a graphic: the file is empty"_s},
-        {{u"render"_s, put(u"wide.bin"_s, bytes({129, 1})), png}, 1,
+        {{u"render"_s, put(u"wide.bin"_s, bytes({129, 1})), png},
+         1,
          u"Not a graphic: width 129, 1 bands"_s},
         {{u"render"_s, good, good}, 1, u"would overwrite the file it is taken from"_s},
         {{u"render"_s, good, path(u"no/out.png"_s)}, 1, u": 76: Path not found"_s},
@@ -150,8 +153,9 @@ TEST_F(GraphicCommandsTest, HelpGoesToStandardOutput)
         EXPECT_TRUE(run.err.isEmpty());
     }
     const Outcome tool = k7x({u"--help"_s});
-    for (const char *line : {"render ITEM OUT.png [--scale N]", "import PICTURE ITEM [--limits TEXT]",
-                             "sheet PROJECT.k7r OUT.png", "extract FILE K OUT"})
+    for (const char *line :
+         {"render ITEM OUT.png [--scale N]", "import PICTURE ITEM [--limits TEXT]",
+          "sheet PROJECT.k7r OUT.png", "extract FILE K OUT"})
         EXPECT_TRUE(tool.out.contains(QLatin1String(line))) << tool.out;
 }
 
@@ -184,8 +188,8 @@ TEST_F(GraphicCommandsTest, LimitsRefuseWithTheEditorsWordsAndKeepTheOldItem)
         const char *limits;
         bool accepted;
     } cases[] = {
-        {"1,104,1,1", false}, {"1,104,1,2", true},  {"1,104,2,2", true},  {"1,104,3,7", false},
-        {"11,104,1,7", false}, {"10,10,1,7", true}, {"1,9,1,7", false},   {"", true},
+        {"1,104,1,1", false},  {"1,104,1,2", true}, {"1,104,2,2", true}, {"1,104,3,7", false},
+        {"11,104,1,7", false}, {"10,10,1,7", true}, {"1,9,1,7", false},  {"", true},
         {"0,200,0,20", true},
     };
     for (const auto &c : cases) {
@@ -215,7 +219,9 @@ TEST_F(GraphicCommandsTest, ImportRefusesWhatItCannotRead)
         int exit;
         QString err;
     } cases[] = {
-        {{u"import"_s, path(u"none.png"_s), item}, 1, u"Could not Import the file: 53: File not found"_s},
+        {{u"import"_s, path(u"none.png"_s), item},
+         1,
+         u"Could not Import the file: 53: File not found"_s},
         {{u"import"_s, put(u"text.png"_s, "text"), item}, 1, u"Could not Import the file: 481"_s},
         {{u"import"_s, item, item}, 1, u"would overwrite the file it is taken from"_s},
         {{u"import"_s, item}, 2, u"Usage: k7x import"_s},
@@ -272,12 +278,11 @@ TEST_F(GraphicCommandsTest, SheetShowsEveryGraphicInOrderAndWhatIsMissing)
     put(u"Misc/Bad.bin"_s, bytes({0, 0}));
     put(u"Misc/Wide.bin"_s, bytes({16, 1}) + QByteArray(16, '\xff'));
     put(u"Const/Port.con"_s, "12");
-    const QString project = put(u"Resource.k7r"_s,
-                                "Square\tMisc\\Square.bin\th\tG\t\r\n"
-                                "Port\tConst\\Port.con\th\tC\t1,4\r\n"
-                                "Gone\tMisc\\Gone.bin\th\tG\t\r\n"
-                                "Bad\tMisc\\bad.bin\th\tG\t\r\n"
-                                "Wide\tmisc\\Wide.bin\th\tG\t\r\n");
+    const QString project = put(u"Resource.k7r"_s, "Square\tMisc\\Square.bin\th\tG\t\r\n"
+                                                   "Port\tConst\\Port.con\th\tC\t1,4\r\n"
+                                                   "Gone\tMisc\\Gone.bin\th\tG\t\r\n"
+                                                   "Bad\tMisc\\bad.bin\th\tG\t\r\n"
+                                                   "Wide\tmisc\\Wide.bin\th\tG\t\r\n");
     const QString png = path(u"sheet.png"_s);
     const Outcome run = k7x({u"sheet"_s, project, png});
     // written all the same, but the missing and the invalid item make it a refusal
@@ -302,9 +307,9 @@ TEST_F(GraphicCommandsTest, SheetShowsEveryGraphicInOrderAndWhatIsMissing)
 TEST_F(GraphicCommandsTest, SheetOfTheTemplateProject)
 {
     const QString png = path(u"template.png"_s);
-    const Outcome run = k7x({u"sheet"_s,
-                         qEnvironmentVariable("FENDREL_BIN_DIR") + u"/Project_Default/Resource.k7r"_s,
-                         png});
+    const Outcome run =
+        k7x({u"sheet"_s,
+             qEnvironmentVariable("FENDREL_BIN_DIR") + u"/Project_Default/Resource.k7r"_s, png});
     EXPECT_EQ(run.exit, 0) << run.err;
     EXPECT_TRUE(run.err.isEmpty()) << run.err;
     EXPECT_FALSE(QImage(png).isNull());

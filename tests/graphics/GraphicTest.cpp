@@ -59,7 +59,8 @@ TEST(GraphicFile, BitsLieAsTheControlsDotDataDoes)
     EXPECT_EQ(small->fileBytes(), bytes({2, 1, 1, 0}));
 
     // 3 x 16: the high bit is the band's bottom row; band 1 follows band 0
-    const std::optional<graphics::Graphic> two = graphics::decode(bytes({3, 2, 0x80, 0, 0, 0, 0, 1}));
+    const std::optional<graphics::Graphic> two =
+        graphics::decode(bytes({3, 2, 0x80, 0, 0, 0, 0, 1}));
     ASSERT_TRUE(two);
     EXPECT_EQ(two->height(), 16);
     EXPECT_TRUE(two->dot(0, 7));
@@ -95,9 +96,11 @@ TEST(GraphicFile, ShortFilesAreWhiteAtTheEndAndLongOnesKeepTheirGraphic)
 
 TEST(GraphicFile, SizeText)
 {
-    EXPECT_EQ(graphics::sizeText(graphics::Graphic(104, 7)), QStringLiteral("104 x 56 dots (7 bands)"));
+    EXPECT_EQ(graphics::sizeText(graphics::Graphic(104, 7)),
+              QStringLiteral("104 x 56 dots (7 bands)"));
     EXPECT_EQ(graphics::sizeText(graphics::Graphic(1, 1)), QStringLiteral("1 x 8 dots (1 band)"));
-    EXPECT_EQ(graphics::sizeText(graphics::Graphic(128, 16)), QStringLiteral("128 x 128 dots (16 bands)"));
+    EXPECT_EQ(graphics::sizeText(graphics::Graphic(128, 16)),
+              QStringLiteral("128 x 128 dots (16 bands)"));
 }
 
 TEST(GraphicFile, UnreadableFilesSayWhy)
@@ -165,14 +168,10 @@ TEST(GraphicImage, ImportCountsOnlyPureWhiteAndTransparentAsWhite)
         QRgb pixel;
         bool black;
     } cases[] = {
-        {qRgba(255, 255, 255, 255), false},
-        {qRgba(254, 255, 255, 255), true},
-        {qRgba(255, 254, 255, 255), true},
-        {qRgba(255, 255, 254, 255), true},
-        {qRgba(255, 0, 0, 255), true},
-        {qRgba(255, 255, 0, 255), true},
-        {qRgba(0, 0, 0, 255), true},
-        {qRgba(0, 0, 0, 0), false},         // transparent black
+        {qRgba(255, 255, 255, 255), false}, {qRgba(254, 255, 255, 255), true},
+        {qRgba(255, 254, 255, 255), true},  {qRgba(255, 255, 254, 255), true},
+        {qRgba(255, 0, 0, 255), true},      {qRgba(255, 255, 0, 255), true},
+        {qRgba(0, 0, 0, 255), true},        {qRgba(0, 0, 0, 0), false}, // transparent black
         {qRgba(0, 0, 0, 128), true},        // half-transparent black is grey on white
         {qRgba(255, 255, 255, 128), false}, // half-transparent white is white
         {qRgba(255, 0, 0, 16), true},
@@ -210,7 +209,7 @@ TEST(GraphicImage, ImportCropsAndRoundsUpToBands)
         QSize picture;
         int width, bands;
     } cases[] = {
-        {{1, 1}, 1, 1},      {{10, 9}, 10, 2},    {{10, 8}, 10, 1},     {{128, 128}, 128, 16},
+        {{1, 1}, 1, 1},        {{10, 9}, 10, 2},      {{10, 8}, 10, 1},      {{128, 128}, 128, 16},
         {{129, 128}, 128, 16}, {{128, 129}, 128, 16}, {{300, 200}, 128, 16}, {{5, 121}, 5, 16},
     };
     for (const auto &c : cases) {
@@ -274,8 +273,8 @@ TEST(GraphicImage, PicturesThatCannotBeReadSayWhy)
 TEST(GraphicImage, PngWriteFailsIntoAMissingFolder)
 {
     QTemporaryDir dir;
-    const PlatformError error =
-        graphics::writePng(graphics::toImage(graphics::Graphic(1, 1)), dir.filePath(QStringLiteral("no/x.png")));
+    const PlatformError error = graphics::writePng(graphics::toImage(graphics::Graphic(1, 1)),
+                                                   dir.filePath(QStringLiteral("no/x.png")));
     EXPECT_EQ(error.number, 76);
 }
 

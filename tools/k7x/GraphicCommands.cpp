@@ -108,7 +108,8 @@ QString graphicUsage(const QString &command)
 int render(const QStringList &args, Streams io)
 {
     Arguments a;
-    if (const auto status = parse(QStringLiteral("render"), args, QStringLiteral("--scale"), 2, io, a))
+    if (const auto status =
+            parse(QStringLiteral("render"), args, QStringLiteral("--scale"), 2, io, a))
         return *status;
     int scale = 1;
     if (a.option) {
@@ -135,7 +136,8 @@ int render(const QStringList &args, Streams io)
         io.err << shown(item) << ": " << graphic.note << '\n';
     if (!graphic.graphic)
         return Refused;
-    if (const PlatformError error = graphics::writePng(graphics::toImage(*graphic.graphic, scale), out);
+    if (const PlatformError error =
+            graphics::writePng(graphics::toImage(*graphic.graphic, scale), out);
         error.isError()) {
         io.err << shown(out) << ':' << error.text() << '\n';
         return Refused;
@@ -146,7 +148,8 @@ int render(const QStringList &args, Streams io)
 int importPicture(const QStringList &args, Streams io)
 {
     Arguments a;
-    if (const auto status = parse(QStringLiteral("import"), args, QStringLiteral("--limits"), 2, io, a))
+    if (const auto status =
+            parse(QStringLiteral("import"), args, QStringLiteral("--limits"), 2, io, a))
         return *status;
     const QString &picturePath = a.words[0];
     const QString &item = a.words[1];
@@ -166,10 +169,11 @@ int importPicture(const QStringList &args, Streams io)
     if (a.option) {
         const GraphicLimits limits = itemlimits::parseGraphic(*a.option);
         if (!graphiccodec::sizeInRange(graphic->width(), graphic->height(), limits)) {
-            io.err << shown(item) << ": Current Graphic size is invalid: "
-                   << graphics::sizeText(*graphic) << ", the limits allow widths "
-                   << number(limits.minWidth) << " to " << number(limits.maxWidth) << " and "
-                   << number(limits.minBands) << " to " << number(limits.maxBands) << " bands\n";
+            io.err << shown(item)
+                   << ": Current Graphic size is invalid: " << graphics::sizeText(*graphic)
+                   << ", the limits allow widths " << number(limits.minWidth) << " to "
+                   << number(limits.maxWidth) << " and " << number(limits.minBands) << " to "
+                   << number(limits.maxBands) << " bands\n";
             return Refused;
         }
     }
@@ -196,11 +200,11 @@ int sheet(const QStringList &args, Streams io)
     }
     const std::vector<contactsheet::Entry> entries =
         contactsheet::collect(project.items, project.folder);
-    const contactsheet::Sheet drawn = contactsheet::draw(
-        QStringLiteral("%1: %2 graphic items")
-            .arg(shown(QFileInfo(projectFile).absoluteFilePath()))
-            .arg(entries.size()),
-        entries);
+    const contactsheet::Sheet drawn =
+        contactsheet::draw(QStringLiteral("%1: %2 graphic items")
+                               .arg(shown(QFileInfo(projectFile).absoluteFilePath()))
+                               .arg(entries.size()),
+                           entries);
     if (!drawn.error.isEmpty()) {
         io.err << shown(out) << ": " << drawn.error << '\n';
         return Refused;
