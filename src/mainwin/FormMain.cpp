@@ -53,6 +53,7 @@ FormMain::FormMain(ProjectState &state, Services &services, QWidget *parent)
     LabelResHelp->setGeometry(toPixels(60), toPixels(3480), toPixels(5475), toPixels(915));
 
     FramePreview = new PreviewPane(centralWidget());
+    FramePreview->setFont(arial9());
     FramePreview->hide();
 
     connect(&m_state, &ProjectState::currentItemChanged, this, [this](qsizetype item) {
