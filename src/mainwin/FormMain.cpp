@@ -1,6 +1,7 @@
 #include "mainwin/FormMain.h"
 
 #include "mainwin/MainLayout.h"
+#include "mainwin/PreviewPane.h"
 #include "mainwin/Twips.h"
 #include "platform/ui/Services.h"
 #include "platform/ui/Shell.h"
@@ -76,17 +77,25 @@ FormMain::FormMain(ProjectState &state, Services &services, QWidget *parent)
     LabelResHelp->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     LabelResHelp->setGeometry(toPixels(60), toPixels(3480), toPixels(5475), toPixels(915));
 
+    FramePreview = new PreviewPane(centralWidget());
+    FramePreview->setFont(arial9());
+    FramePreview->hide();
+
     connect(&m_state, &ProjectState::currentItemChanged, this, [this](qsizetype item) {
         if (item != ProjectState::NoItem && GridData->currentIndex().row() != item) {
             const int column = std::max(0, GridData->currentIndex().column());
             GridData->setCurrentIndex(m_state.model()->index(static_cast<int>(item), column));
         }
         showCurrentHelp(item);
+        refreshPreview();
     });
     connect(&m_state, &ProjectState::projectFileChanged, this,
             [this](const QString &path) { setWindowTitle(path); });
     connect(&m_state, &ProjectState::loadStarted, this, [this] { GridData->hide(); });
-    connect(&m_state, &ProjectState::loadFinished, this, [this] { GridData->show(); });
+    connect(&m_state, &ProjectState::loadFinished, this, [this] {
+        GridData->show();
+        projectLoaded();
+    });
 
     resize(toPixels(10500), toPixels(7200));
 }
@@ -210,6 +219,23 @@ void FormMain::showCurrentHelp(qsizetype item)
         LabelResHelp->setText(m_state.items().help(item));
 }
 
+void FormMain::refreshPreview()
+{
+    FramePreview->setPreview(GraphicPreview::of(m_state, m_state.currentItem()));
+}
+
+void FormMain::projectLoaded()
+{
+    const ItemTable &items = m_state.items();
+    bool graphics = false;
+    for (qsizetype item = 0; item < items.count() && !graphics; ++item)
+        graphics = items.type(item) == QLatin1String("G");
+    m_previewRoom = graphics;
+    // The load selects its item next, which fills the pane again.
+    FramePreview->clear();
+    Form_Resize();
+}
+
 void FormMain::resizeEvent(QResizeEvent *event)
 {
     QMainWindow::resizeEvent(event);
@@ -228,8 +254,10 @@ void FormMain::Form_Resize()
         return;
     const int dpi = logicalDpiX();
     const QSize outer = frameGeometry().size();
-    const mainlayout::Layout layout = mainlayout::compute(twips::fromPixels(outer.width(), dpi),
-                                                          twips::fromPixels(outer.height(), dpi));
+    const int width = twips::fromPixels(outer.width(), dpi);
+    const int height = twips::fromPixels(outer.height(), dpi);
+    const mainlayout::Layout layout = m_previewRoom ? mainlayout::computeWithPreview(width, height)
+                                                    : mainlayout::compute(width, height);
     Toolbar1->setGeometry(0, 0, centralWidget()->width(), toPixels(mainlayout::kToolbarHeight));
     GridData->setGeometry(toPixels(mainlayout::kLeft), toPixels(mainlayout::kGridTop),
                           toPixels(layout.gridWidth), toPixels(layout.gridHeight));
@@ -237,6 +265,10 @@ void FormMain::Form_Resize()
         GridData->setColumnWidth(c, std::max(0, toPixels(layout.columns[c])));
     LabelResHelp->setGeometry(toPixels(mainlayout::kLeft), toPixels(layout.labelTop),
                               toPixels(layout.labelWidth), toPixels(mainlayout::kLabelHeight));
+    FramePreview->setVisible(layout.previewWidth > 0);
+    if (layout.previewWidth > 0)
+        FramePreview->setGeometry(toPixels(layout.previewLeft), toPixels(mainlayout::kGridTop),
+                                  toPixels(layout.previewWidth), toPixels(layout.gridHeight));
 }
 
 QString FormMain::aboutText()

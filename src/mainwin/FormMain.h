@@ -5,6 +5,7 @@
 
 #include <functional>
 
+class PreviewPane;
 class ProjectState;
 struct Services;
 class QAction;
@@ -91,6 +92,9 @@ private:
     void buildToolbar();
     void buildGrid();
     void showCurrentHelp(qsizetype item);
+    // Reads the current item's file again when it is a graphic.
+    void refreshPreview();
+    void projectLoaded();
     void followGridCurrent(int viewRow);
 
     ProjectState &m_state;
@@ -105,6 +109,9 @@ private:
     QToolButton *Command1 = nullptr;
     QTableView *GridData = nullptr;
     QLabel *LabelResHelp = nullptr;
+    PreviewPane *FramePreview = nullptr;
+    // The preview takes room beside the grid only in a project with graphics.
+    bool m_previewRoom = false;
 
     QMenu *MenuFile = nullptr;
     QAction *MenuNew = nullptr;

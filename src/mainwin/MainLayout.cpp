@@ -40,4 +40,17 @@ Layout compute(int outerWidth, int outerHeight)
     return layout;
 }
 
+Layout computeWithPreview(int outerWidth, int outerHeight)
+{
+    const int room = std::min(kPreviewRoom, std::max(0, (outerWidth - 210) * 2 / 5));
+    if (room < kLeastPreviewRoom)
+        return compute(outerWidth, outerHeight);
+    Layout layout = compute(outerWidth - room, outerHeight);
+    layout.labelWidth = std::max(1, outerWidth - 220);
+    // 60 twips from the grid; its right edge lines up with the label's.
+    layout.previewLeft = kLeft + layout.gridWidth + 60;
+    layout.previewWidth = kLeft + layout.labelWidth - layout.previewLeft;
+    return layout;
+}
+
 } // namespace mainlayout

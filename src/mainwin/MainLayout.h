@@ -10,6 +10,10 @@ inline constexpr int kLeft = 60;
 inline constexpr int kGridTop = 650;
 inline constexpr int kLabelHeight = 915;
 inline constexpr int kToolbarHeight = 630;
+// Room a graphic preview takes at the right of the grid: 128 dots at two
+// pixels a dot and a frame at 96 dpi; never more than two fifths of the grid.
+inline constexpr int kPreviewRoom = 4500;
+inline constexpr int kLeastPreviewRoom = 1500;
 
 struct Layout
 {
@@ -18,9 +22,18 @@ struct Layout
     int labelWidth = 0;
     int labelTop = 0;
     std::array<int, 4> columns{};
+    // The preview beside the grid, as tall as the grid; width 0 for none.
+    int previewLeft = 0;
+    int previewWidth = 0;
 };
 
 Layout compute(int outerWidth, int outerHeight);
+
+// The same with a graphic preview: the grid and its columns follow the rule for
+// a window narrower by the preview's room, the preview fills that room beside
+// the grid, and the help label keeps the whole width under both. A window too
+// narrow to spare the room gets no preview.
+Layout computeWithPreview(int outerWidth, int outerHeight);
 
 // num / den rounded to the nearest whole number, halves to the even one.
 long long roundHalfEven(long long num, long long den);

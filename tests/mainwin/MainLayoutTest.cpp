@@ -31,6 +31,39 @@ TEST(MainLayout, ColumnsAndPlacesFollowTheOuterSize)
     }
 }
 
+// The grid follows the rule for a window narrower by the preview's room; the
+// label keeps the whole width; the preview ends where the label ends.
+TEST(MainLayout, ThePreviewTakesItsRoomFromTheGrid)
+{
+    const struct
+    {
+        int width, height;
+        int grid, gridHeight, label, labelTop, previewLeft, previewWidth;
+        std::array<int, 4> columns;
+    } cases[] = {
+        // two fifths of 10290 is 4116
+        {10500, 7200, 6174, 4835, 10280, 5535, 6294, 4046, {525, 309, 3087, 1853}},
+        // the room stops growing at 4500
+        {20000, 9000, 15290, 6635, 19780, 7335, 15410, 4430, {1300, 764, 7645, 5181}},
+        // the least room, 1500, and one twip of window less: no preview at all
+        {3960, 3000, 2250, 635, 3740, 1335, 2370, 1430, {191, 112, 1125, 422}},
+        {3959, 3000, 3749, 635, 3739, 1335, 0, 0, {319, 187, 1874, 969}},
+        {0, 0, 1, 1, 1, 1, 0, 0, {0, 0, 0, -399}},
+    };
+    for (const auto &c : cases) {
+        const mainlayout::Layout l = mainlayout::computeWithPreview(c.width, c.height);
+        EXPECT_EQ(l.gridWidth, c.grid) << c.width;
+        EXPECT_EQ(l.gridHeight, c.gridHeight) << c.height;
+        EXPECT_EQ(l.labelWidth, c.label) << c.width;
+        EXPECT_EQ(l.labelTop, c.labelTop) << c.height;
+        EXPECT_EQ(l.previewLeft, c.previewLeft) << c.width;
+        EXPECT_EQ(l.previewWidth, c.previewWidth) << c.width;
+        EXPECT_EQ(l.columns, c.columns) << c.width;
+    }
+    // without a preview nothing of it is set
+    EXPECT_EQ(mainlayout::compute(10500, 7200).previewWidth, 0);
+}
+
 TEST(MainLayout, HalvesGoToTheEvenNeighbour)
 {
     const struct

@@ -1,5 +1,5 @@
-# Fails when a command-line program would load Qt's GUI libraries:
-#   cmake -DPROGRAMS=<path>[;<path>...] -P CheckNoGui.cmake
+# Fails when a command-line program would load Qt libraries it must not:
+#   cmake -DPROGRAMS=<path>[;<path>...] -DFORBIDDEN=<Gui|Widgets|...> -P CheckNoGui.cmake
 # A build server without a display stack must be able to run these tools.
 cmake_minimum_required(VERSION 3.25)
 set(errors "")
@@ -9,7 +9,7 @@ foreach(program IN LISTS PROGRAMS)
     list(APPEND errors "ldd ${program} failed (${result})")
     continue()
   endif()
-  string(REGEX MATCHALL "libQt6(Gui|Widgets|OpenGL|XcbQpa)[^ \t\n]*" gui "${libraries}")
+  string(REGEX MATCHALL "libQt6(${FORBIDDEN})\\.[^ \t\n]*" gui "${libraries}")
   if(gui)
     list(REMOVE_DUPLICATES gui)
     list(JOIN gui ", " gui)
@@ -18,6 +18,6 @@ foreach(program IN LISTS PROGRAMS)
 endforeach()
 if(errors)
   list(JOIN errors "\n  " text)
-  message(FATAL_ERROR "Command-line tools load Qt's GUI libraries:\n  ${text}")
+  message(FATAL_ERROR "Command-line tools load Qt libraries they must not:\n  ${text}")
 endif()
-message(STATUS "No Qt GUI library in: ${PROGRAMS}")
+message(STATUS "No libQt6(${FORBIDDEN}) in: ${PROGRAMS}")

@@ -1,5 +1,6 @@
 #include "Commands.h"
 
+#include "GraphicCommands.h"
 #include "ProjectInput.h"
 #include "Streams.h"
 #include "builder/Compile.h"
@@ -72,6 +73,8 @@ QString hex(qint64 value, int digits)
 
 QString usage(const QString &command)
 {
+    if (QString graphic = graphicUsage(command); !graphic.isEmpty())
+        return graphic;
     if (command == QLatin1String("build"))
         return QStringLiteral(
             "Usage: k7x build PROJECT.k7r ORIGINAL OUTPUT\n"
@@ -99,13 +102,17 @@ QString usage(const QString &command)
             "FILE \"-\" reads standard input, OUT \"-\" writes standard output.\n");
     return QStringLiteral(
         "Usage: k7x COMMAND ARGUMENTS...\n"
-        "Builds and inspects extended firmware files (.k7x) without the editor's windows.\n"
+        "Builds and inspects extended firmware files (.k7x), and turns graphic items into\n"
+        "pictures and back, without the editor's windows.\n"
         "\n"
         "Commands:\n"
         "  build PROJECT.k7r ORIGINAL OUTPUT   compile a project into OUTPUT\n"
         "  verify FILE                         check every field and the checksum\n"
         "  list FILE [PROJECT.k7r]             show the jump table\n"
         "  extract FILE K OUT                  write item K's bytes to OUT\n"
+        "  render ITEM OUT.png [--scale N]     draw a graphic item as a picture\n"
+        "  import PICTURE ITEM [--limits TEXT] turn a picture into a graphic item\n"
+        "  sheet PROJECT.k7r OUT.png           every graphic of a project on one picture\n"
         "\n"
         "Inputs and outputs may be pipes, FIFOs or devices; \"-\" names standard input or\n"
         "output. k7x COMMAND --help describes a command. Exit status: 0 done, 1 refused input,\n"

@@ -1,4 +1,5 @@
 #include "Commands.h"
+#include "GraphicCommands.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
@@ -9,7 +10,7 @@
 // for build pipelines and release engineers.
 int main(int argc, char **argv)
 {
-    QCoreApplication app(argc, argv);
+    const std::unique_ptr<QCoreApplication> app = k7xtool::application(argc, argv);
     QTextStream out(stdout);
     QTextStream err(stderr);
     const k7xtool::Streams io{out, err};
@@ -32,6 +33,12 @@ int main(int argc, char **argv)
         return k7xtool::list(args, io);
     if (command == QLatin1String("extract"))
         return k7xtool::extract(args, io);
+    if (command == QLatin1String("render"))
+        return k7xtool::render(args, io);
+    if (command == QLatin1String("import"))
+        return k7xtool::importPicture(args, io);
+    if (command == QLatin1String("sheet"))
+        return k7xtool::sheet(args, io);
     err << "k7x: unknown command \"" << command << "\"\n" << k7xtool::usage({});
     return k7xtool::Usage;
 }

@@ -1,45 +1,38 @@
 #include "GraphicArt.h"
 
-#include "platform/SaveFile.h"
+#include "graphics/GraphicImage.h"
 
-#include <QBuffer>
-#include <QImage>
+#include <optional>
 
 namespace graphicart {
 namespace {
 
-int width(const QByteArray &b)
+// The terminal takes only a whole graphic, not one the editor would pad.
+std::optional<graphics::Graphic> whole(const QByteArray &b)
 {
-    return static_cast<unsigned char>(b[0]);
-}
-int bands(const QByteArray &b)
-{
-    return static_cast<unsigned char>(b[1]);
-}
-
-bool black(const QByteArray &b, int x, int y)
-{
-    const auto column = static_cast<unsigned char>(b[2 + (y / 8) * width(b) + x]);
-    return column >> (y % 8) & 1;
+    std::optional<graphics::Graphic> graphic = graphics::decode(b);
+    if (graphic && b.size() != graphic->fileSize())
+        graphic.reset();
+    return graphic;
 }
 
 } // namespace
 
 bool isGraphic(const QByteArray &b)
 {
-    return b.size() >= 2 && width(b) >= 1 && width(b) <= 128 && bands(b) >= 1 && bands(b) <= 16 &&
-           b.size() == 2 + width(b) * bands(b);
+    return whole(b).has_value();
 }
 
 QString text(const QByteArray &b)
 {
-    if (!isGraphic(b))
+    const std::optional<graphics::Graphic> graphic = whole(b);
+    if (!graphic)
         return QStringLiteral("(not a graphic: %1 bytes)\n").arg(b.size());
     QString art;
-    art.reserve((width(b) + 1) * bands(b) * 8);
-    for (int y = 0; y < bands(b) * 8; ++y) {
-        for (int x = 0; x < width(b); ++x)
-            art.append(black(b, x, y) ? QLatin1Char('#') : QLatin1Char('.'));
+    art.reserve((graphic->width() + 1) * graphic->height());
+    for (int y = 0; y < graphic->height(); ++y) {
+        for (int x = 0; x < graphic->width(); ++x)
+            art.append(graphic->dot(x, y) ? QLatin1Char('#') : QLatin1Char('.'));
         art.append(QLatin1Char('\n'));
     }
     return art;
@@ -47,17 +40,8 @@ QString text(const QByteArray &b)
 
 bool writePng(const QByteArray &b, const QString &path, int scale)
 {
-    if (!isGraphic(b))
-        return false;
-    QImage image(width(b), bands(b) * 8, QImage::Format_Mono);
-    image.setColorTable({qRgb(255, 255, 255), qRgb(0, 0, 0)});
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            image.setPixel(x, y, black(b, x, y) ? 1 : 0);
-    QBuffer png;
-    png.open(QIODevice::WriteOnly);
-    return image.scaled(image.size() * scale).save(&png, "PNG") &&
-           !savefile::save(path, png.data()).isError();
+    const std::optional<graphics::Graphic> graphic = whole(b);
+    return graphic && !graphics::writePng(graphics::toImage(*graphic, scale), path).isError();
 }
 
 } // namespace graphicart

@@ -1,0 +1,101 @@
+#include "graphics/GraphicImage.h"
+
+#include "project/ItemFile.h"
+
+#include <QBuffer>
+#include <QImageReader>
+#include <QImageWriter>
+#include <QPainter>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+
+namespace graphics {
+
+QImage toImage(const Graphic &graphic, int scale)
+{
+    Q_ASSERT(scale >= 1);
+    QImage image(graphic.width() * scale, graphic.height() * scale, QImage::Format_Mono);
+    // A one-bit image paints index 0 white only once its table says so.
+    image.setColorTable({qRgb(255, 255, 255), qRgb(0, 0, 0)});
+    image.fill(0);
+    for (int y = 0; y < graphic.height(); ++y) {
+        uchar *first = image.scanLine(y * scale);
+        for (int x = 0; x < graphic.width(); ++x) {
+            if (!graphic.dot(x, y))
+                continue;
+            for (int px = x * scale; px < (x + 1) * scale; ++px)
+                first[px >> 3] |= static_cast<uchar>(0x80 >> (px & 7));
+        }
+        for (int copy = 1; copy < scale; ++copy)
+            std::memcpy(image.scanLine(y * scale + copy), first, image.bytesPerLine());
+    }
+    return image;
+}
+
+std::optional<Graphic> fromPicture(const QImage &picture)
+{
+    if (picture.isNull())
+        return std::nullopt;
+    const QSize used = picture.size().boundedTo(QSize(MaxWidth, MaxBands * BandHeight));
+    // Laid on white as the control lays a picture on its one-bit surface, so
+    // that alpha counts exactly as it does in the editor.
+    QImage surface(used, QImage::Format_RGB32);
+    surface.fill(Qt::white);
+    {
+        QPainter painter(&surface);
+        // Pixels, not the picture's device pixel ratio: one pixel is one dot.
+        painter.drawImage(QRect(QPoint(0, 0), used), picture, QRect(QPoint(0, 0), used));
+    }
+    Graphic graphic(used.width(), (used.height() + BandHeight - 1) / BandHeight);
+    const QRgb white = qRgb(255, 255, 255);
+    for (int y = 0; y < used.height(); ++y) {
+        const auto *line = reinterpret_cast<const QRgb *>(surface.constScanLine(y));
+        for (int x = 0; x < used.width(); ++x)
+            if (line[x] != white)
+                graphic.setDot(x, y, true);
+    }
+    return graphic;
+}
+
+Picture readPicture(const QString &path)
+{
+    QImageReader reader(path);
+    reader.setAutoTransform(true);
+    errno = 0;
+    Picture picture{reader.read(), {}};
+    if (picture.image.isNull())
+        picture.error = reader.error() == QImageReader::FileNotFoundError
+                            ? platformerror::forMissingOrUnreadable(path, errno ? errno : ENOENT)
+                            : platformerror::make(platformerror::InvalidPicture);
+    return picture;
+}
+
+QByteArray pngBytes(const QImage &image)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "png");
+    writer.write(image);
+    return bytes;
+}
+
+PlatformError writePng(const QImage &image, const QString &path)
+{
+    const QByteArray bytes = pngBytes(image);
+    if (bytes.isEmpty())
+        return platformerror::make(platformerror::DeviceIO);
+    return itemfile::write(path, bytes);
+}
+
+int dotSizeToFit(QSize dots, QSize area, int least, int most)
+{
+    if (dots.isEmpty())
+        return most;
+    const int fit = std::min(area.width() / dots.width(), area.height() / dots.height());
+    return std::clamp(fit, least, most);
+}
+
+} // namespace graphics

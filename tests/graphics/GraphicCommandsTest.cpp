@@ -1,0 +1,321 @@
+#include "graphics/Graphic.h"
+#include "graphics/GraphicImage.h"
+
+#include "support/QtPrinting.h"
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+struct Outcome
+{
+    int exit = -1;
+    QString out;
+    QString err;
+};
+
+class GraphicCommandsTest : public ::testing::Test
+{
+protected:
+    QTemporaryDir dir;
+
+    QString path(const QString &name) const { return dir.filePath(name); }
+
+    static Outcome k7x(const QStringList &args)
+    {
+        QProcess process;
+        process.start(qEnvironmentVariable("FENDREL_BIN_DIR") + u"/k7x"_s, args);
+        EXPECT_TRUE(process.waitForFinished(60000));
+        return {process.exitCode(), QString::fromLocal8Bit(process.readAllStandardOutput()),
+                QString::fromLocal8Bit(process.readAllStandardError())};
+    }
+
+    QString put(const QString &name, const QByteArray &bytes) const
+    {
+        QDir().mkpath(QFileInfo(path(name)).path());
+        QFile file(path(name));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        return path(name);
+    }
+    static QByteArray contents(const QString &file)
+    {
+        QFile f(file);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+    }
+    QString picture(const QString &name, const QImage &image) const
+    {
+        EXPECT_TRUE(image.save(path(name)));
+        return path(name);
+    }
+};
+
+QByteArray bytes(std::initializer_list<int> values)
+{
+    QByteArray b;
+    for (const int v : values)
+        b.append(static_cast<char>(v));
+    return b;
+}
+
+graphics::Graphic randomGraphic(int width, int bands, unsigned seed)
+{
+    std::mt19937 random(seed);
+    graphics::Graphic graphic(width, bands);
+    for (int y = 0; y < graphic.height(); ++y)
+        for (int x = 0; x < width; ++x)
+            graphic.setDot(x, y, random() & 1);
+    return graphic;
+}
+
+TEST_F(GraphicCommandsTest, RenderDrawsOnePixelADotOrTheScaleGiven)
+{
+    // dots (0, 0) and (2, 8) of a 3 x 16 graphic
+    const QString item = put(u"item.bin"_s, bytes({3, 2, 1, 0, 0, 0, 0, 1}));
+    const struct
+    {
+        QStringList extra;
+        int scale;
+    } cases[] = {{{}, 1},
+                 {{u"--scale"_s, u"1"_s}, 1},
+                 {{u"--scale"_s, u"4"_s}, 4},
+                 {{u"--scale"_s, u"32"_s}, 32}};
+    for (const auto &c : cases) {
+        const QString png = path(u"out.png"_s);
+        const Outcome run = k7x(QStringList{u"render"_s, item, png} + c.extra);
+        ASSERT_EQ(run.exit, 0) << run.err;
+        const QImage image(png);
+        ASSERT_EQ(image.size(), QSize(3, 16) * c.scale);
+        const int s = c.scale;
+        EXPECT_EQ(image.pixel(0, 0), qRgb(0, 0, 0));
+        EXPECT_EQ(image.pixel(s - 1, s - 1), qRgb(0, 0, 0));
+        EXPECT_EQ(image.pixel(s, 0), qRgb(255, 255, 255));
+        EXPECT_EQ(image.pixel(2 * s, 8 * s), qRgb(0, 0, 0));
+        EXPECT_EQ(image.pixel(3 * s - 1, 9 * s - 1), qRgb(0, 0, 0));
+        EXPECT_EQ(image.pixel(3 * s - 1, 9 * s), qRgb(255, 255, 255));
+    }
+}
+
+TEST_F(GraphicCommandsTest, RenderRefusesWhatItCannotDraw)
+{
+    const QString good = put(u"good.bin"_s, bytes({2, 1, 1, 0}));
+    const QString png = path(u"out.png"_s);
+    const struct
+    {
+        QStringList args;
+        int exit;
+        QString err;
+    } cases[] = {
+        {{u"render"_s, good, png, u"--scale"_s, u"0"_s}, 2, u"N must be a whole number"_s},
+        {{u"render"_s, good, png, u"--scale"_s, u"33"_s}, 2, u"N must be a whole number"_s},
+        {{u"render"_s, good, png, u"--scale"_s, u"x"_s}, 2, u"N must be a whole number"_s},
+        {{u"render"_s, good, png, u"--size"_s, u"2"_s}, 2, u"unknown or repeated option"_s},
+        {{u"render"_s, good}, 2, u"Usage: k7x render"_s},
+        {{u"render"_s, path(u"none.bin"_s), png}, 1, u": 53: File not found"_s},
+        {{u"render"_s, put(u"empty.bin"_s, {}), png}, 1, u"Not a graphic: the file is empty"_s},
+        {{u"render"_s, put(u"wide.bin"_s, bytes({129, 1})), png},
+         1,
+         u"Not a graphic: width 129, 1 bands"_s},
+        {{u"render"_s, good, good}, 1, u"would overwrite the file it is taken from"_s},
+        {{u"render"_s, good, path(u"no/out.png"_s)}, 1, u": 76: Path not found"_s},
+    };
+    for (const auto &c : cases) {
+        const Outcome run = k7x(c.args);
+        EXPECT_EQ(run.exit, c.exit) << c.args.join(u' ');
+        EXPECT_TRUE(run.err.contains(c.err)) << run.err;
+        EXPECT_FALSE(QFile::exists(png)) << c.args.join(u' ');
+    }
+    EXPECT_EQ(contents(good), bytes({2, 1, 1, 0}));
+
+    // the editor opens a short file with white at the end; so does render, saying so
+    const Outcome shortFile = k7x({u"render"_s, put(u"short.bin"_s, bytes({2, 1, 1})), png});
+    EXPECT_EQ(shortFile.exit, 0);
+    EXPECT_TRUE(shortFile.err.contains(u"1 bytes short"_s)) << shortFile.err;
+    EXPECT_EQ(QImage(png).size(), QSize(2, 8));
+}
+
+TEST_F(GraphicCommandsTest, HelpGoesToStandardOutput)
+{
+    for (const char *command : {"render", "import", "sheet"}) {
+        const Outcome run = k7x({QLatin1String(command), u"--help"_s});
+        EXPECT_EQ(run.exit, 0);
+        EXPECT_TRUE(run.out.startsWith(u"Usage: k7x "_s + QLatin1String(command))) << run.out;
+        EXPECT_TRUE(run.err.isEmpty());
+    }
+    const Outcome tool = k7x({u"--help"_s});
+    for (const char *line :
+         {"render ITEM OUT.png [--scale N]", "import PICTURE ITEM [--limits TEXT]",
+          "sheet PROJECT.k7r OUT.png", "extract FILE K OUT"})
+        EXPECT_TRUE(tool.out.contains(QLatin1String(line))) << tool.out;
+}
+
+TEST_F(GraphicCommandsTest, ImportWritesTheItemByTheEditorsRule)
+{
+    // 3 x 9: black, red, transparent, near white; the ninth row makes a second band
+    QImage image(3, 9, QImage::Format_ARGB32);
+    image.fill(qRgba(255, 255, 255, 255));
+    image.setPixel(0, 0, qRgba(0, 0, 0, 255));
+    image.setPixel(1, 0, qRgba(255, 0, 0, 255));
+    image.setPixel(2, 0, qRgba(0, 0, 0, 0));
+    image.setPixel(2, 8, qRgba(255, 255, 254, 255));
+    const QString item = path(u"Misc/item.bin"_s);
+    QDir().mkpath(path(u"Misc"_s));
+    const Outcome run = k7x({u"import"_s, picture(u"in.png"_s, image), item});
+    ASSERT_EQ(run.exit, 0) << run.err;
+    EXPECT_TRUE(run.out.isEmpty() && run.err.isEmpty());
+    EXPECT_EQ(contents(item), bytes({3, 2, 1, 1, 0, 0, 0, 1}));
+}
+
+TEST_F(GraphicCommandsTest, LimitsRefuseWithTheEditorsWordsAndKeepTheOldItem)
+{
+    const QByteArray old = bytes({2, 1, 0x55, 0xaa});
+    const QString item = put(u"item.bin"_s, old);
+    QImage image(10, 9, QImage::Format_RGB32); // 10 dots wide, 2 bands
+    image.fill(Qt::black);
+    const QString in = picture(u"in.bmp"_s, image);
+    const struct
+    {
+        const char *limits;
+        bool accepted;
+    } cases[] = {
+        {"1,104,1,1", false},  {"1,104,1,2", true}, {"1,104,2,2", true}, {"1,104,3,7", false},
+        {"11,104,1,7", false}, {"10,10,1,7", true}, {"1,9,1,7", false},  {"", true},
+        {"0,200,0,20", true},
+    };
+    for (const auto &c : cases) {
+        put(u"item.bin"_s, old);
+        const Outcome run = k7x({u"import"_s, in, item, u"--limits"_s, QLatin1String(c.limits)});
+        if (c.accepted) {
+            EXPECT_EQ(run.exit, 0) << c.limits << run.err;
+            EXPECT_EQ(contents(item).size(), 2 + 10 * 2) << c.limits;
+        } else {
+            EXPECT_EQ(run.exit, 1) << c.limits;
+            EXPECT_TRUE(run.err.startsWith(QDir::toNativeSeparators(item) +
+                                           u": Current Graphic size is invalid"_s))
+                << run.err;
+            EXPECT_TRUE(run.err.contains(u"10 x 16 dots (2 bands)"_s)) << run.err;
+            EXPECT_EQ(contents(item), old) << c.limits;
+        }
+    }
+}
+
+TEST_F(GraphicCommandsTest, ImportRefusesWhatItCannotRead)
+{
+    const QByteArray old = bytes({1, 1, 7});
+    const QString item = put(u"item.bin"_s, old);
+    const struct
+    {
+        QStringList args;
+        int exit;
+        QString err;
+    } cases[] = {
+        {{u"import"_s, path(u"none.png"_s), item},
+         1,
+         u"Could not Import the file: 53: File not found"_s},
+        {{u"import"_s, put(u"text.png"_s, "text"), item}, 1, u"Could not Import the file: 481"_s},
+        {{u"import"_s, item, item}, 1, u"would overwrite the file it is taken from"_s},
+        {{u"import"_s, item}, 2, u"Usage: k7x import"_s},
+        {{u"import"_s, item, item, u"--limits"_s}, 2, u"unknown or repeated option"_s},
+    };
+    for (const auto &c : cases) {
+        const Outcome run = k7x(c.args);
+        EXPECT_EQ(run.exit, c.exit) << c.args.join(u' ');
+        EXPECT_TRUE(run.err.contains(c.err)) << run.err;
+        EXPECT_EQ(contents(item), old);
+    }
+}
+
+// The smallest, the largest and an odd size through both commands.
+TEST_F(GraphicCommandsTest, RenderThenImportGivesTheSameBytes)
+{
+    const std::pair<int, int> sizes[] = {{1, 1}, {128, 16}, {37, 5}};
+    for (const auto &[width, bands] : sizes) {
+        const QByteArray file = randomGraphic(width, bands, width * 100 + bands).fileBytes();
+        const QString item = put(u"item.bin"_s, file);
+        const QString png = path(u"item.png"_s);
+        const QString back = path(u"back.bin"_s);
+        ASSERT_EQ(k7x({u"render"_s, item, png}).exit, 0);
+        ASSERT_EQ(k7x({u"import"_s, png, back}).exit, 0);
+        EXPECT_EQ(contents(back), file) << width << " x " << bands;
+    }
+}
+
+// The first row of the sheet that holds a long black run is the top row of the
+// first row of pictures; its runs tell which pictures lie there, left to right.
+QList<int> blackRuns(const QImage &sheet)
+{
+    for (int y = 0; y < sheet.height(); ++y) {
+        QList<int> runs;
+        int run = 0;
+        for (int x = 0; x <= sheet.width(); ++x) {
+            if (x < sheet.width() && sheet.pixel(x, y) == qRgb(0, 0, 0)) {
+                ++run;
+                continue;
+            }
+            if (run >= 20)
+                runs << run;
+            run = 0;
+        }
+        if (!runs.isEmpty())
+            return runs;
+    }
+    return {};
+}
+
+TEST_F(GraphicCommandsTest, SheetShowsEveryGraphicInOrderAndWhatIsMissing)
+{
+    put(u"Misc/Square.bin"_s, bytes({8, 1}) + QByteArray(8, '\xff'));
+    put(u"Misc/Bad.bin"_s, bytes({0, 0}));
+    put(u"Misc/Wide.bin"_s, bytes({16, 1}) + QByteArray(16, '\xff'));
+    put(u"Const/Port.con"_s, "12");
+    const QString project = put(u"Resource.k7r"_s, "Square\tMisc\\Square.bin\th\tG\t\r\n"
+                                                   "Port\tConst\\Port.con\th\tC\t1,4\r\n"
+                                                   "Gone\tMisc\\Gone.bin\th\tG\t\r\n"
+                                                   "Bad\tMisc\\bad.bin\th\tG\t\r\n"
+                                                   "Wide\tmisc\\Wide.bin\th\tG\t\r\n");
+    const QString png = path(u"sheet.png"_s);
+    const Outcome run = k7x({u"sheet"_s, project, png});
+    // written all the same, but the missing and the invalid item make it a refusal
+    EXPECT_EQ(run.exit, 1);
+    const QString shownProject = QDir::toNativeSeparators(project);
+    const QString sep = QDir::separator();
+    EXPECT_EQ(run.err, shownProject + u": item 2 (Misc"_s + sep +
+                           u"Gone.bin): Cannot read the file: 53: File not found\n"_s +
+                           shownProject + u": item 3 (Misc"_s + sep +
+                           u"bad.bin): Not a graphic: width 0, 0 bands\n"_s);
+    const QImage sheet(png);
+    ASSERT_FALSE(sheet.isNull());
+    // the 8-dot square before the 16-dot bar, three pixels a dot; the constant not at all
+    EXPECT_EQ(blackRuns(sheet), (QList<int>{24, 48}));
+    int red = 0;
+    for (int y = 0; y < sheet.height(); ++y)
+        for (int x = 0; x < sheet.width(); ++x)
+            red += sheet.pixel(x, y) == qRgb(176, 0, 0);
+    EXPECT_GT(red, 0); // the placeholders of the two
+}
+
+TEST_F(GraphicCommandsTest, SheetOfTheTemplateProject)
+{
+    const QString png = path(u"template.png"_s);
+    const Outcome run =
+        k7x({u"sheet"_s,
+             qEnvironmentVariable("FENDREL_BIN_DIR") + u"/Project_Default/Resource.k7r"_s, png});
+    EXPECT_EQ(run.exit, 0) << run.err;
+    EXPECT_TRUE(run.err.isEmpty()) << run.err;
+    EXPECT_FALSE(QImage(png).isNull());
+    const Outcome refused = k7x({u"sheet"_s, path(u"none.k7r"_s), png});
+    EXPECT_EQ(refused.exit, 1);
+    EXPECT_EQ(k7x({u"sheet"_s, png}).exit, 2);
+}
+
+} // namespace

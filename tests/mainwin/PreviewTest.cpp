@@ -1,0 +1,200 @@
+#include "mainwin/FormMain.h"
+
+#include "support/ProjectFixture.h"
+#include "support/QtPrinting.h"
+
+#include "mainwin/MainLayout.h"
+#include "mainwin/PreviewPane.h"
+#include "project/ItemTableModel.h"
+
+#include <QLabel>
+#include <QPixmap>
+#include <QTableView>
+
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QByteArray graphic(int width, int bands, char fill = 0)
+{
+    QByteArray bytes;
+    bytes.append(static_cast<char>(width));
+    bytes.append(static_cast<char>(bands));
+    bytes.append(QByteArray(width * bands, fill));
+    return bytes;
+}
+
+class PreviewTest : public ProjectFixture
+{
+protected:
+    void SetUp() override
+    {
+        ProjectFixture::SetUp();
+        form = std::make_unique<FormMain>(state, services);
+        grid = form->findChild<QTableView *>(u"GridData"_s);
+        help = form->findChild<QLabel *>(u"LabelResHelp"_s);
+        pane = form->findChild<PreviewPane *>(u"FramePreview"_s);
+        ASSERT_TRUE(grid && help && pane);
+        text = pane->findChild<QLabel *>(u"LabelPreview"_s);
+        picture = pane->findChild<QLabel *>(u"PicPreview"_s);
+        ASSERT_TRUE(text && picture);
+    }
+
+    void open(const QByteArray &project)
+    {
+        dialogs.answer(write(u"Resource.k7r"_s, project));
+        form->MenuOpen_Click();
+    }
+    // As a click on the row does.
+    void select(int item) { grid->setCurrentIndex(grid->model()->index(item, 2)); }
+    // Twips of the window's outer size, as the resize rule sees it.
+    int outer(int pixels) const { return pixels * 1440 / form->logicalDpiX(); }
+
+    void writeFiles() const
+    {
+        QByteArray logo = graphic(104, 7);
+        logo[2] = 1; // dot (0, 0)
+        write(u"Misc/Logo.bin"_s, logo);
+        write(u"Const/Port.con"_s, "12");
+        write(u"Misc/Bad.bin"_s, graphic(0, 0));
+        write(u"Misc/Icon.bin"_s, graphic(16, 2, '\xff'));
+        write(u"Misc/Short.bin"_s, QByteArray("\x08\x01\xff", 3));
+        write(u"Misc/Lower.bin"_s, graphic(8, 1));
+        write(u"Misc/Huge.bin"_s, graphic(128, 16, '\x55'));
+    }
+
+    std::unique_ptr<FormMain> form;
+    QTableView *grid = nullptr;
+    QLabel *help = nullptr;
+    PreviewPane *pane = nullptr;
+    QLabel *text = nullptr;
+    QLabel *picture = nullptr;
+};
+
+const QByteArray kProject = "Logo\tMisc\\Logo.bin\tStart-up logo\tG\t104,104,7,7\r\n"
+                            "Port\tConst\\Port.con\tSerial port\tC\t1,4\r\n"
+                            "Gone\tMisc\\Gone.bin\tGone\tG\t\r\n"
+                            "Bad\tMisc\\Bad.bin\tBad\tG\t\r\n"
+                            "Icon\tmisc\\ICON.bin\tIcon\tG\t\r\n"
+                            "Short\tMisc\\Short.bin\tShort\tG\t\r\n"
+                            "Lower\tMisc\\Lower.bin\tLower\tg\t\r\n"
+                            "Huge\tMisc\\Huge.bin\tHuge\tG\t\r\n";
+
+TEST_F(PreviewTest, ShowsTheCurrentGraphicOrWhyNotAndNothingForOtherTypes)
+{
+    writeFiles();
+    open(kProject);
+    const struct
+    {
+        int item;
+        const char *text;
+        bool dots;
+    } cases[] = {
+        {1, "", false},
+        {0, "104 x 56 dots (7 bands)", true},
+        {2, "Cannot read the file: 53: File not found", false},
+        {3, "Not a graphic: width 0, 0 bands", false},
+        {4, "16 x 16 dots (2 bands)", true}, // found whatever the letter case
+        {5, "8 x 8 dots (1 band)\nThe file is 7 bytes short; they show white", true},
+        {6, "", false}, // only "G" is a graphic
+        {7, "128 x 128 dots (16 bands)", true},
+    };
+    for (const auto &c : cases) {
+        select(c.item);
+        EXPECT_EQ(text->text(), QString::fromLatin1(c.text)) << c.item;
+        EXPECT_EQ(!picture->isHidden(), c.dots) << c.item;
+        EXPECT_EQ(pane->dotSize() > 0, c.dots) << c.item;
+    }
+    EXPECT_TRUE(messages.shown.empty()) << messages.last();
+}
+
+TEST_F(PreviewTest, FollowsTheCurrentItemAndDrawsItsDots)
+{
+    writeFiles();
+    form->show();
+    open(kProject);
+    // the load makes item 0 current
+    EXPECT_EQ(text->text(), u"104 x 56 dots (7 bands)"_s);
+    const auto dotAt = [this](int x, int y) {
+        const QImage image = picture->pixmap().toImage();
+        const int size = pane->dotSize();
+        return image.pixel(x * size, y * size) == qRgb(0, 0, 0);
+    };
+    EXPECT_TRUE(dotAt(0, 0));
+    EXPECT_FALSE(dotAt(1, 0));
+    EXPECT_FALSE(dotAt(0, 1));
+    EXPECT_EQ(picture->pixmap().size(), QSize(104, 56) * pane->dotSize());
+
+    select(4);
+    EXPECT_EQ(help->text(), u"Icon"_s);
+    EXPECT_EQ(text->text(), u"16 x 16 dots (2 bands)"_s);
+    EXPECT_TRUE(dotAt(15, 15));
+
+    // the file is read when its row becomes current, not before
+    write(u"Misc/Icon.bin"_s, graphic(16, 1));
+    EXPECT_EQ(text->text(), u"16 x 16 dots (2 bands)"_s);
+    select(0);
+    select(4);
+    EXPECT_EQ(text->text(), u"16 x 8 dots (1 band)"_s);
+    EXPECT_FALSE(dotAt(15, 7));
+}
+
+TEST_F(PreviewTest, DotsAreTwoToSixPixelsAsThePaneAllows)
+{
+    writeFiles();
+    form->show();
+    open(kProject);
+    form->resize(form->toPixels(20000), form->toPixels(12000));
+    select(4); // 16 x 16 dots in a wide pane: the most
+    EXPECT_EQ(pane->dotSize(), 6);
+    select(7); // 128 x 128 dots do not fit at 2 pixels: the least all the same
+    form->resize(form->toPixels(9000), form->toPixels(5000));
+    EXPECT_EQ(pane->dotSize(), 2);
+
+    // a narrower window gives the icon smaller dots, still inside the pane
+    select(4);
+    form->resize(form->toPixels(4200), form->toPixels(7200));
+    EXPECT_GT(pane->dotSize(), 2);
+    EXPECT_LT(pane->dotSize(), 6);
+    EXPECT_TRUE(pane->rect().contains(picture->geometry()));
+}
+
+TEST_F(PreviewTest, StandsBesideTheGridAndAboveTheHelp)
+{
+    writeFiles();
+    form->show();
+    open(kProject);
+    for (const QSize twips : {QSize(10500, 7200), QSize(6000, 4000), QSize(20000, 12000)}) {
+        form->resize(form->toPixels(twips.width()), form->toPixels(twips.height()));
+        const QSize size = form->frameGeometry().size();
+        const mainlayout::Layout layout =
+            mainlayout::computeWithPreview(outer(size.width()), outer(size.height()));
+        ASSERT_GT(layout.previewWidth, 0);
+        EXPECT_TRUE(pane->isVisible());
+        EXPECT_EQ(grid->width(), form->toPixels(layout.gridWidth));
+        EXPECT_EQ(help->width(), form->toPixels(layout.labelWidth));
+        EXPECT_FALSE(pane->geometry().intersects(grid->geometry())) << twips.width();
+        EXPECT_FALSE(pane->geometry().intersects(help->geometry())) << twips.width();
+        EXPECT_LE(pane->geometry().right(), help->geometry().right() + 1) << twips.width();
+        EXPECT_EQ(pane->y(), grid->y());
+        EXPECT_EQ(pane->height(), grid->height());
+    }
+}
+
+TEST_F(PreviewTest, AProjectWithoutGraphicsKeepsTheWholeWidthForTheGrid)
+{
+    write(u"Const/Port.con"_s, "12");
+    form->show();
+    open("Port\tConst\\Port.con\tSerial port\tC\t1,4\r\n");
+    form->resize(form->toPixels(9000), form->toPixels(6000));
+    const QSize size = form->frameGeometry().size();
+    const mainlayout::Layout layout =
+        mainlayout::compute(outer(size.width()), outer(size.height()));
+    EXPECT_FALSE(pane->isVisible());
+    EXPECT_EQ(grid->width(), form->toPixels(layout.gridWidth));
+    EXPECT_TRUE(text->text().isEmpty());
+}
+
+} // namespace
