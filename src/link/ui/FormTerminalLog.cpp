@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QHideEvent>
 #include <QPushButton>
 #include <QSaveFile>
 #include <QScrollBar>
@@ -95,8 +96,8 @@ void FormTerminalLog::showEvent(QShowEvent *event)
 
 void FormTerminalLog::hideEvent(QHideEvent *event)
 {
-    // Closed, the log costs the link nothing.
-    if (m_transport.frameLog() == &m_log)
+    // Closed, the log costs the link nothing; minimised, it goes on recording.
+    if (!event->spontaneous() && m_transport.frameLog() == &m_log)
         m_transport.setFrameLog(nullptr);
     QWidget::hideEvent(event);
 }

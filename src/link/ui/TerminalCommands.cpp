@@ -57,8 +57,13 @@ TerminalLink &linkOf(QObject &owner)
 FormTerminalLog &openTerminalLog(Services &services, QWidget &owner)
 {
     LinkHolder &holder = holderOf(owner);
-    if (!holder.logWindow)
-        holder.logWindow = new FormTerminalLog(services, holder.link, &owner);
+    if (!holder.logWindow) {
+        // A window of its own, outside the main window's family, so that it can
+        // still be scrolled and saved while the item viewer is open; it does
+        // not keep the program running once the main window is closed.
+        holder.logWindow = new FormTerminalLog(services, holder.link);
+        holder.logWindow->setAttribute(Qt::WA_QuitOnClose, false);
+    }
     holder.logWindow->show();
     holder.logWindow->raise();
     holder.logWindow->activateWindow();
@@ -110,6 +115,8 @@ void openItemViewer(ProjectState &state, Services &services, Transport &transpor
 {
     FormView form(state, services, transport, parent);
     form.Form_Load();
+    // Modal to the main window only: the terminal log stays usable beside it.
+    form.setWindowModality(Qt::WindowModal);
     form.exec();
 }
 

@@ -27,7 +27,7 @@ int previewOnTerminal(ProjectState &state, Services &services, Transport &transp
 TerminalLink &linkOf(QObject &owner);
 
 // The run's frame log window, not modal: created on first use, then shown
-// again with what it has kept.
+// again with what it has kept; it goes with owner.
 FormTerminalLog &openTerminalLog(Services &services, QWidget &owner);
 
 // The main window's commands: the modal Options window and the item viewer.
