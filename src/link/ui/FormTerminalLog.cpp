@@ -2,6 +2,7 @@
 
 #include "link/Transport.h"
 #include "link/ui/FrameLogModel.h"
+#include "platform/CodePage.h"
 #include "platform/SaveFile.h"
 #include "platform/ui/ChooseFile.h"
 #include "platform/ui/Messages.h"
@@ -12,12 +13,10 @@
 #include <QHeaderView>
 #include <QHideEvent>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QScrollBar>
 #include <QTableView>
 #include <QVBoxLayout>
 
-#include <cerrno>
 
 namespace {
 
@@ -116,12 +115,9 @@ void FormTerminalLog::CmdSaveAs_Click()
                          QStringLiteral("terminal-log.txt"), true});
     if (!path)
         return;
-    QSaveFile file(*path);
-    errno = 0;
-    const PlatformError error = file.open(QIODevice::WriteOnly)
-                                    ? savefile::writeAndCommit(file, m_log.text().toLatin1())
-                                    : platformerror::forUnwritable(*path, errno);
-    if (error.isError())
+    // the frames' text came from the terminal's bytes through the code page
+    if (const PlatformError error = savefile::save(*path, codepage::encode(m_log.text()));
+        error.isError())
         m_services.messages.show(QStringLiteral("Could not save the log ('") +
                                  QDir::toNativeSeparators(*path) + QStringLiteral("'):") +
                                  error.text());
