@@ -137,12 +137,34 @@ TEST(Undo, CanUndoAndCanRedoFollowTheHistory)
     EXPECT_EQ(flags(), std::pair(true, false));
     m->Undo();
     EXPECT_EQ(m->GetData(), "001,001,000");
-    EXPECT_EQ(flags(), std::pair(true, true)); // back to before the load
+    // back at the load: the snapshot left only repeats it, so nothing to offer
+    EXPECT_EQ(flags(), std::pair(false, true));
     m->Redo();
     EXPECT_EQ(m->GetData(), "001,001,001");
     EXPECT_EQ(flags(), std::pair(true, false));
     m->ResetUndo();
     EXPECT_EQ(flags(), std::pair(false, false));
+}
+
+// Snapshots that repeat the state shown are nothing to offer; one further
+// back that differs is, at every position.
+TEST(Undo, RepeatedSnapshotsAloneOfferNothing)
+{
+    auto m = std::make_unique<DotModel>();
+    ASSERT_TRUE(m->SetData("001,001,000"));
+    m->SaveUndo(); // twice the loaded state
+    EXPECT_EQ(std::pair(m->canUndo(), m->canRedo()), std::pair(false, false));
+    m->setMainCell(0, 0, 1);
+    m->SaveUndo();
+    m->SaveUndo(); // the change, three times
+    EXPECT_TRUE(m->canUndo());
+    m->Undo(); // to a twin of the change: still the change shown
+    EXPECT_EQ(m->GetData(), "001,001,001");
+    EXPECT_EQ(std::pair(m->canUndo(), m->canRedo()), std::pair(true, false));
+    m->Undo();
+    m->Undo();
+    EXPECT_EQ(m->GetData(), "001,001,000");
+    EXPECT_EQ(std::pair(m->canUndo(), m->canRedo()), std::pair(false, true));
 }
 
 TEST(Undo, AGestureIsOneStepTakenBeforeItsFirstChange)

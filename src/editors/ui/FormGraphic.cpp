@@ -300,7 +300,6 @@ void FormGraphic::Form_Load()
     // The history starts at the graphic as loaded.
     Vog.call(QStringLiteral("ResetUndo"));
     Vog.call(QStringLiteral("SaveUndo"));
-    m_undo.start();
     refreshUndo();
     m_loaded = true;
 }
@@ -397,12 +396,10 @@ bool FormGraphic::dropFloating()
 {
     if (!selectionSet())
         return false;
-    m_undo.changed();
     if (OptionDraw->isChecked()) {
         // Escape would also leave the draw tool; setting it again drops the
-        // selection, and the control takes a snapshot after doing so.
+        // selection, and the control takes a snapshot before doing so.
         Vog.put(QStringLiteral("Mode"), true);
-        m_undo.saved();
         return true;
     }
     Vog.call(QStringLiteral("Escape"));
@@ -412,54 +409,58 @@ bool FormGraphic::dropFloating()
 void FormGraphic::snapshot()
 {
     Vog.call(QStringLiteral("SaveUndo"));
-    m_undo.saved();
-    m_undo.changed();
 }
 
 void FormGraphic::beforePlacing()
 {
-    if (dropFloating())
-        m_undo.changed(); // the snapshot is the control's
-    else
+    if (!dropFloating())
         snapshot();
 }
 
 void FormGraphic::refreshUndo()
 {
-    CmdUndo->setEnabled(m_undo.canUndo());
-    CmdRedo->setEnabled(m_undo.canRedo());
+    CmdUndo->setEnabled(Vog.get(QStringLiteral("CanUndo")).toBool());
+    CmdRedo->setEnabled(Vog.get(QStringLiteral("CanRedo")).toBool());
+}
+
+QString FormGraphic::shownDots()
+{
+    QString shown = Vog.call(QStringLiteral("GetData")).toString() + QLatin1Char('|') +
+                    Vog.call(QStringLiteral("GetOvl")).toString();
+    for (const char *bound : {"SelSet", "SelPosX1", "SelPosY1", "SelPosX2", "SelPosY2"})
+        shown += QLatin1Char('|') + Vog.get(QLatin1String(bound)).toString();
+    return shown;
+}
+
+void FormGraphic::stepHistory(const char *method, const char *more)
+{
+    // The history may hold a snapshot that only repeats what is shown (an undo
+    // first saves the state it leaves); one press always changes the graphic
+    // when anything further back differs.
+    const QString before = shownDots();
+    do
+        Vog.call(QLatin1String(method));
+    while (shownDots() == before && Vog.get(QLatin1String(more)).toBool());
+    refreshUndo();
 }
 
 void FormGraphic::CmdUndo_Click()
 {
-    // Snapshots that only repeat the state shown are stepped over.
-    for (int steps = m_undo.undoSteps(); steps > 0; --steps) {
-        Vog.call(QStringLiteral("Undo"));
-        m_undo.undone();
-    }
-    refreshUndo();
+    stepHistory("Undo", "CanUndo");
 }
 
 void FormGraphic::CmdRedo_Click()
 {
-    for (int steps = m_undo.redoSteps(); steps > 0; --steps) {
-        Vog.call(QStringLiteral("Redo"));
-        m_undo.redone();
-    }
-    refreshUndo();
+    stepHistory("Redo", "CanRedo");
 }
 
 bool FormGraphic::eventFilter(QObject *watched, QEvent *event)
 {
-    // The control records a stroke of the draw tool, and a lift, move or drop
-    // of a selection, as one snapshot each; the window follows its count.
-    if (event->type() == QEvent::MouseButtonPress &&
-        static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton && Vog.widget() &&
-        watched->parent() == Vog.widget() && (OptionDraw->isChecked() || selectionSet())) {
-        m_undo.saved();
-        m_undo.changed();
+    // The control records a stroke of the draw tool, or a lift, move or drop
+    // of a selection, as one snapshot: the buttons follow at the release.
+    if (event->type() == QEvent::MouseButtonRelease && Vog.widget() &&
+        watched->parent() == Vog.widget())
         refreshUndo();
-    }
     return QDialog::eventFilter(watched, event);
 }
 
@@ -536,8 +537,6 @@ void FormGraphic::SelectAll()
     // SetData takes the snapshot of the graphic before the lift.
     if (!Vog.call(QStringLiteral("SetData"), {lift.rest}).toBool())
         return;
-    m_undo.saved();
-    m_undo.changed();
     Vog.put(QStringLiteral("SizeY"), height);
     Vog.call(QStringLiteral("SetOvl"), {lift.floating});
     refreshUndo();
@@ -589,9 +588,7 @@ void FormGraphic::CmdText_Click()
     // The dialog's preview replaces whatever floats; what the user placed stays.
     const bool snapshotTaken = dropFloating();
     FormText text(Vog, m_services, this, [this, snapshotTaken] {
-        if (snapshotTaken)
-            m_undo.changed();
-        else
+        if (!snapshotTaken)
             snapshot();
     });
     if (const QScreen *screen = this->screen()) {
@@ -605,11 +602,8 @@ void FormGraphic::CmdText_Click()
 
 void FormGraphic::OptionDraw_Click()
 {
-    // The control ends a selection (dropping what floats) and takes a snapshot.
-    if (selectionSet())
-        m_undo.changed();
+    // The control ends a selection, dropping what floats after a snapshot.
     Vog.put(QStringLiteral("Mode"), true);
-    m_undo.saved();
     refreshUndo();
 }
 
@@ -642,4 +636,5 @@ void FormGraphic::Timer1_Timer()
                                                           vogInt(QStringLiteral("SelPosX2")),
                                                           vogInt(QStringLiteral("SelPosY2")))
                           : graphictools::selectionStatus(false, 0, 0, 0, 0));
+    refreshUndo();
 }

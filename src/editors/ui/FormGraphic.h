@@ -1,7 +1,6 @@
 #pragma once
 
 #include "editors/ItemLimits.h"
-#include "editors/UndoTrack.h"
 #include "platform/automation/Object.h"
 
 #include <QDialog>
@@ -121,13 +120,14 @@ private:
     // placed, and the state after it recorded.
     void beforePlacing();
     void refreshUndo();
+    QString shownDots();
+    void stepHistory(const char *method, const char *more);
 
     ProjectState &m_state;
     Services &m_services;
     QButtonGroup *m_toolGroup = nullptr;
     QButtonGroup *m_colourGroup = nullptr;
     GraphicLimits m_limits;
-    UndoTrack m_undo;
     int m_zoomStep = 0;
     QString m_fileName;
     QString m_path;

@@ -17,7 +17,6 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
-
 namespace {
 
 template <typename T> T *named(T *widget, const char *name)

@@ -196,6 +196,27 @@ void DotModel::SaveUndo()
     m_history.save(m_state);
 }
 
+bool DotModel::canUndo() const
+{
+    if (!m_history.canStepBack())
+        return false;
+    // From the newest state the first Undo returns to snapshot 0 (after saving
+    // the state it leaves); from further back, to the next older one.
+    const int position = m_history.position();
+    for (int i = position == 0 ? 0 : position + 1; i < m_history.count(); ++i)
+        if (!(m_history.at(i) == m_state))
+            return true;
+    return false;
+}
+
+bool DotModel::canRedo() const
+{
+    for (int i = m_history.position() - 1; i >= 0; --i)
+        if (!(m_history.at(i) == m_state))
+            return true;
+    return false;
+}
+
 void DotModel::Undo()
 {
     if (!m_history.canStepBack())

@@ -106,8 +106,11 @@ public:
     int undoPosition() const { return m_history.position(); }
     int undoCount() const { return m_history.count(); }
     // Whether Undo and Redo would step (not whether the dots would differ).
-    bool canUndo() const { return m_history.canStepBack(); }
-    bool canRedo() const { return m_history.canStepForward(); }
+    // Whether Undo (Redo), pressed as often as needed, would change the state:
+    // the history may repeat the state shown (an Undo from the newest first
+    // saves the state it leaves), and such steps alone are nothing to offer.
+    bool canUndo() const;
+    bool canRedo() const;
 
     // --- selection operations on the active plane
     void PaintSelection(PaintMode mode);

@@ -25,6 +25,9 @@ public:
     // the current position.
     void save(const DotState &state);
 
+    // Snapshot i, 0 the newest, i below count().
+    const DotState &at(int i) const { return (*m_slots)[m_order[i]]; }
+
     bool canStepBack() const { return m_position < m_count - 1; }
     bool canStepForward() const { return m_position > 0; }
     // Moves the position and returns the snapshot now current.
