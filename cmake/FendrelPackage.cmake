@@ -1,7 +1,6 @@
 # A Debian package of what FendrelInstall.cmake installs, made by `cpack -G DEB`
 # in a build configured with CMAKE_INSTALL_PREFIX=/usr (scripts/package does it).
 set(FENDREL_PACKAGE_PREFIX /usr)
-set(FENDREL_PACKAGE_BIN ${FENDREL_PACKAGE_PREFIX}/${CMAKE_INSTALL_BINDIR})
 set(FENDREL_PACKAGE_CONTROL ${FENDREL_PACKAGE_PREFIX}/${FENDREL_INSTALL_CONTROLDIR}/libvog.so)
 
 set(generated ${CMAKE_BINARY_DIR}/packaging)
