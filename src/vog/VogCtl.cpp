@@ -286,6 +286,12 @@ Status CVogCtrl::callMethod(DispId id, const QVariantList &args, QVariant *resul
     case Redo:
         m_model.Redo();
         break;
+    case UndoChange:
+        *result = m_model.undoChange();
+        break;
+    case RedoChange:
+        *result = m_model.redoChange();
+        break;
     case Repaint:
         w.setModified();
         break;

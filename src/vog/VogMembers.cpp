@@ -73,6 +73,8 @@ const QList<Entry> &all()
         method(SaveUndo, "SaveUndo", Void),
         method(Redo, "Redo", Void),
         method(Repaint, "Repaint", Void),
+        method(UndoChange, "UndoChange", Bool),
+        method(RedoChange, "RedoChange", Bool),
         method(AboutBox, "AboutBox", Void),
     };
     return table;

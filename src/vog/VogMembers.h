@@ -44,6 +44,8 @@ enum Id : automation::DispId {
     Repaint,
     CanUndo,
     CanRedo,
+    UndoChange,
+    RedoChange,
     Font = -512,
     AboutBox = -552,
 };

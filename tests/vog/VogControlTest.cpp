@@ -61,7 +61,7 @@ TEST(VogMembers, TheTypeLibraryHoldsExactlyTheTable)
     }
     EXPECT_EQ(readOnlyInData, readOnlyInTable);
     EXPECT_EQ(readOnlyInTable, QStringList({u"CanUndo"_s, u"CanRedo"_s}));
-    EXPECT_EQ(vog::members::dispatchTable().members().size(), 37);
+    EXPECT_EQ(vog::members::dispatchTable().members().size(), 39);
 }
 
 TEST(VogMembers, ExchangedInTheirOrderWithTheirDefaults)

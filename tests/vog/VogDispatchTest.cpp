@@ -90,7 +90,7 @@ TEST_F(VogDispatch, MembersMatchTheTypeLibrary)
     EXPECT_EQ(library.name, u"VogLib"_s);
     const InterfaceInfo *dispatch = library.findInterface(u"_DVog"_s);
     ASSERT_NE(dispatch, nullptr);
-    ASSERT_EQ(dispatch->members.size(), 37);
+    ASSERT_EQ(dispatch->members.size(), 39);
 
     ComponentObject *object = vog.get();
     for (const Member &member : dispatch->members) {

@@ -1,6 +1,8 @@
 #include "vog/core/DotModel.h"
 #include "vog/core/GestureUndo.h"
 
+#include "ModelFixtures.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -165,6 +167,35 @@ TEST(Undo, RepeatedSnapshotsAloneOfferNothing)
     m->Undo();
     EXPECT_EQ(m->GetData(), "001,001,000");
     EXPECT_EQ(std::pair(m->canUndo(), m->canRedo()), std::pair(false, true));
+}
+
+// A host's buttons step over snapshots that repeat the picture, also after
+// Undo, Redo, Undo (whose last Undo alone returns to a twin of what is shown),
+// and a marked frame alone is no picture to return to.
+TEST(Undo, ChangeStepsOverRepeatedPictures)
+{
+    auto m = std::make_unique<DotModel>();
+    ASSERT_TRUE(m->SetData("002,001,000,000"));
+    m->SaveUndo();
+    m->setMainCell(0, 0, 1);
+    EXPECT_TRUE(m->undoChange());
+    EXPECT_EQ(m->GetData(), "002,001,000,000");
+    EXPECT_FALSE(m->undoChange());
+    EXPECT_TRUE(m->redoChange());
+    EXPECT_EQ(m->GetData(), "002,001,001,000");
+    EXPECT_FALSE(m->redoChange());
+    EXPECT_TRUE(m->undoChange()); // Undo alone would show the same dots
+    EXPECT_EQ(m->GetData(), "002,001,000,000");
+
+    m->ResetUndo();
+    m->SaveUndo();
+    vogtest::select(*m, 0, 0, 1, 0); // a frame, nothing lifted
+    m->SaveUndo();
+    m->PaintSelection(vog::PaintMode::Black);
+    EXPECT_EQ(m->GetData(), "002,001,001,001");
+    EXPECT_TRUE(m->undoChange());
+    EXPECT_EQ(m->GetData(), "002,001,000,000");
+    EXPECT_FALSE(m->canUndo()); // only the frame differs further back
 }
 
 TEST(Undo, AGestureIsOneStepTakenBeforeItsFirstChange)

@@ -423,35 +423,19 @@ void FormGraphic::refreshUndo()
     CmdRedo->setEnabled(Vog.get(QStringLiteral("CanRedo")).toBool());
 }
 
-QString FormGraphic::shownDots()
-{
-    QString shown = Vog.call(QStringLiteral("GetData")).toString() + QLatin1Char('|') +
-                    Vog.call(QStringLiteral("GetOvl")).toString();
-    for (const char *bound : {"SelSet", "SelPosX1", "SelPosY1", "SelPosX2", "SelPosY2"})
-        shown += QLatin1Char('|') + Vog.get(QLatin1String(bound)).toString();
-    return shown;
-}
-
-void FormGraphic::stepHistory(const char *method, const char *more)
-{
-    // The history may hold a snapshot that only repeats what is shown (an undo
-    // first saves the state it leaves); one press always changes the graphic
-    // when anything further back differs.
-    const QString before = shownDots();
-    do
-        Vog.call(QLatin1String(method));
-    while (shownDots() == before && Vog.get(QLatin1String(more)).toBool());
-    refreshUndo();
-}
-
+// The history may repeat what is shown (an Undo first saves the state it
+// leaves): the control steps over such snapshots, so a press always changes
+// the graphic.
 void FormGraphic::CmdUndo_Click()
 {
-    stepHistory("Undo", "CanUndo");
+    Vog.call(QStringLiteral("UndoChange"));
+    refreshUndo();
 }
 
 void FormGraphic::CmdRedo_Click()
 {
-    stepHistory("Redo", "CanRedo");
+    Vog.call(QStringLiteral("RedoChange"));
+    refreshUndo();
 }
 
 bool FormGraphic::eventFilter(QObject *watched, QEvent *event)

@@ -120,8 +120,6 @@ private:
     // placed, and the state after it recorded.
     void beforePlacing();
     void refreshUndo();
-    QString shownDots();
-    void stepHistory(const char *method, const char *more);
 
     ProjectState &m_state;
     Services &m_services;

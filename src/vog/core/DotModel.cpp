@@ -196,6 +196,25 @@ void DotModel::SaveUndo()
     m_history.save(m_state);
 }
 
+namespace {
+
+// What the user sees: the size, the committed dots and what floats where; a
+// marked frame alone is no picture of its own.
+bool samePicture(const DotState &a, const DotState &b)
+{
+    if (a.sizeX != b.sizeX || a.sizeY != b.sizeY || a.main != b.main)
+        return false;
+    const bool floatingA = a.selSet && a.selState == SelFloating;
+    const bool floatingB = b.selSet && b.selState == SelFloating;
+    if (floatingA != floatingB)
+        return false;
+    return !floatingA ||
+           (a.overlay == b.overlay && a.selPosX1 == b.selPosX1 && a.selPosY1 == b.selPosY1 &&
+            a.selPosX2 == b.selPosX2 && a.selPosY2 == b.selPosY2);
+}
+
+} // namespace
+
 bool DotModel::canUndo() const
 {
     if (!m_history.canStepBack())
@@ -204,7 +223,7 @@ bool DotModel::canUndo() const
     // the state it leaves); from further back, to the next older one.
     const int position = m_history.position();
     for (int i = position == 0 ? 0 : position + 1; i < m_history.count(); ++i)
-        if (!(m_history.at(i) == m_state))
+        if (!samePicture(m_history.at(i), m_state))
             return true;
     return false;
 }
@@ -212,9 +231,31 @@ bool DotModel::canUndo() const
 bool DotModel::canRedo() const
 {
     for (int i = m_history.position() - 1; i >= 0; --i)
-        if (!(m_history.at(i) == m_state))
+        if (!samePicture(m_history.at(i), m_state))
             return true;
     return false;
+}
+
+bool DotModel::undoChange()
+{
+    if (!canUndo())
+        return false;
+    const DotState before = m_state; // once a press, not per step
+    do
+        Undo();
+    while (samePicture(m_state, before));
+    return true;
+}
+
+bool DotModel::redoChange()
+{
+    if (!canRedo())
+        return false;
+    const DotState before = m_state;
+    do
+        Redo();
+    while (samePicture(m_state, before));
+    return true;
 }
 
 void DotModel::Undo()

@@ -111,6 +111,10 @@ public:
     // saves the state it leaves), and such steps alone are nothing to offer.
     bool canUndo() const;
     bool canRedo() const;
+    // Undo (Redo) as often as it takes to change the picture: a host's
+    // buttons, which must never do nothing. False when nothing differs.
+    bool undoChange();
+    bool redoChange();
 
     // --- selection operations on the active plane
     void PaintSelection(PaintMode mode);
