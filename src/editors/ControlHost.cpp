@@ -33,10 +33,11 @@ QString cannotCreateMessage(const QString &progId, automation::Status status,
         break;
     }
     return control + problem +
-           QStringLiteral("\n\nRegister the control with the command\n"
-                          "vogreg <path to libvog.so>\n"
-                          "(libvog.so is beside the program, or in /usr/lib/fendrel when installed\n"
-                          "from the package) and open the item again.");
+           QStringLiteral(
+               "\n\nRegister the control with the command\n"
+               "vogreg <path to libvog.so>\n"
+               "(libvog.so is beside the program, or in /usr/lib/fendrel when installed\n"
+               "from the package) and open the item again.");
 }
 
 QString create(automation::Object &object, const QString &progId,

@@ -35,6 +35,8 @@ TestSandbox::TestSandbox()
         ::setenv(location.variable, path.c_str(), 1);
     }
     ::unsetenv("FENDREL_CLASS_REGISTRY");
+    // Nor the machine's registry: a file that never exists stands in for it.
+    ::setenv("FENDREL_SYSTEM_CLASS_REGISTRY", (m_root + "/no-system-registry.ini").c_str(), 1);
 
     // What CTest sets; a program started by hand finds the same folders.
     ::setenv("FENDREL_BIN_DIR", FENDREL_TEST_BIN_DIR, 0);
