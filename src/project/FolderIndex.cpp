@@ -3,9 +3,20 @@
 namespace pathresolve {
 namespace {
 
+// Nearly every name is ASCII: fold it in one pass into one new string; the
+// Unicode tables only for the rest.
 QString key(QStringView name)
 {
-    return windowsName(name).toString().toCaseFolded();
+    const QStringView plain = windowsName(name);
+    QString folded(plain.size(), Qt::Uninitialized);
+    char16_t *out = reinterpret_cast<char16_t *>(folded.data());
+    for (const QChar c : plain) {
+        const char16_t u = c.unicode();
+        if (u >= 0x80)
+            return plain.toString().toCaseFolded();
+        *out++ = u >= u'A' && u <= u'Z' ? char16_t(u + (u'a' - u'A')) : u;
+    }
+    return folded;
 }
 
 } // namespace

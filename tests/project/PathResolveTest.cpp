@@ -176,6 +176,9 @@ TEST(FolderIndex, TheChoiceDoesNotDependOnTheListingOrder)
         {{u"Stra\u00dfe"_s}, "STRA\u00dfE", "Stra\u00dfe"},
         {{u"Stra\u00dfe"_s}, "STRASSE", ""}, // as on Windows: one letter is never two
         {{u"\u00c4rger"_s}, "\u00e4RGER", "\u00c4rger"},
+        {{u"AZ.az"_s}, "az.AZ", "AZ.az"}, // both ends of the letters
+        {{u"@[.`{"_s}, "@[.`{", "@[.`{"},
+        {{u"@[.`{"_s}, "`{.@[", ""}, // their neighbours are no letters
     };
     for (const auto &c : cases) {
         const pathresolve::FolderIndex index(c.names);
