@@ -73,22 +73,26 @@ class Compiler
 {
 public:
     explicit Compiler(const Request &request)
-        : m_resolver(request.lister ? request.lister : pathresolve::listFolder), m_request(request),
-          // the output goes where its path leads on disk, in the letter case found there
-          m_out(m_resolver.resolve(request.outputPath))
+        : m_resolver(request.lister ? request.lister : pathresolve::listFolder),
+          m_request(withResolvedOutput(request)), m_out(m_request.outputPath)
     {
         Q_ASSERT(request.folderPath.isEmpty() || request.folderPath.endsWith(QLatin1Char('/')) ||
                  request.folderPath.endsWith(QLatin1Char('\\')));
         m_original = QDir::toNativeSeparators(request.originalPath);
         m_output = QDir::toNativeSeparators(request.outputPath);
-        // The output goes where its path leads on disk, in the letter case
-        // found there; messages keep the path as the user gave it.
-        m_request.outputPath = m_resolver.resolve(request.outputPath);
     }
 
     Outcome run();
 
 private:
+    // The output goes where its path leads on disk, in the letter case found
+    // there; messages keep the path as the user gave it.
+    Request withResolvedOutput(const Request &request)
+    {
+        Request resolved = request;
+        resolved.outputPath = m_resolver.resolve(request.outputPath);
+        return resolved;
+    }
     // Item k's path as written, with "/" between folders.
     QString plainPath(qsizetype item) const
     {

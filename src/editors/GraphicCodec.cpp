@@ -89,4 +89,9 @@ WholeLift liftWhole(const QByteArray &graphic, int heightInDots)
     return {bytesToDotText(rest), bytesToDotText(floating)};
 }
 
+QString invalidSizeText()
+{
+    return QStringLiteral("Current Graphic size is invalid");
+}
+
 } // namespace graphiccodec

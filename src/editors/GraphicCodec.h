@@ -24,6 +24,9 @@ int bandCount(int heightInDots);
 
 bool sizeInRange(int width, int heightInDots, const GraphicLimits &limits);
 
+// What the editor and the command line say of a size outside the limits.
+QString invalidSizeText();
+
 // The whole graphic lifted as a selection, from its bytes (width, band count,
 // column bytes) and its height in dots: `rest` is the dot text the graphic
 // keeps underneath (white, but for the rows of the last band below the height,

@@ -169,11 +169,10 @@ int importPicture(const QStringList &args, Streams io)
     if (a.option) {
         const GraphicLimits limits = itemlimits::parseGraphic(*a.option);
         if (!graphiccodec::sizeInRange(graphic->width(), graphic->height(), limits)) {
-            io.err << shown(item)
-                   << ": Current Graphic size is invalid: " << graphics::sizeText(*graphic)
-                   << ", the limits allow widths " << number(limits.minWidth) << " to "
-                   << number(limits.maxWidth) << " and " << number(limits.minBands) << " to "
-                   << number(limits.maxBands) << " bands\n";
+            io.err << shown(item) << ": " << graphiccodec::invalidSizeText() << ": "
+                   << graphics::sizeText(*graphic) << ", the limits allow widths "
+                   << number(limits.minWidth) << " to " << number(limits.maxWidth) << " and "
+                   << number(limits.minBands) << " to " << number(limits.maxBands) << " bands\n";
             return Refused;
         }
     }

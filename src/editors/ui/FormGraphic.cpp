@@ -42,8 +42,6 @@ static void initGraphicIcons()
 
 namespace {
 
-const QString GraphicInvalid = QStringLiteral("Current Graphic size is invalid");
-
 QToolButton *toolButton(QWidget *parent, const char *name, const char *icon, const char *tip,
                         bool checkable = false)
 {
@@ -295,7 +293,7 @@ void FormGraphic::Form_Load()
         // A header the control refuses leaves its own graphic; the size check judges that.
         Vog.call(QStringLiteral("SetData"), {graphiccodec::bytesToDotText(current.read.bytes)});
         if (!sizeInRange())
-            m_services.messages.show(GraphicInvalid);
+            m_services.messages.show(graphiccodec::invalidSizeText());
     }
     // The history starts at the graphic as loaded.
     Vog.call(QStringLiteral("ResetUndo"));
@@ -315,7 +313,7 @@ void FormGraphic::CmdOK_Click()
     if (!m_loaded)
         return;
     if (!sizeInRange()) {
-        m_services.messages.show(GraphicInvalid);
+        m_services.messages.show(graphiccodec::invalidSizeText());
         return;
     }
     dropFloating();

@@ -71,7 +71,7 @@ void FormSize::Form_Load()
     const int width = m_vog.get(QStringLiteral("SizeX")).toInt();
     const int height = m_vog.get(QStringLiteral("SizeY")).toInt();
     if (!graphiccodec::sizeInRange(width, height, m_limits))
-        m_messages.show(QStringLiteral("Current Graphic size is invalid"));
+        m_messages.show(graphiccodec::invalidSizeText());
     LabelSizeX->setText(QStringLiteral("Size X in bits (pixels). Permissible range:") +
                         BlankSignedNumber(m_limits.minWidth) + QStringLiteral("...") +
                         BlankSignedNumber(m_limits.maxWidth));
