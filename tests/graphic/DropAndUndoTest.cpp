@@ -4,7 +4,6 @@
 #include "editors/ui/FormText.h"
 
 #include <QClipboard>
-#include <QImage>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPlainTextEdit>
@@ -32,21 +31,9 @@ class DropAndUndoTest : public GraphicWindowTest
 {
 public: // the cases' steps drive the fixture
     using EditorWindowTest::dialogs;
+    using GraphicWindowTest::picture;
 
     QString data(FormGraphic &form) { return form.Vog.call(QStringLiteral("GetData")).toString(); }
-    bool selected(FormGraphic &form) { return form.Vog.get(QStringLiteral("SelSet")).toBool(); }
-
-    // A picture file with one black pixel at (2, 1), as Import reads it.
-    QString picture()
-    {
-        const QString path = folder.filePath(QStringLiteral("dot.png"));
-        QImage image(3, 2, QImage::Format_RGB32);
-        image.fill(Qt::white);
-        image.setPixel(2, 1, qRgb(0, 0, 0));
-        EXPECT_TRUE(image.save(path));
-        return path;
-    }
-
     // A graphic 16 wide with the given column bytes from column 0.
     static QByteArray columns(std::initializer_list<int> values, int bands = 1)
     {
@@ -253,9 +240,7 @@ TEST_F(DropAndUndoTest, UndoAndRedoAfterEveryOperation)
          },
          false},
     };
-    QByteArray pattern = graphic(16, 2);
-    for (int i = 2; i < pattern.size(); ++i)
-        pattern[i] = static_cast<char>(i * 37);
+    const QByteArray pattern = GraphicWindowTest::pattern();
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
         // What OK saves right after the operation.
@@ -337,9 +322,7 @@ TEST_F(DropAndUndoTest, TheOldestStepsAreForgotten)
 TEST_F(DropAndUndoTest, KeyboardShortcuts)
 {
     useGraphic();
-    QByteArray pattern = graphic(16, 2);
-    for (int i = 2; i < pattern.size(); ++i)
-        pattern[i] = static_cast<char>(i * 37);
+    const QByteArray pattern = GraphicWindowTest::pattern();
     writeGraphic(pattern);
     FormGraphic form(state, services);
     activate(form);
