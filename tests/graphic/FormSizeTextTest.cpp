@@ -111,11 +111,7 @@ TEST_F(FormSizeTest, BoxesSelectOnEntryAndKeepTheLeadingNumberOnExit)
     EXPECT_EQ(number(form, "SizeY"), 16);
 }
 
-class FormTextTest : public GraphicWindowTest
-{
-protected:
-    bool selected(FormGraphic &form) { return form.Vog.get(QStringLiteral("SelSet")).toBool(); }
-};
+using FormTextTest = GraphicWindowTest;
 
 TEST_F(FormTextTest, AlignmentComesFromAndGoesToTheControl)
 {

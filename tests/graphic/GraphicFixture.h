@@ -15,6 +15,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QImage>
 #include <QMouseEvent>
 #include <QTemporaryDir>
 #include <QToolButton>
@@ -137,6 +138,28 @@ protected:
         mouse(form, QEvent::MouseButtonPress, x1, y1, modifiers);
         mouse(form, QEvent::MouseMove, x2, y2, modifiers);
         mouse(form, QEvent::MouseButtonRelease, x2, y2, modifiers);
+    }
+
+    bool selected(FormGraphic &form) { return form.Vog.get(QStringLiteral("SelSet")).toBool(); }
+
+    // A picture file with one black pixel at (2, 1), as Import reads it.
+    QString picture()
+    {
+        const QString path = folder.filePath(QStringLiteral("dot.png"));
+        QImage image(3, 2, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        image.setPixel(2, 1, qRgb(0, 0, 0));
+        EXPECT_TRUE(image.save(path));
+        return path;
+    }
+
+    // A graphic 16 x 16 whose column bytes all differ.
+    static QByteArray pattern()
+    {
+        QByteArray bytes = graphic(16, 2);
+        for (int i = 2; i < bytes.size(); ++i)
+            bytes[i] = static_cast<char>(i * 37);
+        return bytes;
     }
 
     // A graphic file: header, then every column byte the same.
