@@ -16,25 +16,30 @@ namespace {
 
 TEST(TemplateLookup, BesideTheProgramFirstThenTheInstalledDataFolder)
 {
+    enum Beside { None, Folder, File }; // a file of the name is no template
     const struct
     {
         const char *name;
-        bool beside;
+        Beside beside;
         bool installed;
         const char *expected; // relative to the prefix
     } cases[] = {
-        {"both", true, true, "bin/Project_Default"},
-        {"beside only", true, false, "bin/Project_Default"},
-        {"installed only", false, true, "share/fendrel/Project_Default"},
-        {"neither", false, false, "bin/Project_Default"},
+        {"both", Folder, true, "bin/Project_Default"},
+        {"beside only", Folder, false, "bin/Project_Default"},
+        {"installed only", None, true, "share/fendrel/Project_Default"},
+        {"neither", None, false, "bin/Project_Default"},
+        {"a file beside", File, true, "share/fendrel/Project_Default"},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
         QTemporaryDir prefix;
         QDir root(prefix.path());
         ASSERT_TRUE(root.mkpath(u"bin"_s));
-        if (c.beside) {
+        if (c.beside == Folder) {
             ASSERT_TRUE(root.mkpath(u"bin/Project_Default"_s));
+        }
+        if (c.beside == File) {
+            ASSERT_TRUE(QFile(root.filePath(u"bin/Project_Default"_s)).open(QIODevice::WriteOnly));
         }
         if (c.installed) {
             ASSERT_TRUE(root.mkpath(u"share/fendrel/Project_Default"_s));
@@ -42,18 +47,6 @@ TEST(TemplateLookup, BesideTheProgramFirstThenTheInstalledDataFolder)
         EXPECT_EQ(newproject::templateFolder(root.filePath(u"bin"_s)),
                   root.filePath(QString::fromLatin1(c.expected)));
     }
-}
-
-TEST(TemplateLookup, AFileBesideTheProgramIsNoTemplate)
-{
-    QTemporaryDir prefix;
-    QDir root(prefix.path());
-    ASSERT_TRUE(root.mkpath(u"share/fendrel/Project_Default"_s));
-    ASSERT_TRUE(root.mkpath(u"bin"_s));
-    QFile stray(root.filePath(u"bin/Project_Default"_s));
-    ASSERT_TRUE(stray.open(QIODevice::WriteOnly));
-    EXPECT_EQ(newproject::templateFolder(root.filePath(u"bin"_s)),
-              root.filePath(u"share/fendrel/Project_Default"_s));
 }
 
 // vogreg with and without --system against two registries of the test's own.

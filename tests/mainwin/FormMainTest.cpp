@@ -1,15 +1,12 @@
-#include "mainwin/FormMain.h"
+#include "MainWindowFixture.h"
 
-#include "support/ProjectFixture.h"
 #include "support/QtPrinting.h"
 
 #include "mainwin/MainLayout.h"
 
 #include <QAbstractItemModelTester>
 #include <QAction>
-#include <QLabel>
 #include <QMenu>
-#include <QTableView>
 #include <QToolButton>
 
 #include <gtest/gtest.h>
@@ -18,35 +15,15 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-class FormMainTest : public ProjectFixture
+class FormMainTest : public MainWindowFixture
 {
 protected:
-    void SetUp() override
-    {
-        ProjectFixture::SetUp();
-        form = std::make_unique<FormMain>(state, services);
-        grid = form->findChild<QTableView *>(u"GridData"_s);
-        help = form->findChild<QLabel *>(u"LabelResHelp"_s);
-        ASSERT_TRUE(grid && help);
-    }
-
     QAction *action(const char *name) const { return child<QAction>(name); }
     QToolButton *button(const char *name) const { return child<QToolButton>(name); }
     template <class T> T *child(const char *name) const
     {
         return form->findChild<T *>(QLatin1String(name));
     }
-    QString open(const QByteArray &bytes)
-    {
-        const QString file = write(u"Resource.k7r"_s, bytes);
-        dialogs.answer(file);
-        form->MenuOpen_Click();
-        return file;
-    }
-
-    std::unique_ptr<FormMain> form;
-    QTableView *grid = nullptr;
-    QLabel *help = nullptr;
 };
 
 const QByteArray kMixed = "Logo\tMisc\\logo.bin\tStart-up logo\tG\t104,104,7,7\r\n"

@@ -1,15 +1,12 @@
-#include "mainwin/FormMain.h"
+#include "MainWindowFixture.h"
 
-#include "support/ProjectFixture.h"
 #include "support/QtPrinting.h"
 
 #include "mainwin/MainLayout.h"
 #include "mainwin/PreviewPane.h"
 #include "project/ItemTableModel.h"
 
-#include <QLabel>
 #include <QPixmap>
-#include <QTableView>
 
 #include <gtest/gtest.h>
 
@@ -26,27 +23,20 @@ QByteArray graphic(int width, int bands, char fill = 0)
     return bytes;
 }
 
-class PreviewTest : public ProjectFixture
+class PreviewTest : public MainWindowFixture
 {
 protected:
     void SetUp() override
     {
-        ProjectFixture::SetUp();
-        form = std::make_unique<FormMain>(state, services);
-        grid = form->findChild<QTableView *>(u"GridData"_s);
-        help = form->findChild<QLabel *>(u"LabelResHelp"_s);
+        MainWindowFixture::SetUp();
+        ASSERT_FALSE(HasFatalFailure());
         pane = form->findChild<PreviewPane *>(u"FramePreview"_s);
-        ASSERT_TRUE(grid && help && pane);
+        ASSERT_TRUE(pane);
         text = pane->findChild<QLabel *>(u"LabelPreview"_s);
         picture = pane->findChild<QLabel *>(u"PicPreview"_s);
         ASSERT_TRUE(text && picture);
     }
 
-    void open(const QByteArray &project)
-    {
-        dialogs.answer(write(u"Resource.k7r"_s, project));
-        form->MenuOpen_Click();
-    }
     // As a click on the row does.
     void select(int item) { grid->setCurrentIndex(grid->model()->index(item, 2)); }
     // Twips of the window's outer size, as the resize rule sees it.
@@ -65,9 +55,6 @@ protected:
         write(u"Misc/Huge.bin"_s, graphic(128, 16, '\x55'));
     }
 
-    std::unique_ptr<FormMain> form;
-    QTableView *grid = nullptr;
-    QLabel *help = nullptr;
     PreviewPane *pane = nullptr;
     QLabel *text = nullptr;
     QLabel *picture = nullptr;

@@ -24,8 +24,6 @@ TEST(PathResolve, SeparatorsAndLetterCase)
     ASSERT_TRUE(QDir(root).mkpath(u"Project/Const"_s) && QDir(root).mkpath(u"Project/Misc"_s));
     ASSERT_TRUE(QFile(root + u"Project/Const/Port.con"_s).open(QIODevice::WriteOnly));
     const std::pair<const char *, const char *> cases[] = {
-        {"Project/Const/Port.con", "Project/Const/Port.con"},
-        {"Project\\Const\\Port.con", "Project/Const/Port.con"},
         {"project\\CONST\\port.CON", "Project/Const/Port.con"},
         {"Project/Const/New.con", "Project/Const/New.con"},       // to be created
         {"PROJECT/misc/New.bin", "Project/Misc/New.bin"},         // folder matched, file new
@@ -89,24 +87,20 @@ TEST_F(Resolving, WindowsNamesFindTheFileOnDisk)
         int message;       // 0 when the file opened
     } cases[] = {
         {"Project/Const/Port.con", "Project/Const/Port.con", 0},
-        {"Project\\Const\\Port.con", "Project/Const/Port.con", 0},
         {"Project/CONST/Port.con", "Project/Const/Port.con", 0},           // folder
         {"Project/Const/pORT.cON", "Project/Const/Port.con", 0},           // file
         {"PROJECT\\misc\\ITEM00001.BIN", "Project/Misc/item00001.bin", 0}, // both
         {"Project/Const/Beep.con ", "Project/Const/Beep.con", 0},
         {"Project/Const/beep.con  ", "Project/Const/Beep.con", 0},
         {"Project/Const/Beep.con.", "Project/Const/Beep.con", 0},
-        {"Project/Const/Beep.con. .", "Project/Const/Beep.con", 0},
         {"Project/const. /Beep.con", "Project/Const/Beep.con", 0}, // a folder's too
         {"Project/./Const/../Misc/item00001.bin", "Project/./Const/../Misc/item00001.bin", 0},
         {"project/./const/../MISC/item00001.bin", "Project/./Const/../Misc/item00001.bin", 0},
         {"Project//Const/Port.con", "Project//Const/Port.con", 0}, // opens as written
-        {"Project//const\\\\port.con", "Project/Const/Port.con", 0},
         {"Project/Twin/name.bin", "Project/Twin/name.bin", 0},
         {"Project/Twin/Name.bin", "Project/Twin/Name.bin", 0},
         {"Project/Twin/nAME.bin", "Project/Twin/NAME.bin", 0},  // lowest in code-unit order
         {"Project/Twin/name.bin ", "Project/Twin/name.bin", 0}, // exact but for the blank
-        {"Project/Twin/Name.bin.", "Project/Twin/Name.bin", 0},
         {"Project/Const/none.con", "Project/Const/none.con", 53},
         {"Project/CONST/none.con", "Project/Const/none.con", 53},
         {"Project/Nowhere/Port.con", "Project/Nowhere/Port.con", 76},
@@ -194,7 +188,6 @@ TEST(FolderIndex, TrailingBlanksAndDotsAloneAreKept)
         const char *name;
         const char *windows;
     } cases[] = {
-        {"Beep.con", "Beep.con"},
         {"Beep.con ", "Beep.con"},
         {"Beep.con. .", "Beep.con"},
         {"a b", "a b"},
