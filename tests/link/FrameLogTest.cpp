@@ -138,17 +138,4 @@ TEST(FrameLog, OutcomesOfCommands)
     EXPECT_EQ(log.size(), 0);
 }
 
-TEST(FrameLog, SavedText)
-{
-    FrameLog log;
-    log.setClock(
-        [] { return QDateTime(QDate(2026, 3, 4), QTime(9, 8, 7, 6)).toMSecsSinceEpoch(); });
-    log.add(D::Sent, *frame::buildRequest("DS", 1));
-    log.add(D::Received, frame::buildReply("A", 1), QStringLiteral("success"));
-    EXPECT_EQ(log.text(), QStringLiteral("09:08:07.006 sent 02 31 31 44 53 46 39 30 36 03 | "
-                                         "<STX>11DSF906<ETX>\n"
-                                         "09:08:07.006 received 02 31 31 41 41 33 30 35 03 | "
-                                         "<STX>11AA305<ETX> | success\n"));
-}
-
 } // namespace

@@ -65,7 +65,6 @@ TEST(Preview, RefusalsAndFailures)
         std::size_t requests;
     } cases[] = {
         {"too big", 1028, {}, -1, "Resource is too big", 0},
-        {"far too big", 65536, {}, -1, "Resource is too big", 0},
         {"empty", 0, {}, -1, "The Resource file is empty", 0},
         // The first failed block ends the preview: no DS follows.
         {"third block answered D", 1027, {"A", "A", "D"}, -2, "", 3},

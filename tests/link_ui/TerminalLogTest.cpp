@@ -84,16 +84,9 @@ TEST_F(TerminalLogTest, LinesForEachOutcome)
         std::vector<P::Step> steps;
         QStringList rows;
     } cases[] = {
-        {"success", {P::Answer}, {request, reply + QStringLiteral("success")}},
         {"retry",
          {P::Silent, P::Answer},
          {request + QStringLiteral("retry: time-out"), request, reply + QStringLiteral("success")}},
-        {"time-out",
-         {},
-         {request + QStringLiteral("retry: time-out"), request + QStringLiteral("retry: time-out"),
-          request +
-              QStringLiteral(
-                  "time-out; message shown: Timeout while waiting for the Terminal to reply")}},
         {"foreign reply",
          {P::StrangerThenAnswer},
          {request,

@@ -70,31 +70,4 @@ TEST_F(VogUndo, EachStrokeAndEachSelectionMoveIsOneStep)
     EXPECT_EQ(flags(), std::pair(true, false));
 }
 
-TEST_F(VogUndo, TheNinthStrokeForgetsTheOldest)
-{
-    ASSERT_TRUE(vog.call(u"SetData"_s, {white8}).toBool());
-    vog.put(u"Mode"_s, true);
-    for (int k = 0; k < 9; ++k)
-        click(vog, mid(k % 8), mid(k / 8));
-    const QString nine = u"008,001,003,001,001,001,001,001,001,001"_s;
-    ASSERT_EQ(data(), nine);
-    // Undo keeps the state it leaves: the eight slots reach back to two dots.
-    const QStringList back = {
-        u"008,001,001,001,001,001,001,001,001,001"_s, u"008,001,001,001,001,001,001,001,001,000"_s,
-        u"008,001,001,001,001,001,001,001,000,000"_s, u"008,001,001,001,001,001,001,000,000,000"_s,
-        u"008,001,001,001,001,001,000,000,000,000"_s, u"008,001,001,001,001,000,000,000,000,000"_s,
-        u"008,001,001,001,000,000,000,000,000,000"_s, u"008,001,001,001,000,000,000,000,000,000"_s};
-    QStringList seen;
-    for (int i = 0; i < 8; ++i) {
-        vog.call(u"Undo"_s);
-        seen.append(data());
-    }
-    EXPECT_EQ(seen, back);
-    EXPECT_EQ(flags(), std::pair(false, true));
-    for (int i = 0; i < 8; ++i)
-        vog.call(u"Redo"_s);
-    EXPECT_EQ(data(), nine);
-    EXPECT_EQ(flags(), std::pair(true, false));
-}
-
 } // namespace

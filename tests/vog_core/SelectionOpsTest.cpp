@@ -136,32 +136,6 @@ TEST(SelectionOps, TightBoundAndEscape)
     EXPECT_EQ(picture(*m, false, 4, 4), "..#./.#.#/..#./....");
 }
 
-TEST(SelectionOps, TightBoundIsTheBoxOfTheBlackCells)
-{
-    std::mt19937 rng(3);
-    for (int i = 0; i < 300; ++i) {
-        auto m = vogtest::randomModel(rng);
-        if (rng() % 2)
-            m->PaintSelection(PaintMode::White); // nothing black
-        const Rect r = m->selection();
-        Rect box{kPlaneSide, kPlaneSide, -1, -1};
-        for (int y = r.top; y <= r.bottom; ++y) {
-            for (int x = r.left; x <= r.right; ++x) {
-                const int cell =
-                    m->mainIsActive() ? m->mainCell(x, y) : m->overlayCell(x - r.left, y - r.top);
-                if (cell == 1)
-                    box = {std::min(box.left, x), std::min(box.top, y), std::max(box.right, x),
-                           std::max(box.bottom, y)};
-            }
-        }
-        m->TightBound();
-        ASSERT_EQ(m->SelSet(), box.right >= 0);
-        if (m->SelSet()) {
-            EXPECT_EQ(corners(m->selection()), corners(box));
-        }
-    }
-}
-
 TEST(SelectionOps, InversePairsRestoreTheState)
 {
     std::mt19937 rng(5);

@@ -43,31 +43,6 @@ struct ReferenceHistory
 
 } // namespace
 
-TEST(Undo, SequencesFromTheRules)
-{
-    auto m = std::make_unique<DotModel>();
-    m->SaveUndo();
-    m->putSizeX(5);
-    m->Undo(); // one snapshot: nothing older to return to
-    EXPECT_EQ(m->SizeX(), 5);
-    m->SaveUndo();
-    m->putSizeX(6);
-    m->Undo();
-    EXPECT_EQ(m->SizeX(), 5);
-    m->Redo();
-    EXPECT_EQ(m->SizeX(), 6);
-    m->Undo(); // from the newest position the state left is saved again: 6
-    m->Undo();
-    m->SaveUndo(); // drops both redo snapshots
-    EXPECT_EQ(m->SizeX(), 5);
-    EXPECT_EQ(m->undoCount(), 3);
-    m->Redo();
-    EXPECT_EQ(m->SizeX(), 5);
-    for (int i = 0; i < 9; ++i)
-        m->SaveUndo();
-    EXPECT_EQ(m->undoCount(), 8);
-}
-
 TEST(Undo, AgreesWithTheObviousHistoryOverRandomSequences)
 {
     std::mt19937 rng(11);
