@@ -4,12 +4,16 @@ add_library(fendrel_options INTERFACE)
 target_compile_features(fendrel_options INTERFACE cxx_std_20)
 # One include root: every include line names the library it reaches into.
 target_include_directories(fendrel_options INTERFACE ${PROJECT_SOURCE_DIR}/src)
-target_compile_options(fendrel_options INTERFACE -Wall -Wextra)
+target_compile_options(fendrel_options INTERFACE -Wall -Wextra -Wold-style-cast -Wnon-virtual-dtor
+  -Wshadow -pedantic -pedantic-errors)
 if(FENDREL_WERROR)
   target_compile_options(fendrel_options INTERFACE -Werror)
 endif()
 target_compile_definitions(fendrel_options INTERFACE
   QT_NO_CAST_FROM_ASCII
+  QT_NO_CAST_TO_ASCII
+  QT_NO_CAST_FROM_BYTEARRAY
+  QT_DISABLE_DEPRECATED_UP_TO=0x060400
   QT_NO_NARROWING_CONVERSIONS_IN_CONNECT
   QT_NO_KEYWORDS)
 

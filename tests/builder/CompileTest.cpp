@@ -299,9 +299,9 @@ TEST_F(CompileTest, WindowsBornProjectBuildsAsItsExactTwin)
     output = path(QStringLiteral("OUT.K7X"));
     put(path(QStringLiteral("out.k7x")), "OLD OUTPUT");
     int listed = 0;
-    lister = [&listed](const QString &folder) {
+    lister = [&listed](const QString &listedFolder) {
         ++listed;
-        return pathresolve::listFolder(folder);
+        return pathresolve::listFolder(listedFolder);
     };
     const compile::Outcome outcome = run();
     ASSERT_TRUE(outcome.ok()) << outcome.message().toStdString();

@@ -315,8 +315,8 @@ TEST_F(DropAndUndoTest, KeyboardShortcuts)
     // Rows 12 to 15 lie below a height of 12 dots: hidden, yet saved.
     form.Vog.put(QStringLiteral("SizeY"), 12);
     const QString loaded = data(form);
-    const auto key = [&form](Qt::Key key, Qt::KeyboardModifiers modifiers) {
-        QTest::keyClick(&form, key, modifiers);
+    const auto key = [&form](Qt::Key pressed, Qt::KeyboardModifiers modifiers) {
+        QTest::keyClick(&form, pressed, modifiers);
     };
 
     key(Qt::Key_A, Qt::ControlModifier);

@@ -20,8 +20,8 @@ QByteArray answer(const char *payload)
 // One reply as it comes off the line, or a transport failure in its place.
 struct Step
 {
-    Step(const QByteArray &wire) : wire(wire) {}
-    Step(S failure) : failure(failure) {}
+    Step(const QByteArray &reply) : wire(reply) {}
+    Step(S transportFailure) : failure(transportFailure) {}
     QByteArray wire;
     S failure = S::Ok;
 };

@@ -177,20 +177,20 @@ TEST_F(FormOptionTest, EachRunStartsOnTheFirstSerialPort)
 {
     {
         QObject firstRun;
-        TerminalLink &link = terminalcommands::linkOf(firstRun);
-        EXPECT_EQ(&link, &terminalcommands::linkOf(firstRun));
-        FormOption form(services, link);
+        TerminalLink &runLink = terminalcommands::linkOf(firstRun);
+        EXPECT_EQ(&runLink, &terminalcommands::linkOf(firstRun));
+        FormOption form(services, runLink);
         form.Form_Load();
         form.OptionEthernet->click();
         form.TextIP->setText(QStringLiteral("127.0.0.1"));
         form.CmdSetting_Click(0);
-        EXPECT_EQ(link.kind(), TerminalLink::Kind::Udp);
+        EXPECT_EQ(runLink.kind(), TerminalLink::Kind::Udp);
     }
     EXPECT_EQ(stored("IFACE"), QStringLiteral("False"));
     QObject secondRun;
-    const TerminalLink &link = terminalcommands::linkOf(secondRun);
-    EXPECT_EQ(link.kind(), TerminalLink::Kind::Serial);
-    EXPECT_EQ(link.serialPort(), 1);
+    const TerminalLink &nextLink = terminalcommands::linkOf(secondRun);
+    EXPECT_EQ(nextLink.kind(), TerminalLink::Kind::Serial);
+    EXPECT_EQ(nextLink.serialPort(), 1);
 }
 
 } // namespace

@@ -244,7 +244,8 @@ TEST_F(SaveFileTest, FullDiskKeepsTheOldFile)
     put(target, "old");
     const QString second = path(u"second.bin"_s);
     put(second, "old");
-    ::link(QFile::encodeName(second).constData(), QFile::encodeName(path(u"other.bin"_s)));
+    ::link(QFile::encodeName(second).constData(),
+           QFile::encodeName(path(u"other.bin"_s)).constData());
     std::signal(SIGXFSZ, SIG_IGN);
     rlimit old{};
     getrlimit(RLIMIT_FSIZE, &old);

@@ -317,13 +317,13 @@ void FormGraphic::CmdOK_Click()
         return;
     }
     dropFloating();
-    const QString data = Vog.call(QStringLiteral("GetData")).toString();
-    if (data.isEmpty()) {
+    const QString dots = Vog.call(QStringLiteral("GetData")).toString();
+    if (dots.isEmpty()) {
         m_services.messages.show(QStringLiteral("Internal error: no data to save"));
         return;
     }
     if (editorform::save(m_services.messages, m_path, m_fileName,
-                         graphiccodec::dotTextToBytes(data)))
+                         graphiccodec::dotTextToBytes(dots)))
         accept();
 }
 

@@ -1,5 +1,9 @@
 #pragma once
 
+// First, so that the modes' scoped White and Black are always declared before
+// the cell values below: GCC 12's -Wshadow takes them for shadows otherwise.
+#include "vog/core/EditModes.h"
+
 #include <array>
 #include <cstdint>
 
