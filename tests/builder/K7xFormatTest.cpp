@@ -128,15 +128,24 @@ TEST(K7xFormat, LabelFieldIsAlwaysSixteenBytes)
 
 TEST(K7xFormat, ChecksumCoversTheResourceAreaOnly)
 {
-    const std::vector<QByteArray> items = {QByteArray(70000 / 2, '\xff'), "abc", QByteArray(1, 0)};
-    const QByteArray a = build(image(0), items);
-    const QByteArray b = build(image(99), items);
-    EXPECT_EQ(a.sliced(k7x::ImageSize), b.sliced(k7x::ImageSize));
-    // Sum of the covered bytes plus the stored value is 0xFFFF.
-    quint32 sum = 0;
-    for (qsizetype i = k7x::ImageSize; i < a.size() - 2; ++i)
-        sum += static_cast<unsigned char>(a[i]);
-    EXPECT_EQ(((sum & 0xFFFF) + qFromBigEndian<quint16>(a.constData() + a.size() - 2)), 0xFFFFu);
+    // The second sum has its top bit set, which a narrower sum would lose.
+    const std::vector<QByteArray> sets[] = {
+        {QByteArray(70000 / 2, '\xff'), "abc", QByteArray(1, 0)},
+        {QByteArray(130, '\xff')},
+    };
+    const quint16 stored[] = {0xC7E1, 0x7AEA};
+    for (int k = 0; k < 2; ++k) {
+        const QByteArray a = build(image(0), sets[k]);
+        const QByteArray b = build(image(99), sets[k]);
+        EXPECT_EQ(a.sliced(k7x::ImageSize), b.sliced(k7x::ImageSize));
+        // Sum of the covered bytes plus the stored value is 0xFFFF.
+        quint32 sum = 0;
+        for (qsizetype i = k7x::ImageSize; i < a.size() - 2; ++i)
+            sum += static_cast<unsigned char>(a[i]);
+        const quint16 checksum = qFromBigEndian<quint16>(a.constData() + a.size() - 2);
+        EXPECT_EQ((sum & 0xFFFF) + checksum, 0xFFFFu);
+        EXPECT_EQ(checksum, stored[k]) << k;
+    }
 }
 
 TEST(K7xFormat, JumpTableLimits)
