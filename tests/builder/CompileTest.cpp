@@ -275,6 +275,7 @@ TEST_F(CompileTest, SameFileComparesWhereThePathsLead)
         {fresh, QString(), false},
         {QString(), fresh, false},
         {QDir::currentPath(), QString(), false},
+        {QStringLiteral("/"), QString(), false},
         {fresh, path(QStringLiteral("./new.k7x")), true},
         {fresh, path(QStringLiteral("sub/../new.k7x")), true},
         {fresh, path(QStringLiteral("NEW.k7x")), false}, // neither exists: no case to match
