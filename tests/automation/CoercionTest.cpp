@@ -3,6 +3,7 @@
 
 #include <QFont>
 #include <QImage>
+#include <QPixmap>
 #include <gtest/gtest.h>
 
 using namespace automation;
@@ -32,6 +33,7 @@ TEST(Coercion, ConvertsAsLateBindingDoes)
     } cases[] = {
         {"int in range", 200, VarType::Int16, S_OK, i16(200)},
         {"lowest short", -32768, VarType::Int16, S_OK, i16(-32768)},
+        {"highest short", 32767, VarType::Int16, S_OK, i16(32767)},
         {"above short", 32768, VarType::Int16, DISP_E_OVERFLOW, {}},
         {"below short", -32769, VarType::Int16, DISP_E_OVERFLOW, {}},
         {"half rounds to even down", 2.5, VarType::Int16, S_OK, i16(2)},
@@ -52,12 +54,16 @@ TEST(Coercion, ConvertsAsLateBindingDoes)
         {"short into long", i16(-5), VarType::Int32, S_OK, QVariant::fromValue<qint32>(-5)},
         {"number into bool", 2, VarType::Bool, S_OK, QVariant(true)},
         {"zero into bool", 0.0, VarType::Bool, S_OK, QVariant(false)},
+        {"negative text into bool", text("-1"), VarType::Bool, S_OK, QVariant(true)},
         {"True text", text("true"), VarType::Bool, S_OK, QVariant(true)},
         {"yes text", text("yes"), VarType::Bool, DISP_E_TYPEMISMATCH, {}},
         {"number into text", 42, VarType::String, S_OK, text("42")},
         {"bool into text", false, VarType::String, S_OK, text("False")},
+        {"fraction into text", 0.1234567890123, VarType::String, S_OK, text("0.1234567890123")},
         {"empty into text", QVariant(), VarType::String, S_OK, QVariant(QString())},
         {"image into font", QImage(), VarType::Font, DISP_E_TYPEMISMATCH, {}},
+        {"image into picture", QImage(1, 1, QImage::Format_Mono), VarType::Picture, S_OK,
+         QImage(1, 1, QImage::Format_Mono)},
         {"text into picture", text("a.bmp"), VarType::Picture, DISP_E_TYPEMISMATCH, {}}};
     for (const auto &c : cases) {
         QVariant out;
@@ -67,6 +73,10 @@ TEST(Coercion, ConvertsAsLateBindingDoes)
             EXPECT_EQ(out.typeId(), c.out.typeId()) << c.what;
         }
     }
+    // A pixmap is a picture as well (it has no equality to compare by).
+    QVariant out;
+    EXPECT_EQ(coerce(QPixmap(2, 3), VarType::Picture, &out), S_OK);
+    EXPECT_EQ(out.value<QPixmap>().size(), QSize(2, 3));
 }
 
 MemberTable table()
@@ -103,9 +113,12 @@ TEST(MemberTable, PrepareChecksKindAndArguments)
         InvokeKind call;
     } cases[] = {{"get", 1, get, {}, S_OK, get},
                  {"get as method", 1, method | get, {}, S_OK, get},
+                 {"property called as a method", 1, method, {}, S_OK, get},
                  {"put", 1, put, {5}, S_OK, put},
+                 {"put of words", 1, put, {u"five"_s}, DISP_E_TYPEMISMATCH, 0},
                  {"get with argument", 1, get, {1}, DISP_E_BADPARAMCOUNT, 0},
                  {"method", 7, method, {u"001"_s}, S_OK, method},
+                 {"method without its argument", 7, method, {}, DISP_E_BADPARAMCOUNT, 0},
                  {"get of a method", -552, get, {}, DISP_E_MEMBERNOTFOUND, 0},
                  {"negative identifier", -552, method, {}, S_OK, method},
                  {"unknown identifier", 99, method, {}, DISP_E_MEMBERNOTFOUND, 0}};

@@ -1,4 +1,5 @@
 #include "builder/Compile.h"
+#include "builder/FilePair.h"
 #include "builder/K7xLayout.h"
 #include "builder/K7xReader.h"
 #include "project/ItemTable.h"
@@ -258,6 +259,32 @@ TEST_F(CompileTest, OneFileUnderTwoNamesIsRefused)
         EXPECT_TRUE(statuses.empty());
     }
     EXPECT_EQ(contentsOf(original), before);
+}
+
+// Where two paths lead, whether or not a file is there yet.
+TEST_F(CompileTest, SameFileComparesWhereThePathsLead)
+{
+    QDir().mkpath(path(QStringLiteral("sub")));
+    const QString fresh = path(QStringLiteral("new.k7x"));
+    const struct
+    {
+        QString a, b;
+        bool same;
+    } cases[] = {
+        {QString(), QString(), true},
+        {fresh, QString(), false},
+        {QString(), fresh, false},
+        {QDir::currentPath(), QString(), false},
+        {QStringLiteral("/"), QString(), false},
+        {fresh, path(QStringLiteral("./new.k7x")), true},
+        {fresh, path(QStringLiteral("sub/../new.k7x")), true},
+        {fresh, path(QStringLiteral("NEW.k7x")), false}, // neither exists: no case to match
+        {fresh, path(QStringLiteral("other.k7x")), false},
+        {original, path(QStringLiteral("ORIGINAL.K7X")), true},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(compile::sameFile(c.a, c.b), c.same)
+            << c.a.toStdString() << " | " << c.b.toStdString();
 }
 
 TEST_F(CompileTest, ItemCountLimit)

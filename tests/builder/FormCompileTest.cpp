@@ -166,18 +166,19 @@ TEST_F(FormCompileTest, FailuresShowTheirMessageWhileTheWindowWaits)
     }
 }
 
-// Compared after trimming, and the trimmed names are kept even though refused.
+// Compared where they lead after trimming, and the trimmed names are kept even
+// though refused.
 TEST_F(FormCompileTest, SameFileIsRefusedBeforeAnythingChanges)
 {
     FormCompile form(state, services, &itemTable);
     form.TextOriginal->setText(QStringLiteral(" a.k7x"));
-    form.TextOutput->setText(QStringLiteral("a.k7x  "));
+    form.TextOutput->setText(QStringLiteral("./a.k7x  "));
     form.CmdCompile_Click();
     EXPECT_EQ(messages.texts(),
               QStringList{QStringLiteral("Original and Output files must be different")});
     EXPECT_EQ(form.LabelStatus->text(), QString());
     EXPECT_EQ(settings::read(QStringLiteral("FileOriginal")), QStringLiteral("a.k7x"));
-    EXPECT_EQ(settings::read(QStringLiteral("FileOutput")), QStringLiteral("a.k7x"));
+    EXPECT_EQ(settings::read(QStringLiteral("FileOutput")), QStringLiteral("./a.k7x"));
     EXPECT_EQ(form.TextOriginal->text(), QStringLiteral("a.k7x"));
     EXPECT_EQ(state.currentItem(), 1);
 }

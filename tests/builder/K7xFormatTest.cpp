@@ -80,6 +80,32 @@ TEST(K7xFormat, WorkedExampleReadsBack)
     EXPECT_EQ(k7x::readItem(buffer, contents, -1), std::nullopt);
 }
 
+// The smallest files and the longest label are as valid as any.
+TEST(K7xFormat, EdgesOfAValidFile)
+{
+    const struct
+    {
+        const char *name;
+        std::vector<QByteArray> items;
+        QString label;
+        qint64 size;
+    } cases[] = {
+        {"no items", {}, QStringLiteral("XXXXXXX"), 0x10000 + 24 + 2},
+        {"only empty items", {"", ""}, QStringLiteral("XXXXXXX"), 0x10000 + 24 + 16 + 2},
+        {"a label of eight", {"a"}, QStringLiteral("ABCDEFGH"), 0x10000 + 24 + 8 + 1 + 2},
+        {"no label", {"a"}, QString(), 0x10000 + 24 + 8 + 1 + 2},
+    };
+    for (const auto &c : cases) {
+        const QByteArray file = build(image(3), c.items, c.label);
+        ASSERT_EQ(file.size(), c.size) << c.name;
+        const k7x::Contents contents = inspect(file);
+        EXPECT_TRUE(contents.faults.empty())
+            << c.name << ": " << contents.faults.front().text.toStdString();
+        EXPECT_EQ(contents.label, c.label) << c.name;
+        EXPECT_EQ(qint64(contents.entries.size()), qint64(c.items.size())) << c.name;
+    }
+}
+
 TEST(K7xFormat, LabelFieldIsAlwaysSixteenBytes)
 {
     const struct
@@ -102,15 +128,24 @@ TEST(K7xFormat, LabelFieldIsAlwaysSixteenBytes)
 
 TEST(K7xFormat, ChecksumCoversTheResourceAreaOnly)
 {
-    const std::vector<QByteArray> items = {QByteArray(70000 / 2, '\xff'), "abc", QByteArray(1, 0)};
-    const QByteArray a = build(image(0), items);
-    const QByteArray b = build(image(99), items);
-    EXPECT_EQ(a.sliced(k7x::ImageSize), b.sliced(k7x::ImageSize));
-    // Sum of the covered bytes plus the stored value is 0xFFFF.
-    quint32 sum = 0;
-    for (qsizetype i = k7x::ImageSize; i < a.size() - 2; ++i)
-        sum += static_cast<unsigned char>(a[i]);
-    EXPECT_EQ(((sum & 0xFFFF) + qFromBigEndian<quint16>(a.constData() + a.size() - 2)), 0xFFFFu);
+    // The second sum has its top bit set, which a narrower sum would lose.
+    const std::vector<QByteArray> sets[] = {
+        {QByteArray(70000 / 2, '\xff'), "abc", QByteArray(1, 0)},
+        {QByteArray(130, '\xff')},
+    };
+    const quint16 stored[] = {0xC7E1, 0x7AEA};
+    for (int k = 0; k < 2; ++k) {
+        const QByteArray a = build(image(0), sets[k]);
+        const QByteArray b = build(image(99), sets[k]);
+        EXPECT_EQ(a.sliced(k7x::ImageSize), b.sliced(k7x::ImageSize));
+        // Sum of the covered bytes plus the stored value is 0xFFFF.
+        quint32 sum = 0;
+        for (qsizetype i = k7x::ImageSize; i < a.size() - 2; ++i)
+            sum += static_cast<unsigned char>(a[i]);
+        const quint16 checksum = qFromBigEndian<quint16>(a.constData() + a.size() - 2);
+        EXPECT_EQ((sum & 0xFFFF) + checksum, 0xFFFFu);
+        EXPECT_EQ(checksum, stored[k]) << k;
+    }
 }
 
 TEST(K7xFormat, JumpTableLimits)
@@ -184,6 +219,17 @@ TEST(K7xFormat, VerifierFindsEachKindOfCorruption)
          [](QByteArray &f) { f[0x10005] = 2; },
          {Fault::Kind::Format, Fault::Kind::Checksum},
          0x10005},
+        {"label field not zero after the label",
+         [](QByteArray &f) { f[0x1000E] = 'Y'; },
+         {Fault::Kind::Label, Fault::Kind::Checksum},
+         0x1000E},
+        {"more data than the items",
+         [&](QByteArray &f) {
+             f.insert(f.size() - 2, 'Z');
+             f[0x10003] = char(f[0x10003] + 1);
+         },
+         {Fault::Kind::DataSize, Fault::Kind::Checksum},
+         data + 16},
         {"label too long",
          [](QByteArray &f) { f[0x10006] = 9; },
          {Fault::Kind::Label, Fault::Kind::Checksum},
@@ -203,6 +249,18 @@ TEST(K7xFormat, VerifierFindsEachKindOfCorruption)
             EXPECT_EQ(contents.faults.front().offset, c.firstOffset) << c.name;
         }
     }
+}
+
+// A table of garbage names its first sixteen faults and counts the rest.
+TEST(K7xFormat, FaultsOfTheJumpTableStopAtSixteen)
+{
+    QByteArray file = build(image(1), std::vector<QByteArray>(20, "x"));
+    for (int k = 0; k < 20; ++k)
+        file[k7x::entryOffset(k) + 7] = 1;
+    const k7x::Contents contents = inspect(file);
+    ASSERT_EQ(contents.faults.size(), 18u); // 16, the count of the rest, the checksum
+    EXPECT_EQ(contents.faults[15].text, QStringLiteral("item 15: reserved bytes not zero"));
+    EXPECT_EQ(contents.faults[16].text, QStringLiteral("4 more faults in the jump table"));
 }
 
 TEST(K7xFormat, HeaderClaimingMoreThanTheFileHoldsReadsNothingOutside)

@@ -43,6 +43,23 @@ TEST(InfoString, EditReplacesOnlyTheKnownFields)
               EditResult::Ok);
     EXPECT_EQ(i, QStringLiteral("a\tb\tc\td\te\tN;2\tInf\t0-x;1-y;2-\ttail"));
 
+    // No selections given: the list stays as it was.
+    QString f = QStringLiteral("x\ty\tN\tI\t0-Off;1-On");
+    EXPECT_EQ(infostring::applyEdit(f, u"F", QStringLiteral("M"), QStringLiteral("J"), {}),
+              EditResult::Ok);
+    EXPECT_EQ(f, QStringLiteral("x\ty\tM\tJ\t0-Off;1-On"));
+
+    // 240 characters are allowed, one more is too long.
+    for (const auto &[nameLength, result] :
+         {std::pair{230, EditResult::Ok}, std::pair{231, EditResult::TooLong}}) {
+        QString content = QStringLiteral("x\ty\tN\tI\t0-A");
+        EXPECT_EQ(infostring::applyEdit(content, u"F", QString(nameLength, u'n'),
+                                        QStringLiteral("I"), {QStringLiteral("A")}),
+                  result)
+            << nameLength;
+        EXPECT_EQ(content.size(), nameLength + 10);
+    }
+
     QString tooFew = QStringLiteral("a\tb");
     EXPECT_EQ(infostring::applyEdit(tooFew, u"I", QStringLiteral("N"), QStringLiteral("I"), {}),
               EditResult::InternalError);

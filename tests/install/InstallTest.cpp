@@ -1,7 +1,6 @@
-// Where an installed program finds its template, and the system-wide registration
-// that the package's maintainer scripts make with vogreg.
+// The system-wide registration that the package's maintainer scripts make with
+// vogreg.
 #include "platform/automation/Registry.h"
-#include "project/NewProject.h"
 
 #include <QDir>
 #include <QFile>
@@ -13,41 +12,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-TEST(TemplateLookup, BesideTheProgramFirstThenTheInstalledDataFolder)
-{
-    enum Beside { None, Folder, File }; // a file of the name is no template
-    const struct
-    {
-        const char *name;
-        Beside beside;
-        bool installed;
-        const char *expected; // relative to the prefix
-    } cases[] = {
-        {"both", Folder, true, "bin/Project_Default"},
-        {"beside only", Folder, false, "bin/Project_Default"},
-        {"installed only", None, true, "share/fendrel/Project_Default"},
-        {"neither", None, false, "bin/Project_Default"},
-        {"a file beside", File, true, "share/fendrel/Project_Default"},
-    };
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.name);
-        QTemporaryDir prefix;
-        QDir root(prefix.path());
-        ASSERT_TRUE(root.mkpath(u"bin"_s));
-        if (c.beside == Folder) {
-            ASSERT_TRUE(root.mkpath(u"bin/Project_Default"_s));
-        }
-        if (c.beside == File) {
-            ASSERT_TRUE(QFile(root.filePath(u"bin/Project_Default"_s)).open(QIODevice::WriteOnly));
-        }
-        if (c.installed) {
-            ASSERT_TRUE(root.mkpath(u"share/fendrel/Project_Default"_s));
-        }
-        EXPECT_EQ(newproject::templateFolder(root.filePath(u"bin"_s)),
-                  root.filePath(QString::fromLatin1(c.expected)));
-    }
-}
 
 // vogreg with and without --system against two registries of the test's own.
 class SystemRegistrationTest : public ::testing::Test

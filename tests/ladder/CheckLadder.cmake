@@ -93,7 +93,9 @@ function(library_of dir out)
 endfunction()
 
 # --- Include lines: each names a header from the root src/, in its own library
-# or one its row lists; a program's own headers may be named bare.
+# or one its row lists; a program's own headers may be named bare. Angle
+# brackets reach the same headers (every target sees the one root), so an
+# angle-bracket include that names a folder of ours is checked the same way.
 file(GLOB_RECURSE sources RELATIVE "${SOURCE_DIR}"
   "${SOURCE_DIR}/src/*.h" "${SOURCE_DIR}/src/*.cpp"
   "${SOURCE_DIR}/tools/*.h" "${SOURCE_DIR}/tools/*.cpp")
@@ -105,21 +107,32 @@ foreach(file IN LISTS sources)
     fail("${file}: its folder has no row in the ladder of src/README.md")
     continue()
   endif()
-  file(STRINGS "${SOURCE_DIR}/${file}" includes ENCODING UTF-8 REGEX "^[ \t]*#[ \t]*include[ \t]*\"")
+  file(STRINGS "${SOURCE_DIR}/${file}" includes ENCODING UTF-8 REGEX "^[ \t]*#[ \t]*include[ \t]*[\"<]")
   foreach(line IN LISTS includes)
-    string(REGEX REPLACE "^[ \t]*#[ \t]*include[ \t]*\"([^\"]*)\".*" "\\1" header "${line}")
+    if(line MATCHES "^[ \t]*#[ \t]*include[ \t]*<([^>]*)>")
+      set(header "${CMAKE_MATCH_1}")
+      set(shown "<${header}>")
+      get_filename_component(header_dir "${header}" DIRECTORY)
+      library_of("${header_dir}" used)
+      if(used STREQUAL "")
+        continue() # the standard library's, Qt's, the system's
+      endif()
+    else()
+      string(REGEX REPLACE "^[ \t]*#[ \t]*include[ \t]*\"([^\"]*)\".*" "\\1" header "${line}")
+      set(shown "\"${header}\"")
+    endif()
     if(EXISTS "${SOURCE_DIR}/src/${header}")
       get_filename_component(header_dir "${header}" DIRECTORY)
       library_of("${header_dir}" used)
       if(used STREQUAL "")
-        fail("${file}: includes \"${header}\", whose folder has no row")
+        fail("${file}: includes ${shown}, whose folder has no row")
       elseif(NOT used STREQUAL own AND NOT used IN_LIST uses_${own})
-        fail("${file}: includes \"${header}\": `${own}` may not use `${used}`")
+        fail("${file}: includes ${shown}: `${own}` may not use `${used}`")
       endif()
     elseif(dir MATCHES "^tools/" AND EXISTS "${SOURCE_DIR}/${dir}/${header}")
       # a program's own header
     else()
-      fail("${file}: includes \"${header}\", which is not a header named from src/")
+      fail("${file}: includes ${shown}, which is not a header named from src/")
     endif()
   endforeach()
 endforeach()

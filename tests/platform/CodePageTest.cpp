@@ -1,4 +1,5 @@
 #include "platform/CodePage.h"
+#include "platform/CodePageCheck.h"
 
 #include "support/QtPrinting.h"
 
@@ -34,6 +35,32 @@ TEST(CodePage, KnownCharacters)
 TEST(CodePage, CharactersOutsideThePageBecomeQuestionMarks)
 {
     EXPECT_EQ(codepage::encode(u"a\u0100\u4E2D\u20AC"), QByteArray("a??\x80"));
+}
+
+TEST(CodePage, FirstUnencodableCharacter)
+{
+    const char16_t pair[] = {0xD83D, 0xDE00}; // U+1F600
+    const struct
+    {
+        QStringView text;
+        qsizetype index; // -1: all of it fits
+        char32_t code;
+    } cases[] = {
+        {u"plain ASCII", -1, 0},
+        {u"?", -1, 0}, // the replacement itself is a character of the page
+        {u"\u20ac \u0160 \u0178 \u00ff \u00a0", -1, 0},
+        {u"\u0081\u009D", -1, 0}, // bytes the page leaves undefined
+        {u"\u0141\u00f3d\u017a", 0, 0x141},
+        {u"a\u0100\u0101", 1, 0x100},
+        {u"\u2013\u2012", 1, 0x2012}, // en dash fits, figure dash does not
+        {QStringView(pair, 2), 0, 0x1F600},
+        {QStringView(pair, 1), 0, 0xD83D}, // a pair cut in two: the half is named
+    };
+    for (const auto &c : cases) {
+        const auto bad = codepage::firstUnencodable(c.text);
+        EXPECT_EQ(bad ? bad->index : -1, c.index) << c.text.toString().toStdString();
+        EXPECT_EQ(bad ? bad->code : 0, c.code) << c.text.toString().toStdString();
+    }
 }
 
 } // namespace

@@ -1,6 +1,10 @@
 #include "platform/ui/FileDialogs.h"
+#include "platform/ui/ChooseFile.h"
+#include "platform/ui/Services.h"
 
 #include "support/QtPrinting.h"
+#include "support/RecordingMessages.h"
+#include "support/ScriptedFileDialogs.h"
 
 #include <gtest/gtest.h>
 
@@ -24,6 +28,27 @@ TEST(FileDialogs, FilterPairsBecomeQtNameFilters)
     for (const auto &c : cases)
         EXPECT_EQ(FileDialogs::qtNameFilters(QString::fromLatin1(c.filter)), c.expected)
             << c.filter;
+}
+
+// A name the dialog cannot take asks again from nothing; any other failure is
+// shown and ends the question.
+TEST(ChooseFile, AnInvalidNameAsksAgainWithoutIt)
+{
+    RecordingMessages messages;
+    ScriptedFileDialogs dialogs;
+    Services services{messages, dialogs};
+    FileDialogs::Request request;
+    request.initialName = u"/tmp/bad|name.k7x"_s;
+    dialogs.answers = {{20477, {}}, {0, u"/tmp/good.k7x"_s}};
+    EXPECT_EQ(choosefile::ask(services, choosefile::Mode::Save, request), u"/tmp/good.k7x"_s);
+    ASSERT_EQ(dialogs.requests.size(), 2u);
+    EXPECT_EQ(dialogs.requests[0].initialName, u"/tmp/bad|name.k7x"_s);
+    EXPECT_EQ(dialogs.requests[1].initialName, QString());
+    EXPECT_TRUE(messages.shown.empty());
+
+    dialogs.answers = {{53, {}}};
+    EXPECT_EQ(choosefile::ask(services, choosefile::Mode::Open, request), std::nullopt);
+    EXPECT_EQ(messages.texts(), QStringList{u" 53: File not found"_s});
 }
 
 } // namespace

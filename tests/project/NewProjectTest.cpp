@@ -93,6 +93,49 @@ TEST_F(NewProjectTest, FailuresSayWhereCopyingStopped)
     EXPECT_FALSE(exists(u"Defev"_s));
 }
 
+TEST(TemplateLookup, BesideTheProgramFirstThenTheInstalledDataFolder)
+{
+    enum Beside { None, Folder, File }; // a file of the name is no template
+    const struct
+    {
+        const char *name;
+        Beside beside;
+        bool installed;
+        const char *expected; // relative to the prefix
+    } cases[] = {
+        {"both", Folder, true, "bin/Project_Default"},
+        {"beside only", Folder, false, "bin/Project_Default"},
+        {"installed only", None, true, "share/fendrel/Project_Default"},
+        {"neither", None, false, "bin/Project_Default"},
+        {"a file beside", File, true, "share/fendrel/Project_Default"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        QTemporaryDir prefix;
+        QDir root(prefix.path());
+        ASSERT_TRUE(root.mkpath(u"bin"_s));
+        if (c.beside == Folder) {
+            ASSERT_TRUE(root.mkpath(u"bin/Project_Default"_s));
+        }
+        if (c.beside == File) {
+            ASSERT_TRUE(QFile(root.filePath(u"bin/Project_Default"_s)).open(QIODevice::WriteOnly));
+        }
+        if (c.installed) {
+            ASSERT_TRUE(root.mkpath(u"share/fendrel/Project_Default"_s));
+        }
+        EXPECT_EQ(newproject::templateFolder(root.filePath(u"bin"_s)),
+                  root.filePath(QString::fromLatin1(c.expected)));
+    }
+}
+
+// A file that cannot be read to its end is no template: nothing half-copied.
+TEST_F(NewProjectTest, AReadErrorIsNoEmptyCopy)
+{
+    const QString copy = target + u"/mem"_s;
+    EXPECT_EQ(newproject::copyFile(u"/proc/self/mem"_s, copy).text(), u" 57: Device I/O error"_s);
+    EXPECT_FALSE(exists(u"mem"_s));
+}
+
 TEST_F(NewProjectTest, CreateFolderReportsOnlyRealFailures)
 {
     EXPECT_FALSE(newproject::createFolder(dir.path() + u'/').isError());

@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -70,7 +71,8 @@ public:
         root = dir.path() + u'/';
         for (const char *name :
              {"Project/Const/Port.con", "Project/Const/Beep.con", "Project/Misc/item00001.bin",
-              "Project/Twin/Name.bin", "Project/Twin/name.bin", "Project/Twin/NAME.bin"})
+              "Project/Twin/Name.bin", "Project/Twin/name.bin", "Project/Twin/NAME.bin",
+              "Project/Misc/..Odd.bin"})
             touch(root + QLatin1String(name));
     }
 
@@ -99,8 +101,9 @@ TEST_F(Resolving, WindowsNamesFindTheFileOnDisk)
         {"Project//Const/Port.con", "Project//Const/Port.con", 0}, // opens as written
         {"Project/Twin/name.bin", "Project/Twin/name.bin", 0},
         {"Project/Twin/Name.bin", "Project/Twin/Name.bin", 0},
-        {"Project/Twin/nAME.bin", "Project/Twin/NAME.bin", 0},  // lowest in code-unit order
-        {"Project/Twin/name.bin ", "Project/Twin/name.bin", 0}, // exact but for the blank
+        {"Project/Twin/nAME.bin", "Project/Twin/NAME.bin", 0},   // lowest in code-unit order
+        {"Project/Twin/name.bin ", "Project/Twin/name.bin", 0},  // exact but for the blank
+        {"Project/MISC/..odd.BIN", "Project/Misc/..Odd.bin", 0}, // only "." and ".." are left out
         {"Project/Const/none.con", "Project/Const/none.con", 53},
         {"Project/CONST/none.con", "Project/Const/none.con", 53},
         {"Project/Nowhere/Port.con", "Project/Nowhere/Port.con", 76},
@@ -147,6 +150,22 @@ TEST_F(Resolving, EachFolderIsListedOncePerOperation)
     pathresolve::Resolver next(counting);
     EXPECT_EQ(next.tryPath(root + u"Project/MISC/m0.bin"_s, openForReading).error, 0);
     EXPECT_EQ(listed, 5);
+    // a folder found nowhere is not listed, nor is anything below it
+    EXPECT_EQ(next.tryPath(root + u"Project/NOWHERE/deeper/m0.bin"_s, openForReading).error,
+              ENOENT);
+    EXPECT_EQ(listed, 5);
+}
+
+// The root is listed as "/", never as the working folder.
+TEST(PathResolve, TheRootIsListedAsItself)
+{
+    QStringList asked;
+    pathresolve::Resolver resolver([&asked](const QString &folder) -> std::optional<QStringList> {
+        asked << folder;
+        return folder == u"/"_s ? QStringList{u"nOsUcHfOlDeR"_s} : QStringList{};
+    });
+    EXPECT_EQ(resolver.resolve(u"/NOSUCHFOLDER/x"_s), u"/nOsUcHfOlDeR/x"_s);
+    EXPECT_EQ(asked.value(0), u"/"_s);
 }
 
 TEST(FolderIndex, TheChoiceDoesNotDependOnTheListingOrder)
@@ -165,6 +184,8 @@ TEST(FolderIndex, TheChoiceDoesNotDependOnTheListingOrder)
         {{u"b.BIN"_s, u"b.bin"_s}, "B.BIN", "b.BIN"},
         {{u"b.bin"_s, u"B.bin"_s}, "b.bin..", "b.bin"},
         {{u"B.bin"_s, u"b.bin"_s}, "b.bin ", "b.bin"},
+        {{u"b.bin"_s, u"b.bin "_s}, "b.bin ", "b.bin "}, // the exact name first
+        {{u"b.bin "_s, u"b.bin"_s}, "b.bin ", "b.bin "},
         {{u"x"_s, u"b.bin"_s}, "c.bin", ""},
         {{}, "b.bin", ""},
         {{u"Stra\u00dfe"_s}, "STRA\u00dfE", "Stra\u00dfe"},

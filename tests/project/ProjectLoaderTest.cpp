@@ -109,8 +109,8 @@ TEST_F(ProjectLoader, RejectedContentKeepsAcceptedRowsAndCaption)
         {"a\tb\th\tT\r\n\r\nbroken\r\nc\td\th\tT\r\n", u"Invalid Project File Data at line  1"_s, 1,
          0},
         {"name only\r\n", u"Invalid Project File Data at line  0"_s, 0, -1},
-        {"", projectload::noItemsError().text(), 0, -1},
-        {"\r\n\r\n", projectload::noItemsError().text(), 0, -1},
+        {"", u" 30009: The project file lists no items"_s, 0, -1},
+        {"\r\n\r\n", u" 30009: The project file lists no items"_s, 0, -1},
     };
     openFirst();
     for (const auto &c : cases) {

@@ -40,7 +40,8 @@ TEST(Clipboard, RefusesWhatCannotBePasted)
                                                             {0, 0, 1, 0, 0},
                                                             {129, 0, 1, 0, 0},
                                                             {1, 0, 0xff, 0xff, 0},
-                                                            {2, 0, 9, 0, 1, 2, 3}};
+                                                            {2, 0, 9, 0, 1, 2, 3},
+                                                            {1, 0, 1, 1, 0}}; // 257 rows
     for (const auto &b : refused) {
         auto m = std::make_unique<DotModel>();
         EXPECT_FALSE(m->PasteBytes(b));
@@ -52,6 +53,19 @@ TEST(Clipboard, RefusesWhatCannotBePasted)
     m->putSizeX(10); // the selection now lies beyond the graphic
     EXPECT_FALSE(m->CopyBytes());
     EXPECT_EQ(m->selState(), SelMarked);
+}
+
+// Both ends of the sizes a paste takes: one dot, and the whole plane.
+TEST(Clipboard, PastesFromOneDotToTheWholePlane)
+{
+    for (const int side : {1, 128}) {
+        std::vector<std::uint8_t> bytes = {static_cast<std::uint8_t>(side), 0,
+                                           static_cast<std::uint8_t>(side), 0};
+        bytes.resize(4 + static_cast<std::size_t>((side + 7) / 8) * side, 0xff);
+        auto m = std::make_unique<DotModel>();
+        ASSERT_TRUE(m->PasteBytes(bytes)) << side;
+        EXPECT_EQ(m->overlayCell(side - 1, side - 1), 1) << side;
+    }
 }
 
 TEST(Placement, TextShrinksToItsBlackPixelsAndPicturesAreCropped)

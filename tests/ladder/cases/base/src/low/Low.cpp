@@ -1,0 +1,7 @@
+#include "low/Low.h"
+
+#include <vector>
+int low()
+{
+    return 1;
+}

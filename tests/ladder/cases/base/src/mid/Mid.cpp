@@ -1,0 +1,7 @@
+#include "mid/Mid.h"
+#include <QtGui/QImage>
+#include <low/Low.h>
+int mid()
+{
+    return low();
+}
