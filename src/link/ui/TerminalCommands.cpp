@@ -86,7 +86,7 @@ int previewOnTerminal(ProjectState &state, Services &services, Transport &transp
     const qsizetype item = state.currentItem();
     if (item < 0 || item >= state.items().count())
         return -1;
-    if (state.items().type(item) != QStringLiteral("G")) {
+    if (state.items().type(item) != ItemType::Graphic) {
         services.messages.show(
             QStringLiteral("Non-graphic Resource Item cannot be displayed on the Terminal screen"));
         return -1;
