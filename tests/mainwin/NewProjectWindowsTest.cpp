@@ -112,16 +112,20 @@ TEST_F(NewProjectWindows, PickerReturnsTheOpenFolderNotTheHighlightedOne)
 TEST(FolderListModel, ParentsThenSubfolders)
 {
     QTemporaryDir dir;
-    QDir(dir.path()).mkpath(u"b"_s);
-    QDir(dir.path()).mkpath(u"A"_s);
+    // ordered without regard to letter case: byte order would put "Delta" before "beta"
+    for (const QString &name : {u"gamma"_s, u"beta"_s, u"Delta"_s, u"Alpha"_s})
+        QDir(dir.path()).mkpath(name);
     FolderListModel model;
     ASSERT_TRUE(model.setFolder(dir.path()));
     const int parts = static_cast<int>(dir.path().count(u'/')) + 1;
-    ASSERT_EQ(model.rowCount(), parts + 2);
+    ASSERT_EQ(model.rowCount(), parts + 4);
     EXPECT_EQ(model.index(0).data().toString(), u"/"_s);
     EXPECT_EQ(model.folderRow(), parts - 1);
-    EXPECT_EQ(model.index(parts).data().toString(), u"A"_s);
-    EXPECT_EQ(model.index(parts + 1).data(FolderListModel::DepthRole).toInt(), parts);
+    QStringList subfolders;
+    for (int row = parts; row < parts + 4; ++row)
+        subfolders << model.index(row).data().toString();
+    EXPECT_EQ(subfolders, (QStringList{u"Alpha"_s, u"beta"_s, u"Delta"_s, u"gamma"_s}));
+    EXPECT_EQ(model.index(parts + 3).data(FolderListModel::DepthRole).toInt(), parts);
     EXPECT_FALSE(model.setFolder(dir.path() + u"/none"_s));
     EXPECT_EQ(model.folder(), dir.path());
 }
