@@ -33,9 +33,7 @@ QString ItemTable::numberText(qsizetype item) const
 
 ItemType ItemTable::type(qsizetype item) const
 {
-    if (item < 0 || item >= count())
-        return ItemType::Other;
-    return m_types[static_cast<std::size_t>(item)];
+    return item >= 0 && item < count() ? m_types[static_cast<std::size_t>(item)] : ItemType::Other;
 }
 
 QString ItemTable::typeLetter(qsizetype item) const

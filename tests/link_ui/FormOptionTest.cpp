@@ -16,7 +16,7 @@ namespace {
 class FormOptionTest : public UiTest
 {
 protected:
-    TerminalLink link;
+    TerminalLink link{settings};
 };
 
 TEST_F(FormOptionTest, LoadsTheStoredChoice)
@@ -46,7 +46,7 @@ TEST_F(FormOptionTest, DefaultsAndOddStoredPorts)
         form.Form_Load();
         EXPECT_TRUE(form.optCom[0]->isChecked()) << port;
         EXPECT_TRUE(form.OptionSerial->isChecked());
-        EXPECT_EQ(form.TextIP->text(), TerminalLink::defaultIp());
+        EXPECT_EQ(form.TextIP->text(), QStringLiteral("192.168.1.200"));
         EXPECT_EQ(form.TextUDP->text(), QStringLiteral("1001"));
     }
 }
@@ -70,7 +70,7 @@ TEST_F(FormOptionTest, EthernetValidation)
     for (const auto &c : cases) {
         SetUp();
         messages.clear();
-        TerminalLink fresh;
+        TerminalLink fresh(settings);
         FormOption form(services, fresh);
         form.Form_Load();
         form.OptionEthernet->click();
@@ -155,7 +155,7 @@ TEST_F(FormOptionTest, KeysOnButtonsAndPorts)
     };
     for (const auto &c : cases) {
         SetUp();
-        TerminalLink fresh;
+        TerminalLink fresh(settings);
         FormOption form(services, fresh);
         form.Form_Load();
         form.OptionEthernet->click();
@@ -177,8 +177,8 @@ TEST_F(FormOptionTest, EachRunStartsOnTheFirstSerialPort)
 {
     {
         QObject firstRun;
-        TerminalLink &link = terminalcommands::linkOf(firstRun);
-        EXPECT_EQ(&link, &terminalcommands::linkOf(firstRun));
+        TerminalLink &link = terminalcommands::linkOf(firstRun, settings);
+        EXPECT_EQ(&link, &terminalcommands::linkOf(firstRun, settings));
         FormOption form(services, link);
         form.Form_Load();
         form.OptionEthernet->click();
@@ -188,7 +188,7 @@ TEST_F(FormOptionTest, EachRunStartsOnTheFirstSerialPort)
     }
     EXPECT_EQ(stored("IFACE"), QStringLiteral("False"));
     QObject secondRun;
-    const TerminalLink &link = terminalcommands::linkOf(secondRun);
+    const TerminalLink &link = terminalcommands::linkOf(secondRun, settings);
     EXPECT_EQ(link.kind(), TerminalLink::Kind::Serial);
     EXPECT_EQ(link.serialPort(), 1);
 }

@@ -141,6 +141,10 @@ TEST(ItemTable, OutOfRangeReadsEmpty)
     EXPECT_EQ(table.help(-1), QString());
     table.clear();
     EXPECT_EQ(table.type(0), ItemType::Other);
+    table.append({u"C"_s, u"n"_s, u"f"_s, {}, {}});
+    table.append({QString(), u"n"_s, u"f"_s, {}, {}}); // only the loader refuses an empty letter
+    EXPECT_EQ(table.type(0), ItemType::Constant);
+    EXPECT_EQ(table.type(1), ItemType::Other);
 }
 
 } // namespace
