@@ -16,10 +16,10 @@ public:
     struct Item
     {
         QString typeLetter; // field 3, as read: "G", "C", "I", "F" or any other
-        QString fullName; // field 0
-        QString fileName; // field 1, relative to the project folder
-        QString help;     // field 2
-        QString limits;   // field 4
+        QString fullName;   // field 0
+        QString fileName;   // field 1, relative to the project folder
+        QString help;       // field 2
+        QString limits;     // field 4
     };
 
     qsizetype count() const;

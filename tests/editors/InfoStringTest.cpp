@@ -38,13 +38,15 @@ TEST(InfoString, SelectionListParseAndRebuild)
 TEST(InfoString, EditReplacesOnlyTheKnownFields)
 {
     QString i = QStringLiteral("a\tb\tc\td\te\tName\tInfo\t0-Off;1-On\ttail");
-    EXPECT_EQ(infostring::applyEdit(i, ItemType::InfoStringI, QStringLiteral("N;2"), QStringLiteral("Inf"),
+    EXPECT_EQ(infostring::applyEdit(i, ItemType::InfoStringI, QStringLiteral("N;2"),
+                                    QStringLiteral("Inf"),
                                     {QStringLiteral("x"), QStringLiteral("y"), QString()}),
               EditResult::Ok);
     EXPECT_EQ(i, QStringLiteral("a\tb\tc\td\te\tN;2\tInf\t0-x;1-y;2-\ttail"));
 
     QString tooFew = QStringLiteral("a\tb");
-    EXPECT_EQ(infostring::applyEdit(tooFew, ItemType::InfoStringI, QStringLiteral("N"), QStringLiteral("I"), {}),
+    EXPECT_EQ(infostring::applyEdit(tooFew, ItemType::InfoStringI, QStringLiteral("N"),
+                                    QStringLiteral("I"), {}),
               EditResult::InternalError);
     EXPECT_EQ(tooFew, QStringLiteral("a\tb"));
 }

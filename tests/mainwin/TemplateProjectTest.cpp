@@ -70,9 +70,8 @@ TEST(TemplateProject, EveryItemFileIsValidForItsType)
             EXPECT_GE(selections.size(), 2);
             // saving it unchanged writes the same bytes
             const QString before = content;
-            EXPECT_EQ(
-                infostring::applyEdit(content, type, fields.name, fields.info, selections),
-                infostring::EditResult::Ok);
+            EXPECT_EQ(infostring::applyEdit(content, type, fields.name, fields.info, selections),
+                      infostring::EditResult::Ok);
             EXPECT_EQ(content, before);
         }
     }

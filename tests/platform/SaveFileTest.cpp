@@ -230,7 +230,8 @@ TEST_F(SaveFileTest, ModeAndOwnerSurviveEverySave)
         EXPECT_EQ(contentsOf(target), QByteArray("new")) << c.name;
     }
 
-    for (const auto &[mask, mode] : {std::pair<mode_t, mode_t>{022, 0644}, {077, 0600}, {0, 0666}}) {
+    for (const auto &[mask, mode] :
+         {std::pair<mode_t, mode_t>{022, 0644}, {077, 0600}, {0, 0666}}) {
         Scratch t;
         const mode_t old = ::umask(mask);
         const auto [error, method] = save(t.path(u"new.bin"_s), "new");

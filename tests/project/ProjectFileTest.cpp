@@ -17,8 +17,8 @@ QString rows(const ItemTable &table)
     QStringList out;
     for (qsizetype i = 0; i < table.count(); ++i) {
         const ItemTable::Item item = table.at(i);
-        out << QStringList{item.fullName, item.fileName, item.help, item.typeLetter, item.limits}.join(
-            u'|');
+        out << QStringList{item.fullName, item.fileName, item.help, item.typeLetter, item.limits}
+                   .join(u'|');
     }
     return out.join(u';');
 }
@@ -110,10 +110,10 @@ TEST(ItemTable, TypeIsDecidedByTheExactLetterAndTheLetterIsKept)
         QByteArray letter;
         ItemType type;
     } cases[] = {
-        {"G", ItemType::Graphic},     {"C", ItemType::Constant},   {"I", ItemType::InfoStringI},
-        {"F", ItemType::InfoStringF}, {"g", ItemType::Other},      {"c", ItemType::Other},
-        {"i", ItemType::Other},       {"f", ItemType::Other},      {"GG", ItemType::Other},
-        {"G ", ItemType::Other},      {" C", ItemType::Other},     {"T", ItemType::Other},
+        {"G", ItemType::Graphic},     {"C", ItemType::Constant}, {"I", ItemType::InfoStringI},
+        {"F", ItemType::InfoStringF}, {"g", ItemType::Other},    {"c", ItemType::Other},
+        {"i", ItemType::Other},       {"f", ItemType::Other},    {"GG", ItemType::Other},
+        {"G ", ItemType::Other},      {" C", ItemType::Other},   {"T", ItemType::Other},
         {"\xC7", ItemType::Other},    {"IF", ItemType::Other},
     };
     for (const auto &c : cases) {
