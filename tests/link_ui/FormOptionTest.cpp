@@ -68,7 +68,7 @@ TEST_F(FormOptionTest, EthernetValidation)
         {"1.2.3.4", "12ab", "Invalid UDP port", nullptr, nullptr, "TextUDP"},
     };
     for (const auto &c : cases) {
-        SetUp();
+        settings.values.clear();
         messages.clear();
         TerminalLink fresh(settings);
         FormOption form(services, fresh);
@@ -154,7 +154,7 @@ TEST_F(FormOptionTest, KeysOnButtonsAndPorts)
         {"optCom_2", Qt::Key_Escape, false},
     };
     for (const auto &c : cases) {
-        SetUp();
+        settings.values.clear();
         TerminalLink fresh(settings);
         FormOption form(services, fresh);
         form.Form_Load();
