@@ -7,8 +7,7 @@
 #include "project/ItemTableModel.h"
 #include "project/ProjectState.h"
 #include "project/ui/ProjectLoader.h"
-#include "support/RecordingMessages.h"
-#include "support/ScriptedFileDialogs.h"
+#include "support/ServiceDoubles.h"
 
 #include <QApplication>
 #include <QFile>
@@ -61,9 +60,8 @@ void loadProject(benchmark::State &bench, bool withView)
 {
     const int items = static_cast<int>(bench.range(0));
     const QString name = projectFile(items);
-    RecordingMessages messages;
-    ScriptedFileDialogs dialogs;
-    Services services{messages, dialogs};
+    ServiceDoubles doubles;
+    Services &services = doubles.services;
     ProjectState state;
     QTableView view;
     if (withView) {

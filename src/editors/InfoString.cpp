@@ -8,12 +8,12 @@ const QChar Tab = QLatin1Char('\t');
 const QChar Semicolon = QLatin1Char(';');
 } // namespace
 
-int fieldBase(QStringView type)
+int fieldBase(ItemType type)
 {
-    return type == QLatin1String("I") ? 5 : 2;
+    return type == ItemType::InfoStringI ? 5 : 2;
 }
 
-Fields fields(QStringView content, QStringView type)
+Fields fields(QStringView content, ItemType type)
 {
     const int base = fieldBase(type);
     return {textfields::GetField(content, Tab, base), textfields::GetField(content, Tab, base + 1),
@@ -46,7 +46,7 @@ QString selectionList(const QStringList &texts)
     return list;
 }
 
-EditResult applyEdit(QString &content, QStringView type, const QString &name, const QString &info,
+EditResult applyEdit(QString &content, ItemType type, const QString &name, const QString &info,
                      const QStringList &selections)
 {
     const int base = fieldBase(type);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "project/ItemType.h"
+
 #include <QString>
 #include <QStringList>
 #include <QStringView>
@@ -13,7 +15,7 @@ constexpr qsizetype MaxLength = 240;
 
 // Field number of the name: 5 for type "I", 2 for every other type ("F").
 // Info and selection list follow it.
-int fieldBase(QStringView type);
+int fieldBase(ItemType type);
 
 struct Fields
 {
@@ -25,7 +27,7 @@ struct Fields
     bool usable() const { return !name.isEmpty() && !info.isEmpty(); }
 };
 
-Fields fields(QStringView content, QStringView type);
+Fields fields(QStringView content, ItemType type);
 
 // The selection texts of a list such as "0-Off;1-On": entries up to the first
 // empty one; of each, the text after its first "-" (empty without one).
@@ -42,7 +44,7 @@ enum class EditResult {
 
 // Puts name, info and (when there are any) the selections into content. The
 // replacements stay in content even when the result is too long.
-EditResult applyEdit(QString &content, QStringView type, const QString &name, const QString &info,
+EditResult applyEdit(QString &content, ItemType type, const QString &name, const QString &info,
                      const QStringList &selections);
 
 } // namespace infostring

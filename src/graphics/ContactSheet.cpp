@@ -57,7 +57,7 @@ std::vector<Entry> collect(const ItemTable &items, const QString &folder)
 {
     std::vector<Entry> entries;
     for (qsizetype item = 0; item < items.count(); ++item) {
-        if (items.type(item) != QLatin1String("G"))
+        if (items.type(item) != ItemType::Graphic)
             continue;
         entries.push_back(
             {item, items.fullName(item),

@@ -18,9 +18,9 @@ QString settingsKey(int portNumber)
     return QStringLiteral("COM%1").arg(portNumber);
 }
 
-QString device(int portNumber)
+QString device(const Settings &settings, int portNumber)
 {
-    const QString configured = settings::read(settingsKey(portNumber)).trimmed();
+    const QString configured = settings.read(settingsKey(portNumber)).trimmed();
     return configured.isEmpty() ? defaultDevice(portNumber) : configured;
 }
 

@@ -2,7 +2,7 @@
 
 #include "link/SerialDevices.h"
 
-TerminalLink::TerminalLink()
+TerminalLink::TerminalLink(const Settings &settings) : m_settings(settings)
 {
     m_udp.setRemote(QHostAddress(defaultIp()), DefaultUdpPort);
 }
@@ -16,7 +16,7 @@ QString TerminalLink::reopenSerial(int portNumber)
 {
     m_serial.close();
     m_serialPort = portNumber;
-    const QString device = serialdevices::device(portNumber);
+    const QString device = serialdevices::device(m_settings, portNumber);
     m_serial.setDevice(device);
     const QString error = m_serial.open();
     if (error.isEmpty())
@@ -41,7 +41,7 @@ Transport::Reply TerminalLink::exchange(const QByteArray &request, bool expectRe
     if (m_kind == Kind::Udp)
         return m_udp.exchange(request, expectReply);
     // The device a port number names may have been reconfigured since.
-    m_serial.setDevice(serialdevices::device(m_serialPort));
+    m_serial.setDevice(serialdevices::device(m_settings, m_serialPort));
     return m_serial.exchange(request, expectReply);
 }
 

@@ -6,6 +6,8 @@
 
 #include <QString>
 
+class Settings;
+
 // The link to the terminal for one program run: which transport, which serial
 // port, which address and UDP port. A run always starts on serial port 1; the
 // Options window changes it.
@@ -17,7 +19,8 @@ public:
     static QString defaultIp() { return QStringLiteral("192.168.1.200"); }
     static constexpr quint16 DefaultUdpPort = 1001;
 
-    TerminalLink();
+    // The settings name the device of each serial port (serialdevices).
+    explicit TerminalLink(const Settings &settings);
 
     Kind kind() const { return m_kind; }
     int serialPort() const { return m_serialPort; }
@@ -38,6 +41,7 @@ public:
     void setFrameLog(FrameLog *log) override;
 
 private:
+    const Settings &m_settings;
     Kind m_kind = Kind::Serial;
     int m_serialPort = 1;
     SerialTransport m_serial;

@@ -229,7 +229,7 @@ void FormMain::projectLoaded()
     const ItemTable &items = m_state.items();
     bool graphics = false;
     for (qsizetype item = 0; item < items.count() && !graphics; ++item)
-        graphics = items.type(item) == QLatin1String("G");
+        graphics = items.type(item) == ItemType::Graphic;
     m_previewRoom = graphics;
     // The load selects its item next, which fills the pane again.
     FramePreview->clear();
@@ -354,16 +354,22 @@ void FormMain::editItem()
     const qsizetype item = m_state.currentItem();
     if (item == ProjectState::NoItem)
         return;
-    const QString type = m_state.items().type(item);
     GridData->selectRow(static_cast<int>(item));
-    if (type == QLatin1String("G"))
+    switch (m_state.items().type(item)) {
+    case ItemType::Graphic:
         openGraphicEditor();
-    else if (type == QLatin1String("C"))
+        break;
+    case ItemType::Constant:
         openConstantEditor();
-    else if (type == QLatin1String("I") || type == QLatin1String("F"))
+        break;
+    case ItemType::InfoStringI:
+    case ItemType::InfoStringF:
         openInfoStringEditor();
-    else
+        break;
+    case ItemType::Other:
         showNotEditable();
+        break;
+    }
 }
 
 void FormMain::showNotEditable()

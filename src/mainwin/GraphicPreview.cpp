@@ -5,7 +5,7 @@
 
 GraphicPreview GraphicPreview::of(ProjectState &state, qsizetype item)
 {
-    if (item < 0 || item >= state.items().count() || state.items().type(item) != QLatin1String("G"))
+    if (item < 0 || item >= state.items().count() || state.items().type(item) != ItemType::Graphic)
         return {};
     graphics::ItemGraphic read = graphics::readItem(state.itemFilePath(item));
     if (!read.graphic)

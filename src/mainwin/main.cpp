@@ -1,5 +1,6 @@
 #include "editors/ControlHost.h"
 #include "mainwin/FormMain.h"
+#include "platform/Settings.h"
 #include "platform/automation/Registry.h"
 #include "platform/ui/FileDialogs.h"
 #include "platform/ui/Messages.h"
@@ -26,7 +27,7 @@ protected:
 // FENDREL_CHECK_INSTALLATION=1: whether this program finds its template and can
 // create the control as the New command and the graphic editor would, and what a
 // project named on the command line loaded; exit status 0 when all is well.
-int reportInstallation(const ProjectState &state, bool projectNamed)
+int reportInstallation(const ProjectState &state, const Services &services, bool projectNamed)
 {
     QTextStream out(stdout);
     const QString templateFile =
@@ -37,7 +38,7 @@ int reportInstallation(const ProjectState &state, bool projectNamed)
 
     automation::Object control;
     const QString problem =
-        controlhost::create(control, controlhost::vogProgId(), automation::ClassRegistry::user());
+        controlhost::create(control, controlhost::vogProgId(), services.registry);
     out << "control: " << (problem.isEmpty() ? QStringLiteral("created") : problem) << '\n';
 
     const bool projectLoaded = !state.projectFile().isEmpty();
@@ -68,8 +69,10 @@ int main(int argc, char **argv)
     DialogMessages dialogMessages;
     PrintedMessages printedMessages;
     SystemFileDialogs dialogs;
-    Services services{checking ? static_cast<Messages &>(printedMessages) : dialogMessages,
-                      dialogs};
+    UserSettings settings;
+    const automation::ClassRegistry registry = automation::ClassRegistry::user();
+    Services services{checking ? static_cast<Messages &>(printedMessages) : dialogMessages, dialogs,
+                      settings, registry};
     ProjectState state;
 
     FormMain window(state, services);
@@ -77,6 +80,6 @@ int main(int argc, char **argv)
     if (!args.isEmpty())
         window.openProjectFile(QFileInfo(args.first()).absoluteFilePath());
     if (checking)
-        return reportInstallation(state, !args.isEmpty());
+        return reportInstallation(state, services, !args.isEmpty());
     return app.exec();
 }

@@ -91,6 +91,16 @@ PlatformError syncBlockDevice(int fd)
     return {};
 }
 
+// Pushes the written bytes to the disk, where a write-back failure shows. File
+// systems that cannot sync (EINVAL) or are mounted read-only since (EROFS)
+// have nothing to push.
+PlatformError syncData(int fd)
+{
+    if (::fdatasync(fd) != 0 && errno != EINVAL && errno != EROFS)
+        return platformerror::fromErrno(errno);
+    return {};
+}
+
 bool isFull(int osError)
 {
     return osError == ENOSPC || osError == EDQUOT || osError == EFBIG;
@@ -239,6 +249,12 @@ PlatformError SaveFile::commitReplace(qint64 size)
         m_replace.cancelWriting();
         return error;
     }
+    // QSaveFile renames without a sync: a crash soon after could put an empty
+    // file in the old one's place, and a write-back failure would go unseen.
+    if (const PlatformError error = syncData(m_replace.handle()); error.isError()) {
+        m_replace.cancelWriting();
+        return error;
+    }
     errno = 0;
     if (!m_replace.commit())
         return writeFailure(errno);
@@ -270,9 +286,7 @@ PlatformError SaveFile::commitInPlace(qint64 size)
         return fromErrnoOrFull(errno);
     if (size < now.st_size && ::ftruncate(m_fd, size) != 0)
         return platformerror::fromErrno(errno);
-    if (::fdatasync(m_fd) != 0 && errno != EINVAL && errno != EROFS)
-        return platformerror::fromErrno(errno);
-    return {};
+    return syncData(m_fd);
 }
 
 void SaveFile::closeDescriptor()

@@ -2,7 +2,6 @@
 
 #include <QSettings>
 
-namespace settings {
 namespace {
 
 QString sectionKey(const QString &key)
@@ -18,16 +17,14 @@ QSettings store()
 
 } // namespace
 
-QString read(const QString &key, const QString &defaultValue)
+QString UserSettings::value(const QString &key, const QString &defaultValue) const
 {
     return store().value(sectionKey(key), defaultValue).toString();
 }
 
-void write(const QString &key, const QString &value)
+void UserSettings::write(const QString &key, const QString &value)
 {
     QSettings s = store();
     s.setValue(sectionKey(key), value);
     s.sync();
 }
-
-} // namespace settings

@@ -31,7 +31,12 @@ QString ItemTable::numberText(qsizetype item) const
     return textfields::BlankSignedNumber(static_cast<long long>(item));
 }
 
-QString ItemTable::type(qsizetype item) const
+ItemType ItemTable::type(qsizetype item) const
+{
+    return item >= 0 && item < count() ? m_types[static_cast<std::size_t>(item)] : ItemType::Other;
+}
+
+QString ItemTable::typeLetter(qsizetype item) const
 {
     return field(item, Type);
 }
@@ -58,7 +63,7 @@ QString ItemTable::limits(qsizetype item) const
 
 ItemTable::Item ItemTable::at(qsizetype item) const
 {
-    return {type(item), fullName(item), fileName(item), help(item), limits(item)};
+    return {typeLetter(item), fullName(item), fileName(item), help(item), limits(item)};
 }
 
 void ItemTable::clear()
@@ -66,11 +71,12 @@ void ItemTable::clear()
     // Give the memory back: a project of a million items should not pin it.
     std::vector<char>().swap(m_bytes);
     std::vector<std::size_t>().swap(m_offsets);
+    std::vector<ItemType>().swap(m_types);
 }
 
 void ItemTable::append(const Item &item)
 {
-    const QByteArray type = codepage::encode(item.type);
+    const QByteArray type = codepage::encode(item.typeLetter);
     const QByteArray fullName = codepage::encode(item.fullName);
     const QByteArray fileName = codepage::encode(item.fileName);
     const QByteArray help = codepage::encode(item.help);
@@ -92,6 +98,7 @@ void ItemTable::appendRaw(const char *type, qsizetype typeSize, const char *full
         m_bytes.insert(m_bytes.end(), data, data + size);
         m_offsets.push_back(m_bytes.size());
     };
+    m_types.push_back(itemTypeOf(QByteArrayView(type, typeSize)));
     add(type, typeSize);
     add(fullName, fullNameSize);
     add(fileName, fileNameSize);
@@ -102,5 +109,6 @@ void ItemTable::appendRaw(const char *type, qsizetype typeSize, const char *full
 void ItemTable::reserve(qsizetype items, qsizetype bytes)
 {
     m_offsets.reserve(static_cast<std::size_t>(items) * FieldCount + 1);
+    m_types.reserve(static_cast<std::size_t>(items));
     m_bytes.reserve(static_cast<std::size_t>(bytes));
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "project/ItemType.h"
+
 #include <QString>
 
 #include <cstddef>
@@ -13,11 +15,11 @@ class ItemTable
 public:
     struct Item
     {
-        QString type;     // field 3: "G", "C", "I", "F" or any other letter
-        QString fullName; // field 0
-        QString fileName; // field 1, relative to the project folder
-        QString help;     // field 2
-        QString limits;   // field 4
+        QString typeLetter; // field 3, as read: "G", "C", "I", "F" or any other
+        QString fullName;   // field 0
+        QString fileName;   // field 1, relative to the project folder
+        QString help;       // field 2
+        QString limits;     // field 4
     };
 
     qsizetype count() const;
@@ -25,7 +27,10 @@ public:
 
     // " 0", " 1", ...: the blank-signed number text of the item number.
     QString numberText(qsizetype item) const;
-    QString type(qsizetype item) const;
+    // Decided once, when the item was added; Other outside the table.
+    ItemType type(qsizetype item) const;
+    // Field 3 exactly as read, for the grid and anything written.
+    QString typeLetter(qsizetype item) const;
     QString fullName(qsizetype item) const;
     QString fileName(qsizetype item) const;
     QString help(qsizetype item) const;
@@ -45,5 +50,6 @@ private:
     // fields start, the sixth offset ends the last one.
     std::vector<char> m_bytes;
     std::vector<std::size_t> m_offsets; // 5 per item + 1 sentinel
+    std::vector<ItemType> m_types;      // 1 per item
     QString field(qsizetype item, int which) const;
 };

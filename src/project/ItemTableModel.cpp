@@ -35,7 +35,7 @@ QVariant ItemTableModel::data(const QModelIndex &index, int role) const
         case NumberColumn:
             return m_items.numberText(item);
         case TypeColumn:
-            return m_items.type(item);
+            return m_items.typeLetter(item);
         case FullNameColumn:
             return m_items.fullName(item);
         case FileNameColumn:

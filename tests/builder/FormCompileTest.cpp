@@ -1,12 +1,10 @@
 #include "builder/ui/FormCompile.h"
 #include "builder/K7xLayout.h"
 #include "mainwin/FormMain.h"
-#include "platform/Settings.h"
 #include "platform/ui/Services.h"
 #include "project/ProjectState.h"
 #include "project/ui/ProjectLoader.h"
-#include "support/RecordingMessages.h"
-#include "support/ScriptedFileDialogs.h"
+#include "support/ServiceDoubles.h"
 
 #include <QApplication>
 #include <QDir>
@@ -50,14 +48,12 @@ public:
 
 // A project of three items loaded by the real loader, an original and the
 // services' doubles.
-class FormCompileTest : public ScratchTest
+class FormCompileTest : public ScratchTest, protected ServiceDoubles
 {
 protected:
     void SetUp() override
     {
         ScratchTest::SetUp();
-        settings::write(QStringLiteral("FileOriginal"), QString());
-        settings::write(QStringLiteral("FileOutput"), QString());
         put(path(QStringLiteral("Project/Graphic/logo.bin")), QByteArray("\x02\x01\xff\x81", 4));
         put(path(QStringLiteral("Project/Const/port.con")), "3");
         put(path(QStringLiteral("Project/Other/blob.bin")), QByteArray(1000, '\x5a'));
@@ -72,18 +68,15 @@ protected:
         state.setCurrentItem(1);
     }
 
-    RecordingMessages messages;
-    ScriptedFileDialogs dialogs;
-    Services services{messages, dialogs};
     ProjectState state;
     QWidget itemTable;
 };
 
 TEST_F(FormCompileTest, CompilesAndRestoresTheCurrentItem)
 {
-    settings::write(QStringLiteral("FileOriginal"), path(QStringLiteral("fw.bin")));
-    settings::write(QStringLiteral("FileOutput"),
-                    QStringLiteral("  ") + path(QStringLiteral("out.k7x")) + QStringLiteral(" "));
+    settings.write(QStringLiteral("FileOriginal"), path(QStringLiteral("fw.bin")));
+    settings.write(QStringLiteral("FileOutput"),
+                   QStringLiteral("  ") + path(QStringLiteral("out.k7x")) + QStringLiteral(" "));
     FormCompile form(state, services, &itemTable);
     EXPECT_EQ(form.TextOriginal->text(), path(QStringLiteral("fw.bin")));
     EXPECT_EQ(form.LabelStatus->text(), QString());
@@ -96,7 +89,7 @@ TEST_F(FormCompileTest, CompilesAndRestoresTheCurrentItem)
     form.CmdCompile_Click();
     EXPECT_TRUE(messages.shown.empty()) << messages.last().toStdString();
     EXPECT_EQ(form.TextOutput->text(), path(QStringLiteral("out.k7x")));
-    EXPECT_EQ(settings::read(QStringLiteral("FileOutput")), path(QStringLiteral("out.k7x")));
+    EXPECT_EQ(settings.read(QStringLiteral("FileOutput")), path(QStringLiteral("out.k7x")));
     EXPECT_EQ(watcher.seen, (std::vector<QString>{QStringLiteral("Processing Resource Items..."),
                                                   QStringLiteral("Constructing Resource file..."),
                                                   QStringLiteral("Calculating Checksum..."),
@@ -177,8 +170,8 @@ TEST_F(FormCompileTest, SameFileIsRefusedBeforeAnythingChanges)
     EXPECT_EQ(messages.texts(),
               QStringList{QStringLiteral("Original and Output files must be different")});
     EXPECT_EQ(form.LabelStatus->text(), QString());
-    EXPECT_EQ(settings::read(QStringLiteral("FileOriginal")), QStringLiteral("a.k7x"));
-    EXPECT_EQ(settings::read(QStringLiteral("FileOutput")), QStringLiteral("./a.k7x"));
+    EXPECT_EQ(settings.read(QStringLiteral("FileOriginal")), QStringLiteral("a.k7x"));
+    EXPECT_EQ(settings.read(QStringLiteral("FileOutput")), QStringLiteral("./a.k7x"));
     EXPECT_EQ(form.TextOriginal->text(), QStringLiteral("a.k7x"));
     EXPECT_EQ(state.currentItem(), 1);
 }

@@ -38,7 +38,8 @@ TEST(InfoString, SelectionListParseAndRebuild)
 TEST(InfoString, EditReplacesOnlyTheKnownFields)
 {
     QString i = QStringLiteral("a\tb\tc\td\te\tName\tInfo\t0-Off;1-On\ttail");
-    EXPECT_EQ(infostring::applyEdit(i, u"I", QStringLiteral("N;2"), QStringLiteral("Inf"),
+    EXPECT_EQ(infostring::applyEdit(i, ItemType::InfoStringI, QStringLiteral("N;2"),
+                                    QStringLiteral("Inf"),
                                     {QStringLiteral("x"), QStringLiteral("y"), QString()}),
               EditResult::Ok);
     EXPECT_EQ(i, QStringLiteral("a\tb\tc\td\te\tN;2\tInf\t0-x;1-y;2-\ttail"));
@@ -61,7 +62,8 @@ TEST(InfoString, EditReplacesOnlyTheKnownFields)
     }
 
     QString tooFew = QStringLiteral("a\tb");
-    EXPECT_EQ(infostring::applyEdit(tooFew, u"I", QStringLiteral("N"), QStringLiteral("I"), {}),
+    EXPECT_EQ(infostring::applyEdit(tooFew, ItemType::InfoStringI, QStringLiteral("N"),
+                                    QStringLiteral("I"), {}),
               EditResult::InternalError);
     EXPECT_EQ(tooFew, QStringLiteral("a\tb"));
 }
@@ -104,7 +106,7 @@ TEST(InfoString, LoadAndSaveUnchangedKeepsEveryByte)
         if (pick(3) == 0)
             file += '\t'; // an empty last field
 
-        const QString type = QString::fromLatin1(typeI ? "I" : "F");
+        const ItemType type = typeI ? ItemType::InfoStringI : ItemType::InfoStringF;
         QString content = codepage::decode(file);
         const infostring::Fields f = infostring::fields(content, type);
         EXPECT_EQ(codepage::encode(f.name), fields[base]);

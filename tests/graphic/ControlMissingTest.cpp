@@ -8,20 +8,6 @@
 
 namespace {
 
-// Points the class registry somewhere else for the life of the object.
-class RegistryOverride
-{
-public:
-    explicit RegistryOverride(const QString &path) : m_saved(qgetenv("FENDREL_CLASS_REGISTRY"))
-    {
-        qputenv("FENDREL_CLASS_REGISTRY", path.toLocal8Bit());
-    }
-    ~RegistryOverride() { qputenv("FENDREL_CLASS_REGISTRY", m_saved); }
-
-private:
-    QByteArray m_saved;
-};
-
 class ControlMissingTest : public GraphicWindowTest
 {
 protected:
@@ -31,8 +17,6 @@ protected:
 
 TEST_F(ControlMissingTest, WindowExplainsAndOpensNothing)
 {
-    const QString registryPath = folder.filePath(QStringLiteral("other.ini"));
-    automation::ClassRegistry registry(registryPath);
     const QUuid clsid(QStringLiteral("{E1E72B77-BEC3-11D3-8485-0080C890AEF9}"));
     const QString gone = folder.filePath(QStringLiteral("gone/libvog.so"));
     const QString notLibrary = folder.filePath(QStringLiteral("libvog.so"));
@@ -56,17 +40,17 @@ TEST_F(ControlMissingTest, WindowExplainsAndOpensNothing)
     useGraphic();
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
-        QFile::remove(registryPath);
+        TemporaryRegistry caseRegistry;
         if (!c.server.isEmpty()) {
             automation::ClassRegistration entry;
             entry.clsid = clsid;
             entry.serverPath = c.server;
             entry.progId = QStringLiteral("Vog.VogCtrl.1");
-            ASSERT_TRUE(automation::succeeded(registry.registerClass(entry)));
+            ASSERT_TRUE(automation::succeeded(caseRegistry.registerClass(entry)));
         }
-        RegistryOverride useIt(registryPath);
+        Services caseServices{messages, dialogs, settings, caseRegistry};
         messages.clear();
-        FormGraphic form(state, services);
+        FormGraphic form(state, caseServices);
         EXPECT_FALSE(form.controlCreated());
         ASSERT_EQ(messages.shown.size(), 1u);
         const QString text = messages.last();
@@ -83,7 +67,7 @@ TEST_F(ControlMissingTest, WindowExplainsAndOpensNothing)
 
 TEST_F(ControlMissingTest, MainWindowDoesNotOpenTheEditor)
 {
-    RegistryOverride useIt(folder.filePath(QStringLiteral("empty.ini")));
+    // the fixture's registry is empty
     useGraphic();
     state.setCurrentItem(0);
     FormMain main(state, services);

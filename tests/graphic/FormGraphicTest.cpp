@@ -2,7 +2,6 @@
 #include "GraphicFixture.h"
 #include "editors/GraphicTools.h"
 #include "mainwin/FormMain.h"
-#include "platform/Settings.h"
 
 #include <QHeaderView>
 #include <QLabel>
@@ -259,7 +258,7 @@ TEST_F(GraphicWindowTest, ImportFloatsThePictureAndReportsFailures)
         ASSERT_TRUE(notes.open(QIODevice::WriteOnly));
         notes.write("not a picture");
     }
-    settings::write(QStringLiteral("FileImport"), QStringLiteral("start.bmp"));
+    settings.write(QStringLiteral("FileImport"), QStringLiteral("start.bmp"));
 
     FormGraphic form(state, services);
     messages.clear();
@@ -268,7 +267,7 @@ TEST_F(GraphicWindowTest, ImportFloatsThePictureAndReportsFailures)
     EXPECT_TRUE(messages.texts().isEmpty());
     ASSERT_EQ(dialogs.requests.size(), 1u);
     EXPECT_EQ(dialogs.requests[0].initialName, QStringLiteral("start.bmp"));
-    EXPECT_EQ(settings::read(QStringLiteral("FileImport")), QStringLiteral("start.bmp"));
+    EXPECT_EQ(settings.read(QStringLiteral("FileImport")), QStringLiteral("start.bmp"));
 
     const struct
     {
@@ -284,7 +283,7 @@ TEST_F(GraphicWindowTest, ImportFloatsThePictureAndReportsFailures)
         dialogs.answer(f.file);
         form.CmdImport->click();
         EXPECT_EQ(messages.texts(), QStringList{QLatin1String(f.message)});
-        EXPECT_EQ(settings::read(QStringLiteral("FileImport")), f.file);
+        EXPECT_EQ(settings.read(QStringLiteral("FileImport")), f.file);
         EXPECT_FALSE(form.Vog.get(QStringLiteral("SelSet")).toBool());
     }
 
@@ -292,7 +291,7 @@ TEST_F(GraphicWindowTest, ImportFloatsThePictureAndReportsFailures)
     dialogs.answer(picture);
     form.CmdImport->click();
     EXPECT_TRUE(messages.texts().isEmpty());
-    EXPECT_EQ(settings::read(QStringLiteral("FileImport")), picture);
+    EXPECT_EQ(settings.read(QStringLiteral("FileImport")), picture);
     EXPECT_TRUE(form.Vog.get(QStringLiteral("SelSet")).toBool());
     EXPECT_EQ(number(form, "SelPosX2"), 2);
     EXPECT_EQ(number(form, "SelPosY2"), 1);

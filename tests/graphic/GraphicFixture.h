@@ -1,11 +1,8 @@
 #pragma once
 
 #include "editors/ui/FormGraphic.h"
-#include "platform/automation/Library.h"
+#include "platform/automation/Registry.h"
 #include "platform/automation/Status.h"
-#include "platform/ui/FileDialogs.h"
-#include "platform/ui/Messages.h"
-#include "platform/ui/Services.h"
 #include "project/ProjectState.h"
 #include "support/EditorWindowFixture.h"
 #include "support/QtPrinting.h"
@@ -19,15 +16,15 @@
 #include <QMouseEvent>
 #include <QTemporaryDir>
 #include <QToolButton>
+#include <QUuid>
 
 #include <gtest/gtest.h>
 
-#include <memory>
-
-// The real control library, registered into a registry of the test's own.
-// FENDREL_VOG_LIBRARY names it; otherwise it is libvog.so in FENDREL_BIN_DIR.
-// When the build has the control, a missing library fails the tests instead
-// of skipping them.
+// The real control library, registered into the test's own registry (the
+// Services' double) as the control registers itself: its class, its ProgID and
+// its library. FENDREL_VOG_LIBRARY names the library; otherwise it is libvog.so
+// in FENDREL_BIN_DIR. When the build has the control, a missing library fails
+// the tests instead of skipping them.
 class VogRegistration
 {
 public:
@@ -36,34 +33,35 @@ public:
         return qEnvironmentVariable("FENDREL_VOG_REQUIRED") == QLatin1String("1");
     }
 
-    // Registers the library once per program; false (with the reason) when it cannot.
-    static bool ensure(QString *why)
+    // False (with the reason) when the library is missing or cannot be registered.
+    static bool ensure(automation::ClassRegistry &registry, QString *why)
     {
-        static std::unique_ptr<QTemporaryDir> folder;
-        static QString failure;
-        if (!folder) {
-            folder = std::make_unique<QTemporaryDir>();
-            qputenv("FENDREL_CLASS_REGISTRY",
-                    folder->filePath(QStringLiteral("ClassRegistry.ini")).toLocal8Bit());
-            QString path = qEnvironmentVariable("FENDREL_VOG_LIBRARY");
-            if (path.isEmpty())
-                path = qEnvironmentVariable("FENDREL_BIN_DIR") + QStringLiteral("/libvog.so");
-            if (!QFileInfo::exists(path))
-                failure = QStringLiteral("no control library at ") + path;
-            else if (const automation::Status status = automation::registerServer(path);
-                     automation::failed(status))
-                failure = QStringLiteral("registering ") + path + QStringLiteral(" failed: ") +
-                          automation::statusText(status);
+        QString path = qEnvironmentVariable("FENDREL_VOG_LIBRARY");
+        if (path.isEmpty())
+            path = qEnvironmentVariable("FENDREL_BIN_DIR") + QStringLiteral("/libvog.so");
+        if (!QFileInfo::exists(path)) {
+            *why = QStringLiteral("no control library at ") + path;
+            return false;
         }
-        *why = failure;
-        return failure.isEmpty();
+        automation::ClassRegistration control;
+        control.clsid = QUuid::fromString(QStringLiteral("{E1E72B77-BEC3-11D3-8485-0080C890AEF9}"));
+        control.serverPath = path;
+        control.progId = QStringLiteral("Vog.VogCtrl.1");
+        if (const automation::Status status = registry.registerClass(control);
+            automation::failed(status)) {
+            *why = QStringLiteral("registering ") + path + QStringLiteral(" failed: ") +
+                   automation::statusText(status);
+            return false;
+        }
+        return true;
     }
 };
 
+// In a fixture with the service doubles (ServiceDoubles).
 #define REQUIRE_VOG()                                                                              \
     do {                                                                                           \
         QString why;                                                                               \
-        if (!VogRegistration::ensure(&why)) {                                                      \
+        if (!VogRegistration::ensure(registry, &why)) {                                            \
             if (VogRegistration::required())                                                       \
                 FAIL() << why.toStdString();                                                       \
             GTEST_SKIP() << why.toStdString();                                                     \

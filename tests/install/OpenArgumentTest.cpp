@@ -53,7 +53,7 @@ TEST_F(OpenArgumentTest, OpensLikeOpenWithoutItsDialog)
 
         EXPECT_EQ(messages.texts(), c.message.isEmpty() ? QStringList() : QStringList{c.message});
         EXPECT_TRUE(dialogs.requests.empty());
-        EXPECT_EQ(settings::read(u"FileProject"_s), file);
+        EXPECT_EQ(settings.read(u"FileProject"_s), file);
         EXPECT_EQ(state.folderPath(), folder + u"/"_s);
         EXPECT_EQ(QDir::currentPath(), folder);
         EXPECT_EQ(state.projectFile(), c.loaded ? file : QString());

@@ -1,7 +1,7 @@
 #include "link/CommandLayer.h"
 #include "link/SerialDevices.h"
 #include "link/SerialTransport.h"
-#include "platform/Settings.h"
+#include "support/MemorySettings.h"
 #include "support/VardenSim.h"
 
 #include <gtest/gtest.h>
@@ -55,10 +55,10 @@ TEST(SerialLine, PortsNameDevices)
         {2, "   ", "/dev/ttyS1"},
     };
     for (const auto &c : cases) {
-        const QString key = QStringLiteral("COM%1").arg(c.port);
-        settings::write(key, c.setting ? QString::fromLatin1(c.setting) : QString());
-        EXPECT_EQ(serialdevices::device(c.port), QString::fromLatin1(c.device)) << c.port;
-        settings::write(key, QString());
+        MemorySettings settings;
+        if (c.setting)
+            settings.write(QStringLiteral("COM%1").arg(c.port), QString::fromLatin1(c.setting));
+        EXPECT_EQ(serialdevices::device(settings, c.port), QString::fromLatin1(c.device)) << c.port;
     }
 }
 

@@ -16,7 +16,7 @@ namespace {
 class FormOptionTest : public UiTest
 {
 protected:
-    TerminalLink link;
+    TerminalLink link{settings};
 };
 
 TEST_F(FormOptionTest, LoadsTheStoredChoice)
@@ -46,7 +46,7 @@ TEST_F(FormOptionTest, DefaultsAndOddStoredPorts)
         form.Form_Load();
         EXPECT_TRUE(form.optCom[0]->isChecked()) << port;
         EXPECT_TRUE(form.OptionSerial->isChecked());
-        EXPECT_EQ(form.TextIP->text(), TerminalLink::defaultIp());
+        EXPECT_EQ(form.TextIP->text(), QStringLiteral("192.168.1.200"));
         EXPECT_EQ(form.TextUDP->text(), QStringLiteral("1001"));
     }
 }
@@ -68,9 +68,9 @@ TEST_F(FormOptionTest, EthernetValidation)
         {"1.2.3.4", "12ab", "Invalid UDP port", nullptr, nullptr, "TextUDP"},
     };
     for (const auto &c : cases) {
-        SetUp();
+        settings.values.clear();
         messages.clear();
-        TerminalLink fresh;
+        TerminalLink fresh(settings);
         FormOption form(services, fresh);
         form.Form_Load();
         form.OptionEthernet->click();
@@ -154,8 +154,8 @@ TEST_F(FormOptionTest, KeysOnButtonsAndPorts)
         {"optCom_2", Qt::Key_Escape, false},
     };
     for (const auto &c : cases) {
-        SetUp();
-        TerminalLink fresh;
+        settings.values.clear();
+        TerminalLink fresh(settings);
         FormOption form(services, fresh);
         form.Form_Load();
         form.OptionEthernet->click();
@@ -177,8 +177,8 @@ TEST_F(FormOptionTest, EachRunStartsOnTheFirstSerialPort)
 {
     {
         QObject firstRun;
-        TerminalLink &runLink = terminalcommands::linkOf(firstRun);
-        EXPECT_EQ(&runLink, &terminalcommands::linkOf(firstRun));
+        TerminalLink &runLink = terminalcommands::linkOf(firstRun, settings);
+        EXPECT_EQ(&runLink, &terminalcommands::linkOf(firstRun, settings));
         FormOption form(services, runLink);
         form.Form_Load();
         form.OptionEthernet->click();
@@ -188,7 +188,7 @@ TEST_F(FormOptionTest, EachRunStartsOnTheFirstSerialPort)
     }
     EXPECT_EQ(stored("IFACE"), QStringLiteral("False"));
     QObject secondRun;
-    const TerminalLink &nextLink = terminalcommands::linkOf(secondRun);
+    const TerminalLink &nextLink = terminalcommands::linkOf(secondRun, settings);
     EXPECT_EQ(nextLink.kind(), TerminalLink::Kind::Serial);
     EXPECT_EQ(nextLink.serialPort(), 1);
 }

@@ -122,7 +122,7 @@ TEST_F(TerminalLogTest, OpenedFromTheRunAndAttachedWhileShown)
 {
     QWidget owner;
     FormTerminalLog &window = terminalcommands::openTerminalLog(services, owner);
-    TerminalLink &link = terminalcommands::linkOf(owner);
+    TerminalLink &link = terminalcommands::linkOf(owner, settings);
     EXPECT_TRUE(window.isVisible());
     EXPECT_FALSE(window.isModal());
     EXPECT_EQ(link.frameLog(), &window.log());

@@ -7,7 +7,9 @@
 
 #include <QAbstractItemModelTester>
 #include <QDate>
+#include <QLabel>
 #include <QPlainTextEdit>
+#include <QPushButton>
 
 #include <gtest/gtest.h>
 
@@ -17,10 +19,25 @@ namespace {
 
 using NewProjectWindows = ProjectFixture;
 
+// The captions a user reads, labels and buttons in the order they were made.
+QStringList captions(const QWidget &window)
+{
+    QStringList texts;
+    for (const QWidget *child : window.findChildren<QWidget *>()) {
+        if (const auto *label = qobject_cast<const QLabel *>(child))
+            texts << label->text();
+        else if (const auto *button = qobject_cast<const QPushButton *>(child))
+            texts << button->text();
+    }
+    return texts;
+}
+
 TEST_F(NewProjectWindows, DialogProposesTodayLocationFollowsNameAndBrowse)
 {
     frmGetNewProjectPath dialog(services, path(u"base"_s), QDate(2002, 3, 15));
     EXPECT_EQ(dialog.windowTitle(), u"New Project"_s);
+    EXPECT_EQ(captions(dialog),
+              (QStringList{u"Project Name:"_s, u"Location:"_s, u"&..."_s, u"OK"_s, u"Cancel"_s}));
     EXPECT_EQ(dialog.location(), path(u"base/20020315"_s));
     dialog.setProjectName(u"Plant 7"_s);
     EXPECT_EQ(dialog.location(), path(u"base/Plant 7"_s));
@@ -81,6 +98,7 @@ TEST_F(NewProjectWindows, PickerReturnsTheOpenFolderNotTheHighlightedOne)
     QDir(dir.path()).mkpath(u"start/Sub"_s);
     frmFilePath picker(services);
     EXPECT_EQ(picker.windowTitle(), u"Path"_s);
+    EXPECT_EQ(captions(picker), (QStringList{u"Look in:"_s, u"OK"_s, u"Cancel"_s}));
     QAbstractItemModelTester tester(&picker.folderList(),
                                     QAbstractItemModelTester::FailureReportingMode::Fatal);
     picker.setPath(path(u"start"_s));
@@ -112,16 +130,20 @@ TEST_F(NewProjectWindows, PickerReturnsTheOpenFolderNotTheHighlightedOne)
 TEST(FolderListModel, ParentsThenSubfolders)
 {
     QTemporaryDir dir;
-    QDir(dir.path()).mkpath(u"b"_s);
-    QDir(dir.path()).mkpath(u"A"_s);
+    // ordered without regard to letter case: byte order would put "Delta" before "beta"
+    for (const QString &name : {u"gamma"_s, u"beta"_s, u"Delta"_s, u"Alpha"_s})
+        QDir(dir.path()).mkpath(name);
     FolderListModel model;
     ASSERT_TRUE(model.setFolder(dir.path()));
     const int parts = static_cast<int>(dir.path().count(u'/')) + 1;
-    ASSERT_EQ(model.rowCount(), parts + 2);
+    ASSERT_EQ(model.rowCount(), parts + 4);
     EXPECT_EQ(model.index(0).data().toString(), u"/"_s);
     EXPECT_EQ(model.folderRow(), parts - 1);
-    EXPECT_EQ(model.index(parts).data().toString(), u"A"_s);
-    EXPECT_EQ(model.index(parts + 1).data(FolderListModel::DepthRole).toInt(), parts);
+    QStringList subfolders;
+    for (int row = parts; row < parts + 4; ++row)
+        subfolders << model.index(row).data().toString();
+    EXPECT_EQ(subfolders, (QStringList{u"Alpha"_s, u"beta"_s, u"Delta"_s, u"gamma"_s}));
+    EXPECT_EQ(model.index(parts + 3).data(FolderListModel::DepthRole).toInt(), parts);
     EXPECT_FALSE(model.setFolder(dir.path() + u"/none"_s));
     EXPECT_EQ(model.folder(), dir.path());
 }

@@ -43,35 +43,35 @@ TEST(TemplateProject, EveryItemFileIsValidForItsType)
         relative.replace(QLatin1Char('\\'), QLatin1Char('/'));
         const QByteArray bytes = readAll(root + QLatin1Char('/') + relative);
         ASSERT_FALSE(bytes.isEmpty());
-        types << item.type;
+        const ItemType type = items.type(i);
+        types << item.typeLetter;
         folders << relative.section(QLatin1Char('/'), 0, 0);
         EXPECT_FALSE(item.help.isEmpty());
 
-        if (item.type == QLatin1String("G")) {
+        if (type == ItemType::Graphic) {
             const int width = static_cast<unsigned char>(bytes[0]);
             const int bands = static_cast<unsigned char>(bytes[1]);
             EXPECT_EQ(bytes.size(), 2 + width * bands);
             EXPECT_TRUE(
                 graphiccodec::sizeInRange(width, 8 * bands, itemlimits::parseGraphic(item.limits)));
             logo = logo || (width == 104 && bands == 7);
-        } else if (item.type == QLatin1String("C")) {
+        } else if (type == ItemType::Constant) {
             const QString text = codepage::decode(bytes);
             EXPECT_EQ(textfields::PlainNumber(textfields::LeadingNumber(text)), text);
             EXPECT_TRUE(
                 itemlimits::parseConstant(item.limits).contains(textfields::LeadingNumber(text)));
             EXPECT_FALSE(item.limits.isEmpty());
-        } else if (item.type == QLatin1String("I") || item.type == QLatin1String("F")) {
+        } else if (isInfoString(type)) {
             QString content = codepage::decode(bytes);
             EXPECT_LE(content.size(), infostring::MaxLength);
-            const infostring::Fields fields = infostring::fields(content, item.type);
+            const infostring::Fields fields = infostring::fields(content, type);
             EXPECT_TRUE(fields.usable());
             const QStringList selections = infostring::selectionTexts(fields.selectionList);
             EXPECT_GE(selections.size(), 2);
             // saving it unchanged writes the same bytes
             const QString before = content;
-            EXPECT_EQ(
-                infostring::applyEdit(content, item.type, fields.name, fields.info, selections),
-                infostring::EditResult::Ok);
+            EXPECT_EQ(infostring::applyEdit(content, type, fields.name, fields.info, selections),
+                      infostring::EditResult::Ok);
             EXPECT_EQ(content, before);
         }
     }

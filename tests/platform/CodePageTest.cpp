@@ -32,9 +32,16 @@ TEST(CodePage, KnownCharacters)
     }
 }
 
+// Of the C1 controls only the five the page leaves undefined have a byte; the
+// rest, and everything past U+00FF, become "?". Both ends of each run checked.
 TEST(CodePage, CharactersOutsideThePageBecomeQuestionMarks)
 {
-    EXPECT_EQ(codepage::encode(u"a\u0100\u4E2D\u20AC"), QByteArray("a??\x80"));
+    QString c1;
+    for (char16_t code = 0x80; code <= 0x9F; ++code)
+        c1.append(QChar(code));
+    EXPECT_EQ(codepage::encode(c1), QByteArray("?\x81???????????\x8D?\x8F\x90????????????\x9D??"));
+    EXPECT_EQ(codepage::encode(u"\u007F\u00A0\u00FF\u0100\u4E2D\u20AC\u0178"),
+              QByteArray("\x7F\xA0\xFF??\x80\x9F"));
 }
 
 TEST(CodePage, FirstUnencodableCharacter)

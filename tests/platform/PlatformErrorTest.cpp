@@ -28,10 +28,12 @@ TEST(PlatformError, ErrnoMapsToRunTimeNumbers)
                  {EMFILE, 67}, {ENAMETOOLONG, 52}, {ENXIO, 68},  {0, 57},      {EPIPE, 57}};
     for (const auto &c : cases)
         EXPECT_EQ(platformerror::fromErrno(c.os).number, c.number) << c.os;
+    // a folder opened as a file, whatever the system said (missing paths: the loader's tests)
+    EXPECT_EQ(platformerror::forMissingOrUnreadable(QDir::tempPath(), 0).number, 75);
 }
 
-// Every text a user can read in a message box, as it reads there.
-TEST(PlatformError, TextIsBlankSignedNumberAndDescription)
+// What the user reads: the blank-signed number, ": " and the description.
+TEST(PlatformError, EveryNumberHasItsText)
 {
     const struct
     {
@@ -60,7 +62,9 @@ TEST(PlatformError, TextIsBlankSignedNumberAndDescription)
     for (const auto &c : cases)
         EXPECT_EQ(platformerror::make(c.number).text(), QString::fromLatin1(c.text));
     EXPECT_EQ((PlatformError{-2, u"x"_s}).text(), u"-2: x"_s);
+    EXPECT_EQ((PlatformError{0, u"x"_s}).text(), u" 0: x"_s);
     EXPECT_FALSE(platformerror::make(0).isError());
+    EXPECT_TRUE(platformerror::make(0).description.isEmpty());
 }
 
 // The path decides what a failed open was: a folder, a folder missing on the

@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <csignal>
 #include <functional>
 #include <iostream>
@@ -99,25 +100,14 @@ TEST_F(SaveFileTest, EveryKindOfTargetGetsTheBytesWhereTheUserMeant)
              EXPECT_EQ(contentsOf(target), fresh);
              EXPECT_EQ(t.entries(), QStringList{u"new.bin"_s});
          }},
-        {"regular file keeps mode, owner and group",
+        {"regular file",
          [](Scratch &t) {
-             const QString target = t.path(u"old.bin"_s);
-             put(target, "a much longer old content");
-             ::chmod(QFile::encodeName(target).constData(), 0640);
-             if (isRoot()) {
-                 EXPECT_EQ(::chown(QFile::encodeName(target).constData(), 65534, 65534), 0);
-             }
-             return target;
+             put(t.path(u"old.bin"_s), "a much longer old content");
+             return t.path(u"old.bin"_s);
          },
          0, Method::Replace,
          [&](Scratch &t, const QString &target) {
              EXPECT_EQ(contentsOf(target), fresh);
-             const struct stat info = statOf(target);
-             EXPECT_EQ(info.st_mode & 07777, 0640u);
-             if (isRoot()) {
-                 EXPECT_EQ(info.st_uid, 65534u);
-                 EXPECT_EQ(info.st_gid, 65534u);
-             }
              EXPECT_EQ(t.entries(), QStringList{u"old.bin"_s}); // no temporary file left
          }},
         {"symbolic link",
@@ -193,6 +183,129 @@ TEST_F(SaveFileTest, EveryKindOfTargetGetsTheBytesWhereTheUserMeant)
             EXPECT_EQ(method, c.method) << c.name;
         }
         c.check(t, target);
+    }
+}
+
+// Whatever way a file is written, it keeps its mode bits, the set-id bits
+// among them, and (where the process may give them) its owner and group; a
+// new file gets what the umask leaves of 0666.
+TEST_F(SaveFileTest, ModeAndOwnerSurviveEverySave)
+{
+    const struct
+    {
+        const char *name;
+        mode_t mode;
+        bool hardLink; // a second name makes the save rewrite in place
+        Method method;
+    } cases[] = {
+        {"private", 0600, false, Method::Replace},
+        {"group-readable", 0640, false, Method::Replace},
+        {"other-only", 0604, false, Method::Replace},
+        {"set-user-id", 04750, false, Method::Replace},
+        {"set-group-id", 02750, false, Method::Replace},
+        {"private, linked", 0600, true, Method::InPlace},
+        {"set-user-id, linked", 04711, true, Method::InPlace},
+    };
+    for (const auto &c : cases) {
+        Scratch t;
+        const QString target = t.path(u"item.bin"_s);
+        put(target, "old");
+        const QByteArray native = QFile::encodeName(target);
+        if (c.hardLink) {
+            ASSERT_EQ(::link(native.constData(), QFile::encodeName(t.path(u"b"_s)).constData()), 0);
+        }
+        if (isRoot()) {
+            ASSERT_EQ(::chown(native.constData(), 65534, 65534), 0);
+        }
+        ASSERT_EQ(::chmod(native.constData(), c.mode), 0);
+        const auto [error, method] = save(target, "new");
+        EXPECT_EQ(error.number, 0) << c.name;
+        EXPECT_EQ(method, c.method) << c.name;
+        const struct stat info = statOf(target);
+        EXPECT_EQ(info.st_mode & 07777, c.mode) << c.name;
+        if (isRoot()) {
+            EXPECT_EQ(info.st_uid, 65534u) << c.name;
+            EXPECT_EQ(info.st_gid, 65534u) << c.name;
+        }
+        EXPECT_EQ(contentsOf(target), QByteArray("new")) << c.name;
+    }
+
+    for (const auto &[mask, mode] :
+         {std::pair<mode_t, mode_t>{022, 0644}, {077, 0600}, {0, 0666}}) {
+        Scratch t;
+        const mode_t old = ::umask(mask);
+        const auto [error, method] = save(t.path(u"new.bin"_s), "new");
+        ::umask(old);
+        EXPECT_EQ(error.number, 0);
+        EXPECT_EQ(statOf(t.path(u"new.bin"_s)).st_mode & 07777, mode) << mask;
+        EXPECT_EQ(statOf(t.path(u"new.bin"_s)).st_uid, ::geteuid());
+    }
+}
+
+// Every checked call of every way of writing, made to fail in a child: the
+// failure is reported with its own number, never as success, and what the
+// target holds afterwards is what that way promises.
+TEST_F(SaveFileTest, EveryFailingCallIsReported)
+{
+    const QByteArray longOld = "old contents, longer";
+    const struct
+    {
+        const char *target; // "replace", "shrink" or "grow" (in place), or a device
+        const char *call;
+        int osError;
+        const char *printed;
+        QByteArray after;
+    } cases[] = {
+        {"replace", "write", EIO, "57 Replace", "old contents, longer"},
+        {"replace", "fdatasync", EIO, "57 Replace", "old contents, longer"},
+        {"replace", "fdatasync", ENOSPC, "61 Replace", "old contents, longer"},
+        {"replace", "fdatasync", EINVAL, "0 Replace", "new"},
+        {"replace", "rename", EIO, "57 Replace", "old contents, longer"},
+        {"replace", "rename", EACCES, "70 Replace", "old contents, longer"},
+        {"shrink", "pwrite", EIO, "57 InPlace", "old contents, longer"},
+        {"shrink", "pwrite", ENOSPC, "61 InPlace", "old contents, longer"},
+        {"shrink", "ftruncate", EIO, "57 InPlace", "new contents, longer"},
+        {"shrink", "fdatasync", EIO, "57 InPlace", "new"},
+        {"shrink", "fdatasync", ENOSPC, "61 InPlace", "new"},
+        {"shrink", "fdatasync", EDQUOT, "61 InPlace", "new"},
+        // file systems that cannot sync say so; the bytes are written all the same
+        {"shrink", "fdatasync", EINVAL, "0 InPlace", "new"},
+        {"shrink", "fdatasync", EROFS, "0 InPlace", "new"},
+        {"shrink", "close", EIO, "57 InPlace", "new"},
+        {"grow", "posix_fallocate", ENOSPC, "61 InPlace", "ol"},
+        {"grow", "posix_fallocate", EDQUOT, "61 InPlace", "ol"},
+        // a file system without preallocation still takes the bytes
+        {"grow", "posix_fallocate", EOPNOTSUPP, "0 InPlace", "new"},
+        {"/dev/null", "write", EIO, "57 Straight", {}},
+        {"/dev/null", "write", ENOSPC, "61 Straight", {}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(std::string(c.target) + " " + c.call + " " + std::to_string(c.osError));
+        Scratch t;
+        QString target = QString::fromLatin1(c.target);
+        QStringList names;
+        if (!target.startsWith(u'/')) {
+            names = {u"item.bin"_s};
+            target = t.path(names[0]);
+            put(target, qstrcmp(c.target, "grow") == 0 ? QByteArray("ol") : longOld);
+            if (qstrcmp(c.target, "replace") != 0) {
+                names << u"link.bin"_s;
+                ASSERT_EQ(::link(QFile::encodeName(target).constData(),
+                                 QFile::encodeName(t.path(names[1])).constData()),
+                          0);
+            }
+        }
+        QProcess child;
+        child.start(QStringLiteral(FENDREL_SAVE_HELPER),
+                    {target, u"new"_s, QString::fromLatin1(c.call), QString::number(c.osError)});
+        ASSERT_TRUE(child.waitForFinished(60000));
+        EXPECT_EQ(child.readAllStandardOutput().trimmed(), QByteArray(c.printed))
+            << child.readAllStandardError().toStdString();
+        if (!names.isEmpty()) {
+            EXPECT_EQ(contentsOf(target), c.after);
+            names.sort();
+            EXPECT_EQ(t.entries(), names); // no temporary file left behind
+        }
     }
 }
 

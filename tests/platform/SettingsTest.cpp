@@ -2,7 +2,8 @@
 
 #include "support/QtPrinting.h"
 
-#include <QSettings>
+#include <QFile>
+#include <QStandardPaths>
 
 #include <gtest/gtest.h>
 
@@ -10,23 +11,36 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-TEST(Settings, MissingKeysReadAsTheReadersDefault)
+// Stored settings of earlier versions must still be found: the file, its
+// section and the key are checked as the bytes on disk.
+TEST(UserSettings, ValuesLandInTheFendrelFileSectionSettingsAtOnce)
 {
-    EXPECT_EQ(settings::read(u"NeverWritten"_s), QString());
-    EXPECT_EQ(settings::read(u"NeverWritten"_s, u"1001"_s), u"1001"_s);
-}
+    UserSettings settings;
+    EXPECT_EQ(settings.read(u"NeverWritten"_s), QString());
+    EXPECT_EQ(settings.read(u"NeverWritten"_s, u"1001"_s), u"1001"_s);
 
-TEST(Settings, WrittenValuesReadBackAndLandInTheSection)
-{
-    const QString values[] = {u"/home/u/Project 1/Resource.k7r"_s, QString(), u"True"_s,
-                              u"a=b;c,\u00e9"_s};
-    for (const QString &value : values) {
-        settings::write(u"FileProject"_s, value);
-        EXPECT_EQ(settings::read(u"FileProject"_s, u"default"_s), value);
-        // another reader sees it at once: the value is on disk
-        QSettings other(QSettings::NativeFormat, QSettings::UserScope, u"Fendrel"_s, u"Fendrel"_s);
-        EXPECT_EQ(other.value(u"Settings/FileProject"_s).toString(), value);
+    const QString file = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+                         u"/Fendrel/Fendrel.conf"_s;
+    const struct
+    {
+        QString value;
+        QByteArray stored;
+    } cases[] = {
+        {u"/home/u/Project 1/Resource.k7r"_s, "FileProject=/home/u/Project 1/Resource.k7r"},
+        {QString(), "FileProject="},
+        {u"True"_s, "FileProject=True"},
+    };
+    for (const auto &c : cases) {
+        settings.write(u"FileProject"_s, c.value);
+        EXPECT_EQ(settings.read(u"FileProject"_s, u"default"_s), c.value);
+        // on disk before the next read: another program run sees it
+        QFile stored(file);
+        ASSERT_TRUE(stored.open(QIODevice::ReadOnly)) << file;
+        EXPECT_EQ(stored.readAll(), "[Settings]\n" + c.stored + "\n");
     }
+    // a value that needs quoting reads back as written
+    settings.write(u"IP"_s, u"a=b;c,\u00e9"_s);
+    EXPECT_EQ(UserSettings().read(u"IP"_s), u"a=b;c,\u00e9"_s);
 }
 
 } // namespace

@@ -33,12 +33,14 @@ TEST(ItemTableModel, HeaderCellsAndRolesThroughResets)
     QSignalSpy resets(&model, &QAbstractItemModel::modelReset);
     state.beginLoad();
     projectfile::parse("Logo\tMisc\\logo.bin\tStart-up logo\tG\t104,104,7,7\r\n"
-                       "Port\tConst\\port.con\tSerial port\tC\t1,4",
+                       "Port\tConst\\port.con\tSerial port\tC\t1,4\r\n"
+                       "Lower\tMisc\\x.bin\th\tg",
                        state.items());
     state.endLoad();
     EXPECT_EQ(resets.count(), 1);
-    ASSERT_EQ(model.rowCount(), 2);
+    ASSERT_EQ(model.rowCount(), 3);
     EXPECT_EQ(rowText(model, 1), u" 1|C|Port|Const\\port.con"_s);
+    EXPECT_EQ(rowText(model, 2), u" 2|g|Lower|Misc\\x.bin"_s); // the letter as written
     EXPECT_EQ(model.index(0, 2).data(ItemTableModel::HelpRole).toString(), u"Start-up logo"_s);
     EXPECT_EQ(model.index(0, 0).data(ItemTableModel::LimitsRole).toString(), u"104,104,7,7"_s);
     EXPECT_FALSE(model.flags(model.index(0, 0)) & Qt::ItemIsEditable);
@@ -52,15 +54,18 @@ TEST(ItemTableModel, HeaderCellsAndRolesThroughResets)
 TEST(ProjectState, CurrentItemIsClampedAndAlwaysAnnounced)
 {
     ProjectState state;
-    state.items().append({u"G"_s, u"n"_s, u"f"_s, {}, {}});
+    for (int i = 0; i < 3; ++i)
+        state.items().append({u"G"_s, u"n"_s, u"f"_s, {}, {}});
     QSignalSpy spy(&state, &ProjectState::currentItemChanged);
-    for (qsizetype item : {0, 0, 4, -3})
+    // both ends of the table, one past each, the same item twice
+    const std::pair<qsizetype, qsizetype> cases[] = {{0, 0},   {0, 0}, {2, 2},  {3, 2},
+                                                     {-1, -1}, {1, 1}, {-3, -1}};
+    for (const auto &[item, current] : cases) {
         state.setCurrentItem(item);
-    ASSERT_EQ(spy.count(), 4);
-    EXPECT_EQ(spy[1][0].toLongLong(), 0);
-    EXPECT_EQ(spy[2][0].toLongLong(), 0);
-    EXPECT_EQ(state.currentItem(), -1);
-    EXPECT_FALSE(state.hasCurrentItem());
+        EXPECT_EQ(state.currentItem(), current) << item;
+        EXPECT_EQ(state.hasCurrentItem(), current != -1) << item;
+        EXPECT_EQ(spy.takeFirst().at(0).toLongLong(), current) << item;
+    }
 }
 
 TEST(ProjectState, FolderGetsOneTrailingSeparator)

@@ -17,8 +17,8 @@ QString rows(const ItemTable &table)
     QStringList out;
     for (qsizetype i = 0; i < table.count(); ++i) {
         const ItemTable::Item item = table.at(i);
-        out << QStringList{item.fullName, item.fileName, item.help, item.type, item.limits}.join(
-            u'|');
+        out << QStringList{item.fullName, item.fileName, item.help, item.typeLetter, item.limits}
+                   .join(u'|');
     }
     return out.join(u';');
 }
@@ -94,11 +94,37 @@ TEST(ProjectFile, BinaryGarbageNeverCrashes)
         ItemTable table;
         const ParseResult result = projectfile::parse(bytes, table);
         for (qsizetype i = 0; i < table.count(); ++i) {
-            EXPECT_FALSE(table.type(i).isEmpty() || table.fullName(i).isEmpty() ||
+            EXPECT_FALSE(table.typeLetter(i).isEmpty() || table.fullName(i).isEmpty() ||
                          table.fileName(i).isEmpty());
         }
         if (result.failure == Failure::InvalidLine) {
             EXPECT_EQ(result.line, table.count());
+        }
+    }
+}
+
+TEST(ItemTable, TypeIsDecidedByTheExactLetterAndTheLetterIsKept)
+{
+    const struct
+    {
+        QByteArray letter;
+        ItemType type;
+    } cases[] = {
+        {"G", ItemType::Graphic},     {"C", ItemType::Constant}, {"I", ItemType::InfoStringI},
+        {"F", ItemType::InfoStringF}, {"g", ItemType::Other},    {"c", ItemType::Other},
+        {"i", ItemType::Other},       {"f", ItemType::Other},    {"GG", ItemType::Other},
+        {"G ", ItemType::Other},      {" C", ItemType::Other},   {"T", ItemType::Other},
+        {"\xC7", ItemType::Other},    {"IF", ItemType::Other},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.letter.toStdString());
+        ItemTable loaded;
+        ASSERT_TRUE(projectfile::parse("n\tf\th\t" + c.letter + "\t1,2", loaded).ok());
+        ItemTable appended;
+        appended.append({QString::fromLatin1(c.letter), u"n"_s, u"f"_s, {}, {}});
+        for (const ItemTable *table : {&loaded, &appended}) {
+            EXPECT_EQ(table->type(0), c.type);
+            EXPECT_EQ(table->typeLetter(0), QString::fromLatin1(c.letter));
         }
     }
 }
@@ -108,8 +134,17 @@ TEST(ItemTable, OutOfRangeReadsEmpty)
     ItemTable table;
     for (int i = 0; i < 12; ++i)
         table.append({u"G"_s, u"n"_s, u"f"_s, {}, {}});
-    EXPECT_EQ(table.type(12), QString());
+    EXPECT_EQ(table.type(11), ItemType::Graphic);
+    EXPECT_EQ(table.type(12), ItemType::Other);
+    EXPECT_EQ(table.type(-1), ItemType::Other);
+    EXPECT_EQ(table.typeLetter(12), QString());
     EXPECT_EQ(table.help(-1), QString());
+    table.clear();
+    EXPECT_EQ(table.type(0), ItemType::Other);
+    table.append({u"C"_s, u"n"_s, u"f"_s, {}, {}});
+    table.append({QString(), u"n"_s, u"f"_s, {}, {}}); // only the loader refuses an empty letter
+    EXPECT_EQ(table.type(0), ItemType::Constant);
+    EXPECT_EQ(table.type(1), ItemType::Other);
 }
 
 } // namespace

@@ -23,13 +23,13 @@ protected:
         dialogs.answer(write(u"First.k7r"_s, kTwoItems));
         ASSERT_EQ(OpenProject(state, services), 0);
     }
-    QString setting() { return settings::read(u"FileProject"_s); }
+    QString setting() { return settings.read(u"FileProject"_s); }
 };
 
 TEST_F(ProjectLoader, OpenAsksWithTheSettingAndLoads)
 {
     const QString file = write(u"p/Resource.k7r"_s, kTwoItems);
-    settings::write(u"FileProject"_s, u"/earlier/Old.k7r"_s);
+    settings.write(u"FileProject"_s, u"/earlier/Old.k7r"_s);
     dialogs.answer(file);
     QSignalSpy rows(&state, &ProjectState::currentItemChanged);
 
@@ -63,7 +63,7 @@ TEST_F(ProjectLoader, CancelAndInvalidNameLeaveEverythingAsItWas)
 
     // an invalid name asks again, without the name
     dialogs.requests.clear();
-    settings::write(u"FileProject"_s, u"bad|name"_s);
+    settings.write(u"FileProject"_s, u"bad|name"_s);
     dialogs.answers.push_back({platformerror::InvalidFileName, {}});
     dialogs.cancel();
     EXPECT_EQ(OpenProject(state, services), -1);

@@ -1,11 +1,7 @@
 #pragma once
 
-#include "platform/ui/FileDialogs.h"
-#include "platform/ui/Messages.h"
-#include "platform/ui/Services.h"
 #include "project/ProjectState.h"
-#include "support/RecordingMessages.h"
-#include "support/ScriptedFileDialogs.h"
+#include "support/ServiceDoubles.h"
 
 #include <QApplication>
 #include <QDir>
@@ -18,14 +14,11 @@
 #include <optional>
 
 // A project of one item whose file lies in a subfolder, as in the template.
-class EditorWindowTest : public ::testing::Test
+class EditorWindowTest : public ::testing::Test, protected ServiceDoubles
 {
 protected:
     QTemporaryDir folder;
     ProjectState state;
-    RecordingMessages messages;
-    ScriptedFileDialogs dialogs;
-    Services services{messages, dialogs};
 
     // Makes the item current with its file holding bytes (none: no file) and
     // forgets earlier messages. fileName uses "\" between folders, as project

@@ -1,12 +1,7 @@
 #pragma once
 
-#include "platform/Settings.h"
-#include "platform/ui/FileDialogs.h"
-#include "platform/ui/Messages.h"
-#include "platform/ui/Services.h"
 #include "project/ProjectState.h"
-#include "support/RecordingMessages.h"
-#include "support/ScriptedFileDialogs.h"
+#include "support/ServiceDoubles.h"
 
 #include <QByteArray>
 #include <QDir>
@@ -18,14 +13,10 @@
 #include <gtest/gtest.h>
 
 // A temporary folder for project files, the service doubles and a fresh state.
-class ProjectFixture : public ::testing::Test
+class ProjectFixture : public ::testing::Test, protected ServiceDoubles
 {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(dir.isValid());
-        settings::write(QStringLiteral("FileProject"), QString());
-    }
+    void SetUp() override { ASSERT_TRUE(dir.isValid()); }
     void TearDown() override { QDir::setCurrent(workingDir); }
 
     QString path(const QString &name) const { return dir.path() + QLatin1Char('/') + name; }
@@ -42,9 +33,6 @@ protected:
 
     QTemporaryDir dir;
     QString workingDir = QDir::currentPath();
-    RecordingMessages messages;
-    ScriptedFileDialogs dialogs;
-    Services services{messages, dialogs};
     ProjectState state;
 };
 

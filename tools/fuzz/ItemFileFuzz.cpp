@@ -28,7 +28,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 
     // An unchanged load and save keeps every field it does not edit, and the
     // whole content when the selection list is already in its written form.
-    for (const QString &type : {QStringLiteral("I"), QStringLiteral("F")}) {
+    for (const ItemType type : {ItemType::InfoStringI, ItemType::InfoStringF}) {
         QString content = text;
         const infostring::Fields fields = infostring::fields(content, type);
         if (!fields.usable())

@@ -27,7 +27,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             rejected = true;
             break;
         }
-        if (item >= table.count() || table.type(item) != field(3) ||
+        if (item >= table.count() || table.typeLetter(item) != field(3) ||
             table.fullName(item) != field(0) || table.fileName(item) != field(1) ||
             table.help(item) != field(2) || table.limits(item) != field(4))
             std::abort();

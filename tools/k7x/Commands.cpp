@@ -182,8 +182,8 @@ int list(const QStringList &args, Streams io)
                << entry.length << qSetFieldWidth(0);
         const qsizetype item = static_cast<qsizetype>(k);
         if (project && item < project->items.count())
-            io.out << "  " << project->items.type(item) << "  " << project->items.fullName(item)
-                   << '\t' << project->items.fileName(item);
+            io.out << "  " << project->items.typeLetter(item) << "  "
+                   << project->items.fullName(item) << '\t' << project->items.fileName(item);
         io.out << '\n';
     }
     qint64 total = 0;

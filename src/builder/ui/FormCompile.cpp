@@ -3,7 +3,6 @@
 #include "builder/Compile.h"
 #include "builder/FilePair.h"
 #include "platform/PlatformError.h"
-#include "platform/Settings.h"
 #include "platform/ui/BusyPointer.h"
 #include "platform/ui/ChooseFile.h"
 #include "platform/ui/Services.h"
@@ -93,8 +92,8 @@ FormCompile::FormCompile(ProjectState &state, Services &services, QWidget *itemT
 
 void FormCompile::Form_Load()
 {
-    TextOriginal->setText(settings::read(OriginalKey));
-    TextOutput->setText(settings::read(OutputKey));
+    TextOriginal->setText(m_services.settings.read(OriginalKey));
+    TextOutput->setText(m_services.settings.read(OutputKey));
 }
 
 void FormCompile::browse(QLineEdit *box, bool save)
@@ -140,8 +139,8 @@ void FormCompile::CmdCompile_Click()
     TextOriginal->setText(original);
     TextOutput->setText(output);
     // Remembered even when the compile is refused.
-    settings::write(OriginalKey, original);
-    settings::write(OutputKey, output);
+    m_services.settings.write(OriginalKey, original);
+    m_services.settings.write(OutputKey, output);
 
     if (compile::sameFile(original, output)) {
         m_services.messages.show(compile::differentFilesMessage());

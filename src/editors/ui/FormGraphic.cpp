@@ -7,7 +7,6 @@
 #include "editors/ui/FormSize.h"
 #include "editors/ui/FormText.h"
 #include "platform/PlatformError.h"
-#include "platform/Settings.h"
 #include "platform/ui/Messages.h"
 #include "platform/ui/Services.h"
 #include "project/ItemFile.h"
@@ -265,8 +264,7 @@ int FormGraphic::vogInt(const QString &name)
 
 void FormGraphic::Form_Load()
 {
-    const QString problem =
-        controlhost::create(Vog, controlhost::vogProgId(), automation::ClassRegistry::user());
+    const QString problem = controlhost::create(Vog, controlhost::vogProgId(), m_services.registry);
     if (!problem.isEmpty()) {
         m_services.messages.show(problem);
         return;
@@ -530,7 +528,7 @@ void FormGraphic::CmdImport_Click()
     request.title = QStringLiteral("Load");
     request.filter = QStringLiteral("All files|*.*");
     request.filterIndex = 1;
-    request.initialName = settings::read(QStringLiteral("FileImport"));
+    request.initialName = m_services.settings.read(QStringLiteral("FileImport"));
     const FileDialogs::Result chosen = m_services.dialogs.open(request);
     if (chosen.error == platformerror::DialogCancelled)
         return;
@@ -539,7 +537,7 @@ void FormGraphic::CmdImport_Click()
         m_services.messages.show(failure + platformerror::make(chosen.error).text());
         return;
     }
-    settings::write(QStringLiteral("FileImport"), chosen.fileName);
+    m_services.settings.write(QStringLiteral("FileImport"), chosen.fileName);
 
     QImageReader reader(chosen.fileName);
     reader.setAutoTransform(true);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "project/ItemType.h"
+
 #include <QDialog>
 
 #include <functional>
@@ -54,7 +56,7 @@ private:
     Services &m_services;
     SelectionListModel *m_selections = nullptr;
     QString m_fileName;
-    QString m_type;
+    ItemType m_type = ItemType::InfoStringF;
     QString m_path;
     QString m_content; // the whole file, one character per byte
 };

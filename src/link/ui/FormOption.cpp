@@ -2,7 +2,6 @@
 
 #include "link/OptionRules.h"
 #include "link/TerminalLink.h"
-#include "platform/Settings.h"
 #include "platform/ui/Messages.h"
 #include "platform/ui/Services.h"
 
@@ -100,11 +99,11 @@ FormOption::FormOption(Services &services, TerminalLink &link, QWidget *parent)
 
 void FormOption::Form_Load()
 {
-    optCom[optionrules::portNumber(settings::read(PortKey, QStringLiteral("1"))) - 1]->setChecked(
-        true);
-    TextIP->setText(settings::read(IpKey, TerminalLink::defaultIp()));
-    TextUDP->setText(settings::read(UdpKey, QStringLiteral("1001")));
-    if (settings::read(IfaceKey, True) == True) {
+    optCom[optionrules::portNumber(m_services.settings.read(PortKey, QStringLiteral("1"))) - 1]
+        ->setChecked(true);
+    TextIP->setText(m_services.settings.read(IpKey, TerminalLink::defaultIp()));
+    TextUDP->setText(m_services.settings.read(UdpKey, QStringLiteral("1001")));
+    if (m_services.settings.read(IfaceKey, True) == True) {
         OptionSerial->setChecked(true);
         OptionSerial_Click();
     } else {
@@ -198,7 +197,7 @@ void FormOption::okProcedure()
                 QStringLiteral(
                     "Make sure that this port exists and is not in use by another program"));
             m_link.setSerialPort(
-                optionrules::portNumber(settings::read(PortKey, QStringLiteral("1"))));
+                optionrules::portNumber(m_services.settings.read(PortKey, QStringLiteral("1"))));
         }
     } else {
         const std::optional<QString> ip = optionrules::normaliseIp(TextIP->text());
@@ -218,9 +217,9 @@ void FormOption::okProcedure()
         TextUDP->setText(udp->text);
         m_link.useUdp(*ip, udp->port);
     }
-    settings::write(PortKey, QString::number(m_link.serialPort()));
-    settings::write(IpKey, TextIP->text());
-    settings::write(UdpKey, TextUDP->text());
-    settings::write(IfaceKey, serial ? True : QStringLiteral("False"));
+    m_services.settings.write(PortKey, QString::number(m_link.serialPort()));
+    m_services.settings.write(IpKey, TextIP->text());
+    m_services.settings.write(UdpKey, TextUDP->text());
+    m_services.settings.write(IfaceKey, serial ? True : QStringLiteral("False"));
     accept();
 }

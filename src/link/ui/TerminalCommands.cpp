@@ -27,7 +27,7 @@ int report(Messages &messages, const CommandOutcome &outcome)
 class LinkHolder final : public QObject
 {
 public:
-    explicit LinkHolder(QObject *parent) : QObject(parent)
+    LinkHolder(QObject *parent, const Settings &settings) : QObject(parent), link(settings)
     {
         setObjectName(QStringLiteral("TerminalLink"));
     }
@@ -38,25 +38,25 @@ public:
     QPointer<FormTerminalLog> logWindow;
 };
 
-LinkHolder &holderOf(QObject &owner)
+LinkHolder &holderOf(QObject &owner, const Settings &settings)
 {
     auto *holder =
         owner.findChild<LinkHolder *>(QStringLiteral("TerminalLink"), Qt::FindDirectChildrenOnly);
     if (!holder)
-        holder = new LinkHolder(&owner);
+        holder = new LinkHolder(&owner, settings);
     return *holder;
 }
 
 } // namespace
 
-TerminalLink &linkOf(QObject &owner)
+TerminalLink &linkOf(QObject &owner, const Settings &settings)
 {
-    return holderOf(owner).link;
+    return holderOf(owner, settings).link;
 }
 
 FormTerminalLog &openTerminalLog(Services &services, QWidget &owner)
 {
-    LinkHolder &holder = holderOf(owner);
+    LinkHolder &holder = holderOf(owner, services.settings);
     if (!holder.logWindow) {
         // A window of its own, outside the main window's family, so that it can
         // still be scrolled and saved while the item viewer is open; it does
@@ -86,7 +86,7 @@ int previewOnTerminal(ProjectState &state, Services &services, Transport &transp
     const qsizetype item = state.currentItem();
     if (item < 0 || item >= state.items().count())
         return -1;
-    if (state.items().type(item) != QStringLiteral("G")) {
+    if (state.items().type(item) != ItemType::Graphic) {
         services.messages.show(
             QStringLiteral("Non-graphic Resource Item cannot be displayed on the Terminal screen"));
         return -1;

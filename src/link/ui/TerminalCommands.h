@@ -6,6 +6,7 @@ class FormTerminalLog;
 class Messages;
 class QObject;
 class ProjectState;
+class Settings;
 class QWidget;
 class TerminalLink;
 class Transport;
@@ -23,8 +24,9 @@ int send(Transport &transport, Messages &messages, const QByteArray &command, in
 int previewOnTerminal(ProjectState &state, Services &services, Transport &transport);
 
 // The link of the program run, kept as a child of the window that owns the
-// run (the main window): created on first use, gone with the window.
-TerminalLink &linkOf(QObject &owner);
+// run (the main window): created on first use, gone with the window. Its
+// serial devices follow settings.
+TerminalLink &linkOf(QObject &owner, const Settings &settings);
 
 // The run's frame log window, not modal: created on first use, then shown
 // again with what it has kept; it goes with owner.

@@ -1,6 +1,5 @@
 #include "project/ui/ProjectLoader.h"
 
-#include "platform/Settings.h"
 #include "platform/ui/BusyPointer.h"
 #include "platform/ui/ChooseFile.h"
 #include "platform/ui/Services.h"
@@ -64,7 +63,7 @@ int load(ProjectState &state, Services &services, const QString &fullPath)
 int LoadProject(ProjectState &state, Services &services, const QString &fileName,
                 const QString &folder)
 {
-    settings::write(QLatin1String(kSettingKey), folder);
+    services.settings.write(QLatin1String(kSettingKey), folder);
     state.setFolderPath(folder);
     return load(state, services, joinPath(folder, fileName));
 }
@@ -75,7 +74,7 @@ int OpenProject(ProjectState &state, Services &services)
     request.title = QLatin1String(kDialogTitle);
     request.filter = QLatin1String(kDialogFilter);
     request.filterIndex = 1;
-    request.initialName = settings::read(QLatin1String(kSettingKey));
+    request.initialName = services.settings.read(QLatin1String(kSettingKey));
     request.overwritePrompt = true;
 
     const std::optional<QString> chosen =
@@ -87,7 +86,7 @@ int OpenProject(ProjectState &state, Services &services)
 
 int openProjectFile(ProjectState &state, Services &services, const QString &fullPath)
 {
-    settings::write(QLatin1String(kSettingKey), fullPath);
+    services.settings.write(QLatin1String(kSettingKey), fullPath);
     const qsizetype cut =
         std::max(fullPath.lastIndexOf(QLatin1Char('/')), fullPath.lastIndexOf(QLatin1Char('\\')));
     const QString folder = fullPath.left(cut + 1);
