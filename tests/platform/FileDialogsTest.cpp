@@ -3,8 +3,7 @@
 #include "platform/ui/Services.h"
 
 #include "support/QtPrinting.h"
-#include "support/RecordingMessages.h"
-#include "support/ScriptedFileDialogs.h"
+#include "support/ServiceDoubles.h"
 
 #include <gtest/gtest.h>
 
@@ -34,9 +33,10 @@ TEST(FileDialogs, FilterPairsBecomeQtNameFilters)
 // shown and ends the question.
 TEST(ChooseFile, AnInvalidNameAsksAgainWithoutIt)
 {
-    RecordingMessages messages;
-    ScriptedFileDialogs dialogs;
-    Services services{messages, dialogs};
+    ServiceDoubles doubles;
+    RecordingMessages &messages = doubles.messages;
+    ScriptedFileDialogs &dialogs = doubles.dialogs;
+    Services &services = doubles.services;
     FileDialogs::Request request;
     request.initialName = u"/tmp/bad|name.k7x"_s;
     dialogs.answers = {{20477, {}}, {0, u"/tmp/good.k7x"_s}};
