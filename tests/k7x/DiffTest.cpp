@@ -34,33 +34,44 @@ TEST_F(Diff, SaysWhatDiffersLineByLine)
         QByteArray b;
         bool withProject;
         QString out;
+        QByteArray a = {}; // when not the three items of the fixture
     } cases[] = {
         {"identical", firmware({Logo, "30", QByteArray(1000, 'B')}), true, {}},
         {"one changed constant", firmware({Logo, "45", QByteArray(1000, 'B')}), true,
          u"item 1 (C Port): changed, 2 -> 2 bytes\n"
-         "checksum: 0x35E7 -> 0x35E3\n"_s},
+         "checksum: 0xFA11 -> 0xFA0B\n"_s},
         {"a constant grows", firmware({Logo, "450", QByteArray(1000, 'B')}), false,
          u"item 1: changed, 2 -> 3 bytes\n"
-         "checksum: 0x35E7 -> 0x35B2\n"_s},
+         "checksum: 0xFA11 -> 0xF9D8\n"_s},
         {"a graphic with one changed dot",
          firmware({withDot(Logo, 9, 7), "30", QByteArray(1000, 'B')}), true,
          u"item 0 (G Logo): changed, 10 -> 10 bytes, 1 of 64 dots changed\n"
-         "checksum: 0x35E7 -> 0x3567\n"_s},
+         "checksum: 0xFA11 -> 0xF991\n"_s},
         {"a graphic twice as wide",
          firmware({bytes({16, 1}) + QByteArray(16, '\x01'), "30", QByteArray(1000, 'B')}), true,
          u"item 0 (G Logo): changed, 10 -> 18 bytes, 8 of 128 dots changed "
          "(8 x 8 -> 16 x 8 dots)\n"
-         "checksum: 0x35E7 -> 0x35D7\n"_s},
+         "checksum: 0xFA11 -> 0xF9E1\n"_s},
         {"items added at the end", firmware({Logo, "30", QByteArray(1000, 'B'), "x", {}}), true,
          u"item 3: added, 1 bytes\n"
          "item 4: added, 0 bytes\n"
-         "checksum: 0x35E7 -> 0x3562\n"_s},
+         "checksum: 0xFA11 -> 0xF796\n"_s},
         {"an item removed", firmware({Logo, "30"}), true,
          u"item 2 (T Blob): removed, 1000 bytes\n"
-         "checksum: 0x35E7 -> 0x48E0\n"_s},
+         "checksum: 0xFA11 -> 0xFCCD\n"_s},
         {"a changed label", firmware({Logo, "30", QByteArray(1000, 'B')}, "REL-2"), false,
          u"label: \"XXXXXXX\" -> \"REL-2\"\n"
-         "checksum: 0x35E7 -> 0x3712\n"_s},
+         "checksum: 0xFA11 -> 0xFB39\n"_s},
+        {"a change past the first megabyte",
+         [] {
+             QList<QByteArray> items(20, QByteArray(65535, 'M'));
+             items[19][65534] = 'N';
+             return firmware(items);
+         }(),
+         false,
+         u"item 19: changed, 65535 -> 65535 bytes\n"
+         "checksum: 0xB513 -> 0xB512\n"_s,
+         firmware(QList<QByteArray>(20, QByteArray(65535, 'M')))},
         {"a changed original",
          [] {
              QByteArray f = firmware({Logo, "30", QByteArray(1000, 'B')});
@@ -72,7 +83,7 @@ TEST_F(Diff, SaysWhatDiffersLineByLine)
     };
     for (const auto &c : cases) {
         const QString b = put(u"b.k7x"_s, c.b);
-        QStringList args{u"diff"_s, a, b};
+        QStringList args{u"diff"_s, c.a.isEmpty() ? a : put(u"other.k7x"_s, c.a), b};
         if (c.withProject)
             args << u"--project"_s << project;
         const Outcome run = k7x(args);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "k7x/CommandTable.h"
+#include "support/QtPrinting.h"
 
 #include <QDir>
 #include <QFile>
