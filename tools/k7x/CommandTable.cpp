@@ -52,8 +52,9 @@ const std::array<Command, 9> table{{
      "PROJECT.k7r \"-\" names the items DIR/itemNNNNN.bin and lists them, type letter X,\n"
      "in DIR/Resource.k7r. Refused, with DIR left as it was: a firmware that k7x verify\n"
      "refuses or whose item count differs from the project's, a name that leads out of\n"
-     "DIR, and two items that name the same file with different bytes. Each file is\n"
-     "replaced in one step. FW.k7x \"-\" reads standard input.\n",
+     "DIR, and two items that name the same file with different bytes. All the files\n"
+     "reach the disk first, then each replaces its old self in one step. FW.k7x \"-\"\n"
+     "reads standard input.\n",
      unpack},
     {"render", "ITEM OUT.png [--scale N]", "draw a graphic item as a picture",
      "Draws the graphic item file ITEM as a PNG picture, black dots on white, each dot\n"

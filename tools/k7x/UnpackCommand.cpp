@@ -6,7 +6,7 @@
 #include "Streams.h"
 #include "UnpackPlan.h"
 #include "builder/K7xLayout.h"
-#include "platform/SaveFile.h"
+#include "platform/SaveBatch.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -61,6 +61,7 @@ private:
     Opened &m_firmware;
     QString m_dir;
     Streams m_io;
+    SaveBatch m_batch; // one sync for the whole tree
 };
 
 bool Unpacker::check(const unpackplan::Plan &plan, const QString &projectName)
@@ -100,7 +101,7 @@ bool Unpacker::check(const unpackplan::Plan &plan, const QString &projectName)
 
 bool Unpacker::save(const QString &relative, QByteArrayView bytes)
 {
-    const PlatformError error = savefile::save(target(relative), bytes);
+    const PlatformError error = m_batch.add(target(relative), bytes);
     if (!error.isError())
         return true;
     m_io.err << shown(target(relative)) << ':' << error.text() << '\n';
