@@ -60,8 +60,7 @@ TEST_F(Unpack, BuildGivesBackTheSameBytes)
         EXPECT_EQ(roundTrip(fw, c.project, name), fw) << c.name;
         const QStringList out = tree(path(u"out"_s));
         for (const QString &entry : c.expected)
-            EXPECT_TRUE(out.contains(entry))
-                << c.name << ": " << entry.toStdString() << " in " << out.join(u' ').toStdString();
+            EXPECT_TRUE(out.contains(entry)) << c.name << ": " << entry.left(80).toStdString();
         EXPECT_TRUE(out.contains(u"original.bin="_s +
                                  QString::fromLatin1(QByteArray(0x10000, 'Z').toHex())))
             << c.name;

@@ -142,7 +142,13 @@ bool Unpacker::write(const unpackplan::Plan &plan, const QString &projectName,
         m_io.err << "k7x unpack: the firmware image cannot be read\n";
         return false;
     }
-    return save(QLatin1String(unpackplan::OriginalName), image) && save(projectName, projectBytes);
+    if (!save(QLatin1String(unpackplan::OriginalName), image) || !save(projectName, projectBytes))
+        return false;
+    if (const PlatformError error = m_batch.commit(); error.isError()) {
+        m_io.err << shown(m_dir) << ':' << error.text() << '\n';
+        return false;
+    }
+    return true;
 }
 
 } // namespace
