@@ -1,6 +1,7 @@
 #include "FirmwareDiff.h"
 
-#include <QIODevice>
+#include <QBuffer>
+#include <QFile>
 
 #include <algorithm>
 
@@ -24,11 +25,23 @@ std::optional<QByteArray> readAt(QIODevice &device, qint64 offset, qint64 size)
 ItemStream::ItemStream(QIODevice &device, const k7x::Contents &contents)
     : m_device(device), m_contents(contents)
 {
+    const qint64 size = contents.dataSize;
+    if (size <= 0)
+        return;
+    if (auto *buffer = qobject_cast<QBuffer *>(&device)) {
+        if (buffer->data().size() >= contents.dataOffset + size)
+            m_whole = QByteArrayView(buffer->data()).sliced(contents.dataOffset, size);
+    } else if (auto *file = qobject_cast<QFile *>(&device); file && !file->isSequential()) {
+        if (const uchar *mapped = file->map(contents.dataOffset, size))
+            m_whole = QByteArrayView(reinterpret_cast<const char *>(mapped), size);
+    }
 }
 
 std::optional<QByteArrayView> ItemStream::item(qint64 k)
 {
     const k7x::Entry &entry = m_contents.entries[static_cast<std::size_t>(k)];
+    if (!m_whole.isNull())
+        return m_whole.sliced(entry.offset, entry.length);
     const qint64 start = entry.offset;
     const qint64 end = start + entry.length;
     if (start < m_blockStart || end > m_blockStart + m_block.size()) {

@@ -41,8 +41,9 @@ struct Result
 Result compare(QIODevice &a, const k7x::Contents &contentsA, QIODevice &b,
                const k7x::Contents &contentsB);
 
-// The items of a verified file, in order, read from the data area a large
-// block at a time.
+// The items of a verified file, in order: straight from the file's pages when
+// it can be mapped (or from memory when it was read whole), else read from
+// the data area a large block at a time.
 class ItemStream
 {
 public:
@@ -54,6 +55,7 @@ public:
 private:
     QIODevice &m_device;
     const k7x::Contents &m_contents;
+    QByteArrayView m_whole; // the data area, when mapped or in memory
     QByteArray m_block;
     qint64 m_blockStart = 0; // data offset of the block's first byte
 };
