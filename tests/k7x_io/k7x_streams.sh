@@ -78,6 +78,19 @@ test "$(cat ref.k7x | "$k7x" list - P/Resource.k7r)" = "$("$k7x" list ref.k7x P/
 if head -c 100 ref.k7x | "$k7x" verify - > short.out; then fail "a cut file verified"; fi
 grep -q "the file ends after 100 bytes" short.out || fail "cut file: $(cat short.out)"
 
+# Standard input that fails to be read (a folder) is refused, not taken as empty.
+if "$k7x" verify - < P > dir.out 2> dir.err; then fail "a folder on standard input verified"; fi
+test "$(cat dir.err)" = "-: 57: Device I/O error" || fail "folder input: $(cat dir.err)"
+
+# diff and unpack read standard input and pipes as well.
+cat ref.k7x | "$k7x" diff - ref.k7x || fail "diff - of the same file"
+if cat fw.k7x | "$k7x" diff ref.k7x - > diff.out; then fail "diff saw no change"; fi
+test "$(cat diff.out)" = "image: 65536 of 65536 bytes differ, the first at 0x00000" ||
+    fail "diff through a pipe: $(cat diff.out)"
+"$k7x" unpack - P/Resource.k7r unpacked < ref.k7x || fail "unpack -"
+"$k7x" build unpacked/Resource.k7r unpacked/original.bin again.k7x
+cmp ref.k7x again.k7x || fail "unpack then build"
+
 # extract to standard output: the item's bytes and nothing else.
 cat ref.k7x | "$k7x" extract - 2 - > blob.out
 cmp P/Other/blob.bin blob.out || fail "extract - 2 -"

@@ -1,11 +1,10 @@
 #include "Commands.h"
 
-#include "GraphicCommands.h"
+#include "Arguments.h"
 #include "ProjectInput.h"
 #include "Streams.h"
 #include "builder/Compile.h"
 #include "builder/FilePair.h"
-#include "builder/K7xReader.h"
 #include "platform/PlatformError.h"
 #include "platform/SaveFile.h"
 
@@ -17,107 +16,15 @@
 namespace k7xtool {
 namespace {
 
-QString shown(const QString &path)
-{
-    return QDir::toNativeSeparators(path);
-}
-
-bool wantsHelp(const QStringList &args)
-{
-    return args.contains(QStringLiteral("--help")) || args.contains(QStringLiteral("-h"));
-}
-
 // Usage errors print the command's usage; --help prints it to standard output.
 std::optional<int> checkArguments(const QString &command, const QStringList &args, qsizetype least,
                                   qsizetype most, Streams io)
 {
-    if (wantsHelp(args)) {
-        io.out << usage(command);
-        return Done;
-    }
-    if (args.size() < least || args.size() > most) {
-        io.err << usage(command);
-        return Usage;
-    }
-    return std::nullopt;
-}
-
-// An extended firmware file opened and read.
-struct Opened
-{
-    Input input;
-    k7x::Contents contents;
-};
-
-// False, with the reason on standard error, when the file cannot be read.
-bool open(Opened &opened, const QString &path, Streams io)
-{
-    const PlatformError error = opened.input.open(path);
-    if (error.isError()) {
-        io.err << shown(path) << ':' << error.text() << '\n';
-        return false;
-    }
-    opened.contents = k7x::read(opened.input.device());
-    return true;
-}
-
-QString hex(qint64 value, int digits)
-{
-    return QStringLiteral("0x%1")
-        .arg(value, digits, 16, QLatin1Char('0'))
-        .toUpper()
-        .replace(QStringLiteral("0X"), QStringLiteral("0x"));
+    Arguments parsed;
+    return parseArguments(command, args, {}, least, most, io, parsed);
 }
 
 } // namespace
-
-QString usage(const QString &command)
-{
-    if (QString graphic = graphicUsage(command); !graphic.isEmpty())
-        return graphic;
-    if (command == QLatin1String("build"))
-        return QStringLiteral(
-            "Usage: k7x build PROJECT.k7r ORIGINAL OUTPUT\n"
-            "Compiles the project's item files, in the project's order, with the first 64 KiB\n"
-            "of ORIGINAL into the extended firmware file OUTPUT: the same bytes as the editor's\n"
-            "Compile window. OUTPUT is replaced only when the compile succeeds. ORIGINAL \"-\"\n"
-            "reads standard input, OUTPUT \"-\" writes standard output.\n");
-    if (command == QLatin1String("verify"))
-        return QStringLiteral(
-            "Usage: k7x verify FILE\n"
-            "Checks an extended firmware file: header, label, item count, jump table (each\n"
-            "item inside the data area, contiguous and in order), resource area length and\n"
-            "checksum. Prints one line per fault and exits 1 when there is any; otherwise\n"
-            "prints a one-line summary. FILE \"-\" reads standard input.\n");
-    if (command == QLatin1String("list"))
-        return QStringLiteral(
-            "Usage: k7x list FILE [PROJECT.k7r]\n"
-            "Prints the jump table (item number, data offset, length; with a project also the\n"
-            "type letter, full name and file name of each item), then the label and totals.\n"
-            "FILE \"-\" reads standard input.\n");
-    if (command == QLatin1String("extract"))
-        return QStringLiteral(
-            "Usage: k7x extract FILE K OUT\n"
-            "Writes the bytes of item K (counting from 0) of FILE to OUT.\n"
-            "FILE \"-\" reads standard input, OUT \"-\" writes standard output.\n");
-    return QStringLiteral(
-        "Usage: k7x COMMAND ARGUMENTS...\n"
-        "Builds and inspects extended firmware files (.k7x), and turns graphic items into\n"
-        "pictures and back, without the editor's windows.\n"
-        "\n"
-        "Commands:\n"
-        "  build PROJECT.k7r ORIGINAL OUTPUT   compile a project into OUTPUT\n"
-        "  verify FILE                         check every field and the checksum\n"
-        "  list FILE [PROJECT.k7r]             show the jump table\n"
-        "  extract FILE K OUT                  write item K's bytes to OUT\n"
-        "  render ITEM OUT.png [--scale N]     draw a graphic item as a picture\n"
-        "  import PICTURE ITEM [--limits TEXT] turn a picture into a graphic item\n"
-        "  sheet PROJECT.k7r OUT.png           every graphic of a project on one picture\n"
-        "\n"
-        "Inputs and outputs may be pipes, FIFOs or devices; \"-\" names standard input or\n"
-        "output. k7x COMMAND --help describes a command. Exit status: 0 done, 1 refused input,\n"
-        "2 usage error.\n");
-}
 
 int build(const QStringList &args, Streams io)
 {

@@ -2,6 +2,7 @@
 
 #include <QStringList>
 
+class QIODevice;
 class QTextStream;
 
 // The k7x commands. Each takes its own arguments (after the command's name) and
@@ -14,6 +15,7 @@ struct Streams
 {
     QTextStream &out;
     QTextStream &err;
+    QIODevice *in = nullptr; // standard input; the process's own when null
 };
 
 int build(const QStringList &args, Streams io);
@@ -21,7 +23,8 @@ int verify(const QStringList &args, Streams io);
 int list(const QStringList &args, Streams io);
 int extract(const QStringList &args, Streams io);
 
-// Usage text of one command, or of the tool when command is empty.
+// Usage text of one command of the command table, or the overview for any
+// other name.
 QString usage(const QString &command);
 
 } // namespace k7xtool

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Commands.h"
+#include "builder/K7xReader.h"
 #include "platform/PlatformError.h"
 
 #include <QBuffer>
@@ -16,11 +18,14 @@ namespace k7xtool {
 class Input
 {
 public:
-    // The reason on failure, in the run-time numbering.
-    PlatformError open(const QString &path);
+    // The reason on failure, in the run-time numbering. standardInput stands
+    // for the process's standard input when given.
+    PlatformError open(const QString &path, QIODevice *standardInput = nullptr);
     QIODevice &device();
 
 private:
+    PlatformError readWhole(QIODevice &from);
+
     QFile m_file;
     QBuffer m_buffer;
 };
@@ -30,5 +35,20 @@ private:
 QString inputPath(const QString &argument);
 QString outputPath(const QString &argument);
 bool isStandardStream(const QString &argument);
+
+// A path as messages show it: with this system's separators.
+QString shown(const QString &path);
+// "0x0001F", upper-case digits, at least `digits` of them.
+QString hex(qint64 value, int digits);
+
+// An extended firmware file opened and read.
+struct Opened
+{
+    Input input;
+    k7x::Contents contents;
+};
+
+// False, with the reason on standard error, when the file cannot be read.
+bool open(Opened &opened, const QString &path, Streams io);
 
 } // namespace k7xtool

@@ -1,44 +1,36 @@
-#include "Commands.h"
-#include "GraphicCommands.h"
+#include "CommandTable.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QTextStream>
 
 #include <cstdio>
+#include <memory>
 
-// k7x: builds, checks and takes apart extended firmware files without a window,
-// for build pipelines and release engineers.
+namespace {
+
+// A GUI application on the offscreen platform for a command that draws text,
+// which needs fonts; otherwise a core one. Nothing is shown, so no display is
+// needed, whatever platform the user set.
+std::unique_ptr<QCoreApplication> application(int &argc, char **argv)
+{
+    const k7xtool::Command *command =
+        argc > 1 ? k7xtool::findCommand(QString::fromLocal8Bit(argv[1])) : nullptr;
+    if (command && command->needsFonts) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        return std::make_unique<QGuiApplication>(argc, argv);
+    }
+    return std::make_unique<QCoreApplication>(argc, argv);
+}
+
+} // namespace
+
+// k7x: builds, compares, checks and takes apart extended firmware files without
+// a window, for build pipelines and release engineers.
 int main(int argc, char **argv)
 {
-    const std::unique_ptr<QCoreApplication> app = k7xtool::application(argc, argv);
+    const std::unique_ptr<QCoreApplication> app = application(argc, argv);
     QTextStream out(stdout);
     QTextStream err(stderr);
-    const k7xtool::Streams io{out, err};
-
-    QStringList args = QCoreApplication::arguments().mid(1);
-    if (args.isEmpty()) {
-        err << k7xtool::usage({});
-        return k7xtool::Usage;
-    }
-    const QString command = args.takeFirst();
-    if (command == QLatin1String("--help") || command == QLatin1String("-h")) {
-        out << k7xtool::usage({});
-        return k7xtool::Done;
-    }
-    if (command == QLatin1String("build"))
-        return k7xtool::build(args, io);
-    if (command == QLatin1String("verify"))
-        return k7xtool::verify(args, io);
-    if (command == QLatin1String("list"))
-        return k7xtool::list(args, io);
-    if (command == QLatin1String("extract"))
-        return k7xtool::extract(args, io);
-    if (command == QLatin1String("render"))
-        return k7xtool::render(args, io);
-    if (command == QLatin1String("import"))
-        return k7xtool::importPicture(args, io);
-    if (command == QLatin1String("sheet"))
-        return k7xtool::sheet(args, io);
-    err << "k7x: unknown command \"" << command << "\"\n" << k7xtool::usage({});
-    return k7xtool::Usage;
+    return k7xtool::run(QCoreApplication::arguments().mid(1), {out, err});
 }

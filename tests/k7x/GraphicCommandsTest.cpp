@@ -1,3 +1,4 @@
+#include "K7xFixture.h"
 #include "graphics/Graphic.h"
 #include "graphics/GraphicImage.h"
 
@@ -6,7 +7,6 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -17,42 +17,9 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-struct Outcome
-{
-    int exit = -1;
-    QString out;
-    QString err;
-};
-
-class GraphicCommandsTest : public ::testing::Test
+class GraphicCommandsTest : public k7xtest::Files
 {
 protected:
-    QTemporaryDir dir;
-
-    QString path(const QString &name) const { return dir.filePath(name); }
-
-    static Outcome k7x(const QStringList &args)
-    {
-        QProcess process;
-        process.start(qEnvironmentVariable("FENDREL_BIN_DIR") + u"/k7x"_s, args);
-        EXPECT_TRUE(process.waitForFinished(60000));
-        return {process.exitCode(), QString::fromLocal8Bit(process.readAllStandardOutput()),
-                QString::fromLocal8Bit(process.readAllStandardError())};
-    }
-
-    QString put(const QString &name, const QByteArray &bytes) const
-    {
-        QDir().mkpath(QFileInfo(path(name)).path());
-        QFile file(path(name));
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-        return path(name);
-    }
-    static QByteArray contents(const QString &file)
-    {
-        QFile f(file);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-    }
     QString picture(const QString &name, const QImage &image) const
     {
         EXPECT_TRUE(image.save(path(name)));
@@ -60,13 +27,9 @@ protected:
     }
 };
 
-QByteArray bytes(std::initializer_list<int> values)
-{
-    QByteArray b;
-    for (const int v : values)
-        b.append(static_cast<char>(v));
-    return b;
-}
+using k7xtest::bytes;
+using k7xtest::k7x;
+using k7xtest::Outcome;
 
 graphics::Graphic randomGraphic(int width, int bands, unsigned seed)
 {
@@ -136,21 +99,6 @@ TEST_F(GraphicCommandsTest, RenderRefusesWhatItCannotDraw)
     EXPECT_EQ(shortFile.exit, 0);
     EXPECT_TRUE(shortFile.err.contains(u"1 bytes short"_s)) << shortFile.err;
     EXPECT_EQ(QImage(png).size(), QSize(2, 8));
-}
-
-TEST_F(GraphicCommandsTest, HelpGoesToStandardOutput)
-{
-    for (const char *command : {"render", "import", "sheet"}) {
-        const Outcome run = k7x({QLatin1String(command), u"--help"_s});
-        EXPECT_EQ(run.exit, 0);
-        EXPECT_TRUE(run.out.startsWith(u"Usage: k7x "_s + QLatin1String(command))) << run.out;
-        EXPECT_TRUE(run.err.isEmpty());
-    }
-    const Outcome tool = k7x({u"--help"_s});
-    for (const char *line :
-         {"render ITEM OUT.png [--scale N]", "import PICTURE ITEM [--limits TEXT]",
-          "sheet PROJECT.k7r OUT.png", "extract FILE K OUT"})
-        EXPECT_TRUE(tool.out.contains(QLatin1String(line))) << tool.out;
 }
 
 TEST_F(GraphicCommandsTest, ImportWritesTheItemByTheEditorsRule)
