@@ -60,8 +60,9 @@ TEST(VogMembers, TheTypeLibraryHoldsExactlyTheTable)
             readOnlyInTable.append(entry.member.name);
     }
     EXPECT_EQ(readOnlyInData, readOnlyInTable);
-    EXPECT_EQ(readOnlyInTable, QStringList({u"CanUndo"_s, u"CanRedo"_s}));
-    EXPECT_EQ(vog::members::dispatchTable().members().size(), 39);
+    EXPECT_EQ(readOnlyInTable, QStringList({u"CanUndo"_s, u"CanRedo"_s, u"HoverDotX"_s,
+                                            u"HoverDotY"_s, u"DragWidth"_s, u"DragHeight"_s}));
+    EXPECT_EQ(vog::members::dispatchTable().members().size(), 45);
 }
 
 TEST(VogMembers, ExchangedInTheirOrderWithTheirDefaults)
