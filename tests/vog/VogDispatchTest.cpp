@@ -112,10 +112,9 @@ TEST_F(VogDispatch, MembersMatchTheTypeLibrary)
                 << name;
             // The undo flags, the pointer's dot and the dragged size are
             // read-only, as a property without a put.
-            const bool readOnly =
-                QStringList{u"CanUndo"_s,   u"CanRedo"_s,  u"HoverDotX"_s,
-                            u"HoverDotY"_s, u"DragWidth"_s, u"DragHeight"_s}
-                    .contains(member.name);
+            const bool readOnly = QStringList{u"CanUndo"_s,   u"CanRedo"_s,   u"HoverDotX"_s,
+                                              u"HoverDotY"_s, u"DragWidth"_s, u"DragHeight"_s}
+                                      .contains(member.name);
             EXPECT_EQ(object->invoke(member.id, DISPATCH_PROPERTYPUT, {value}, nullptr),
                       readOnly ? DISP_E_MEMBERNOTFOUND : S_OK)
                 << name;
@@ -157,7 +156,7 @@ TEST_F(VogDispatch, ToolAndModeAgreeBothWays)
     {
         int put, tool;
         bool mode;
-    } tools[] = {{0, 0, false}, {1, 1, true}, {2, 2, true},  {3, 3, true},
+    } tools[] = {{0, 0, false}, {1, 1, true}, {2, 2, true},   {3, 3, true},
                  {4, 4, true},  {5, 5, true}, {-4, 0, false}, {6, 5, true}};
     for (const auto &t : tools) {
         vog.put(u"Tool"_s, t.put);
