@@ -5,7 +5,6 @@
 #include <QBuffer>
 #include <QImageReader>
 #include <QImageWriter>
-#include <QPainter>
 
 #include <algorithm>
 #include <cerrno>
@@ -39,23 +38,21 @@ QImage importedDots(const QImage &picture, QSize limit)
     const QSize used = picture.size().boundedTo(limit);
     if (picture.isNull() || used.isEmpty())
         return {};
-    // Laid on white at 16 bits a channel, as deep as any picture Qt reads, so
-    // that alpha and a near-white pixel count at the picture's own depth.
-    QImage surface(used, QImage::Format_RGBX64);
-    surface.fill(Qt::white);
-    {
-        QPainter painter(&surface);
-        // Pixels, not the picture's device pixel ratio: one pixel is one dot.
-        painter.drawImage(QRect(QPoint(0, 0), used), picture, QRect(QPoint(0, 0), used));
-    }
+    // At 16 bits a channel, as deep as any picture Qt reads, and not
+    // premultiplied, so no colour is rounded: laid on white, a pixel stays
+    // pure white only when it is transparent or pure white itself.
+    const QImage deep =
+        picture.copy(QRect(QPoint(0, 0), used)).convertToFormat(QImage::Format_RGBA64);
     QImage dots(used, QImage::Format_Mono);
     dots.setColorTable({qRgb(255, 255, 255), qRgb(0, 0, 0)});
     dots.fill(0);
     for (int y = 0; y < used.height(); ++y) {
-        const auto *line = reinterpret_cast<const QRgba64 *>(surface.constScanLine(y));
-        for (int x = 0; x < used.width(); ++x)
-            if (line[x].red() != 0xffff || line[x].green() != 0xffff || line[x].blue() != 0xffff)
+        const auto *line = reinterpret_cast<const QRgba64 *>(deep.constScanLine(y));
+        for (int x = 0; x < used.width(); ++x) {
+            const QRgba64 p = line[x];
+            if (p.alpha() != 0 && (p.red() != 0xffff || p.green() != 0xffff || p.blue() != 0xffff))
                 dots.setPixel(x, y, 1);
+        }
     }
     return dots;
 }

@@ -74,19 +74,14 @@ bool importPicture(DotModel &model, const QImage &picture)
         return false;
     // Only the part inside the graphic is looked at.
     const QSize used = picture.size().boundedTo(QSize(model.SizeX(), model.SizeY()));
-    // Laid on white at 16 bits a channel: a deep picture is judged at its own
-    // depth, so 65481 of 65535 is not white.
-    QImage surface(used, QImage::Format_RGBX64);
+    QImage surface(used, QImage::Format_RGB32);
     surface.fill(Qt::white);
     {
         QPainter painter(&surface);
         painter.drawImage(0, 0, picture);
     }
     return model.PlacePicture(picture.width(), picture.height(), [&](int x, int y) {
-        if (x >= used.width() || y >= used.height())
-            return false;
-        const QRgba64 pixel = reinterpret_cast<const QRgba64 *>(surface.constScanLine(y))[x];
-        return pixel.red() != 0xffff || pixel.green() != 0xffff || pixel.blue() != 0xffff;
+        return x < used.width() && y < used.height() && surface.pixel(x, y) != qRgb(255, 255, 255);
     });
 }
 

@@ -21,8 +21,7 @@ void setText(DotModel &model, const QString &text, const QFont &font, int alignm
 QStringList textLines(const QString &text);
 
 // Places `picture` at (0, 0) as a new floating selection: transparent pixels count
-// as white, every pixel that is not pure white at the picture's own depth as
-// black; cropped to the graphic,
+// as white, every pixel that is not pure white as black; cropped to the graphic,
 // never scaled. Returns false for a picture without pixels.
 bool importPicture(DotModel &model, const QImage &picture);
 
