@@ -1,5 +1,7 @@
 #include "vog/core/Shapes.h"
 
+#include <algorithm>
+
 namespace vog::shapes {
 
 int floodFill(Plane &plane, int sizeX, int sizeY, int x, int y, std::uint8_t value,
@@ -10,32 +12,40 @@ int floodFill(Plane &plane, int sizeX, int sizeY, int x, int y, std::uint8_t val
     const std::uint8_t old = plane[cellIndex(x, y)];
     if (old == value)
         return 0;
-    // A cell takes the value as it is pushed, so none is pushed twice and the
-    // stack never holds more than the planes have cells.
-    std::vector<std::uint16_t> &todo = stack.cells();
-    todo.clear();
+    // Span by span: a seed grows to the whole run of the old value in its
+    // row, which is filled at once; the runs touching it above and below get
+    // a seed each. A cell is seeded at most once from each side, so the stack
+    // holds at most twice the planes' cells.
+    std::vector<std::uint16_t> &seeds = stack.cells();
+    seeds.clear();
     int changed = 0;
-    auto visit = [&](int cx, int cy) {
-        const int i = cellIndex(cx, cy);
-        if (plane[i] != old)
+    seeds.push_back(static_cast<std::uint16_t>(cellIndex(x, y)));
+    auto seedRuns = [&](int row, int left, int right) {
+        if (row < 0 || row >= sizeY)
             return;
-        plane[i] = value;
-        ++changed;
-        todo.push_back(static_cast<std::uint16_t>(i));
+        const std::uint8_t *cells = &plane[cellIndex(0, row)];
+        for (int cx = left; cx <= right; ++cx) {
+            if (cells[cx] == old && (cx == left || cells[cx - 1] != old))
+                seeds.push_back(static_cast<std::uint16_t>(cellIndex(cx, row)));
+        }
     };
-    visit(x, y);
-    while (!todo.empty()) {
-        const int i = todo.back();
-        todo.pop_back();
-        const int cx = i % kPlaneSide, cy = i / kPlaneSide;
-        if (cx > 0)
-            visit(cx - 1, cy);
-        if (cx + 1 < sizeX)
-            visit(cx + 1, cy);
-        if (cy > 0)
-            visit(cx, cy - 1);
-        if (cy + 1 < sizeY)
-            visit(cx, cy + 1);
+    while (!seeds.empty()) {
+        const int seed = seeds.back();
+        seeds.pop_back();
+        const int row = seed / kPlaneSide;
+        std::uint8_t *cells = &plane[cellIndex(0, row)];
+        int left = seed % kPlaneSide;
+        if (cells[left] != old)
+            continue;
+        int right = left;
+        while (left > 0 && cells[left - 1] == old)
+            --left;
+        while (right + 1 < sizeX && cells[right + 1] == old)
+            ++right;
+        std::fill(cells + left, cells + right + 1, value);
+        changed += right - left + 1;
+        seedRuns(row - 1, left, right);
+        seedRuns(row + 1, left, right);
     }
     return changed;
 }
