@@ -135,27 +135,25 @@ TEST(Ellipses, SmallBoxesByHand)
 {
     struct Case
     {
+        int w, h;
         Dot from, to;
         bool filled;
         const char *dots;
     };
     const Case cases[] = {
-        {{0, 0}, {4, 4}, false, ".###./#...#/#...#/#...#/.###."},
-        {{0, 0}, {4, 4}, true, ".###./#####/#####/#####/.###."},
-        {{0, 0}, {5, 3}, false, ".####./#....#/#....#/.####."},
-        {{2, 1}, {2, 1}, false, "....../..#.../....../......"}, // 1 x 1
-        {{1, 0}, {1, 3}, false, ".#..../.#..../.#..../.#...."}, // 1 x N
-        {{0, 2}, {5, 2}, false, "....../....../######/......"}, // N x 1
-        {{0, 0}, {1, 1}, false, "##..../##..../....../......"}, // 2 x 2
-        {{3, 1}, {8, 2}, false, "....../...###/...###/......"}, // clipped at the right
+        {5, 5, {0, 0}, {4, 4}, false, ".###./#...#/#...#/#...#/.###."},
+        {5, 5, {0, 0}, {4, 4}, true, ".###./#####/#####/#####/.###."},
+        {6, 4, {0, 0}, {5, 3}, false, ".####./#....#/#....#/.####."},
+        {7, 5, {6, 4}, {0, 0}, false, "..###../.#...#./#.....#/.#...#./..###.."},
+        {6, 4, {2, 1}, {2, 1}, false, "....../..#.../....../......"}, // 1 x 1
+        {6, 4, {1, 0}, {1, 3}, false, ".#..../.#..../.#..../.#...."}, // 1 x N
+        {6, 4, {0, 2}, {5, 2}, false, "....../....../######/......"}, // N x 1
+        {6, 4, {0, 0}, {1, 1}, false, "##..../##..../....../......"}, // 2 x 2
+        {6, 4, {3, 1}, {8, 2}, false, "....../...###/...###/......"}, // clipped at the right
     };
-    for (const Case &c : cases) {
-        const int h = c.to.y == 4 || c.from.y == 4 ? 5 : 4;
-        EXPECT_EQ(drawn(ToolKind::Ellipse, c.from.x == 0 && c.to.x == 4 ? 5 : 6, h, c.from, c.to,
-                        c.filled),
-                  c.dots)
+    for (const Case &c : cases)
+        EXPECT_EQ(drawn(ToolKind::Ellipse, c.w, c.h, c.from, c.to, c.filled), c.dots)
             << c.from.x << "," << c.from.y << " " << c.to.x << "," << c.to.y;
-    }
 }
 
 TEST(Ellipses, EveryBoxTouchedOnEachSideSymmetricAndClosed)
@@ -230,6 +228,7 @@ TEST(Fill, TheWholeLargestGraphicAndOnlyWithinTheSize)
 {
     auto m = white(128, 128);
     shapes::FillStack stack;
+    EXPECT_EQ(m->FloodFill(5, 5, 0, stack), 0); // white on white: nothing to do
     EXPECT_EQ(m->FloodFill(127, 127, 1, stack), 128 * 128);
     EXPECT_EQ(m->FloodFill(0, 0, 1, stack), 0);
     // Cells beyond a smaller size keep their value.
