@@ -417,6 +417,38 @@ TEST_F(DropAndUndoTest, ToolKeysLineSavedByOkAndWheelZoom)
     EXPECT_EQ(large.zoomStep(), 0);
 }
 
+// Escape ends a selection and never the window: a floating one is placed
+// where it is shown (the move stays one undo step), a marked one ends, and
+// without one nothing happens.
+TEST_F(DropAndUndoTest, EscapeInEachSelectionState)
+{
+    useGraphic();
+    writeGraphic(columns({3, 3}));
+    FormGraphic form(state, services);
+    activate(form);
+    const QString loaded = data(form);
+    QTest::keyClick(&form, Qt::Key_Escape);
+    EXPECT_TRUE(form.isVisible());
+    EXPECT_EQ(data(form), loaded);
+
+    drag(form, 0, 0, 1, 1);
+    QTest::keyClick(&form, Qt::Key_Escape);
+    EXPECT_FALSE(selected(form));
+    EXPECT_EQ(data(form), loaded);
+    EXPECT_FALSE(form.CmdUndo->isEnabled());
+
+    drag(form, 0, 0, 1, 1);
+    move(form, 0, 0, 4, 2);
+    QTest::keyClick(&form, Qt::Key_Escape);
+    EXPECT_FALSE(selected(form));
+    EXPECT_TRUE(form.isVisible());
+    form.CmdUndo_Click();
+    EXPECT_EQ(data(form), loaded);
+    form.CmdRedo_Click();
+    form.CmdOK_Click();
+    EXPECT_EQ(readGraphic(), columns({0, 0, 0, 0, 12, 12}));
+}
+
 TEST_F(DropAndUndoTest, TextOutsideTheCodePageNeverReachesTheControl)
 {
     useGraphic();

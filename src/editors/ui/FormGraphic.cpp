@@ -351,12 +351,21 @@ void FormGraphic::CmdCancel_Click()
 void FormGraphic::keyPressEvent(QKeyEvent *event)
 {
     // Esc would close the window and lose every change; only Cancel and the
-    // window's close button do that here.
+    // window's close button do that here. It ends the selection instead.
     if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
         event->accept();
+        EscapeSelection();
         return;
     }
     QDialog::keyPressEvent(event);
+}
+
+void FormGraphic::EscapeSelection()
+{
+    // A floating selection is placed where it is shown, as a click outside
+    // places it; a marked one ends; without one nothing happens.
+    if (dropFloating())
+        refreshUndo();
 }
 
 void FormGraphic::applyZoom()

@@ -95,6 +95,8 @@ public:
     // Ctrl+A: the whole graphic becomes a floating selection, lifted as a
     // mouse lifts a marked one.
     void SelectAll();
+    // Escape: a floating selection is placed, a marked one ends.
+    void EscapeSelection();
     // Delete: the selection turns white.
     void DeleteSelection();
     void OptionDraw_Click();
