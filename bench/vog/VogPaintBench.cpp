@@ -111,6 +111,30 @@ void BM_DragFloatingByMouse(benchmark::State &state)
     sendMouse(area, QEvent::MouseButtonRelease, {inside, inside});
 }
 
+// An ellipse dragged out from dot (0, 0), its far corner moving one dot per
+// mouse move between (100, 100) and (101, 101), painted on screen: the preview
+// changes where the old and the new outline lie.
+void BM_DragEllipseByMouse(benchmark::State &state)
+{
+    Control control(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)),
+                    static_cast<int>(state.range(2)), static_cast<int>(state.range(3)));
+    control.model.putSelSet(false);
+    control.widget.setTool(vog::ToolKind::Ellipse);
+    QWidget *area = control.widget.viewport();
+    const int pitch = static_cast<int>(state.range(0) + state.range(1));
+    const int first = static_cast<int>(state.range(1)) + 1;
+    area->repaint();
+    sendMouse(area, QEvent::MouseButtonPress, {first, first});
+    int step = 0;
+    for (auto _ : state) {
+        step = (step + 1) % 2;
+        const int far = first + (100 + step) * pitch;
+        sendMouse(area, QEvent::MouseMove, {far, far});
+        QApplication::processEvents(); // paints what the move changed
+    }
+    sendMouse(area, QEvent::MouseButtonRelease, {first, first});
+}
+
 void sizes(benchmark::internal::Benchmark *bench)
 {
     bench->Args({5, 1, 770, 770});    // the whole graphic at the editor's first zoom
@@ -122,6 +146,7 @@ void sizes(benchmark::internal::Benchmark *bench)
 BENCHMARK(BM_RenderAll)->Apply(sizes);
 BENCHMARK(BM_Repaint)->Apply(sizes);
 BENCHMARK(BM_DragFloatingByMouse)->Apply(sizes);
+BENCHMARK(BM_DragEllipseByMouse)->Apply(sizes);
 BENCHMARK(BM_DrawDotByMouse)
     ->Args({5, 1, 770, 770})
     ->Args({20, 4, 1000, 700})

@@ -1,4 +1,5 @@
 #include "vog/core/DotModel.h"
+#include "vog/core/Tools.h"
 
 #include <benchmark/benchmark.h>
 
@@ -71,6 +72,51 @@ void TightBound128(benchmark::State &st)
     }
 }
 BENCHMARK(TightBound128);
+
+// A tool's whole gesture on an empty 128 x 128 graphic, as the control runs it:
+// press, one move, release, with its undo step. The pen turns between black
+// and white, so every gesture changes its dots.
+void gesture(benchmark::State &st, vog::ToolKind kind, vog::Dot from, vog::Dot to)
+{
+    vog::DotModel m;
+    m.putSizeX(128);
+    m.putSizeY(128);
+    vog::ToolBox box;
+    box.choose(kind);
+    const auto at = [](vog::Dot d) {
+        vog::ToolPoint p;
+        p.dot = p.nearest = d;
+        p.inside = p.onSquare = true;
+        return p;
+    };
+    bool black = true;
+    for (auto _ : st) {
+        const vog::ToolOptions options{black ? vog::Pen::Black : vog::Pen::White, false};
+        box.tool().begin(m, at(from), {}, options);
+        box.tool().move(m, at(to), {});
+        box.tool().end(m);
+        black = !black;
+    }
+    benchmark::DoNotOptimize(m.mainCell(64, 64));
+}
+
+void FillEmpty128(benchmark::State &st)
+{
+    gesture(st, vog::ToolKind::Fill, {64, 64}, {64, 64});
+}
+BENCHMARK(FillEmpty128)->Unit(benchmark::kMicrosecond);
+
+void LineAcross128(benchmark::State &st)
+{
+    gesture(st, vog::ToolKind::Line, {0, 0}, {127, 127});
+}
+BENCHMARK(LineAcross128)->Unit(benchmark::kMicrosecond);
+
+void Ellipse128(benchmark::State &st)
+{
+    gesture(st, vog::ToolKind::Ellipse, {0, 0}, {127, 127});
+}
+BENCHMARK(Ellipse128)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

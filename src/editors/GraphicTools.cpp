@@ -81,6 +81,24 @@ QString selectionStatus(bool selectionSet, int x1, int y1, int x2, int y2)
            QLatin1Char('x') + BlankSignedNumber(y2 - y1 + 1) + QLatin1Char(')');
 }
 
+QString dotStatus(int x, int y)
+{
+    using textfields::BlankSignedNumber;
+    return QStringLiteral("Dot") + BlankSignedNumber(x) + QLatin1Char(',') + BlankSignedNumber(y);
+}
+
+QString sizeStatus(int width, int height)
+{
+    using textfields::BlankSignedNumber;
+    return QStringLiteral("Size") + BlankSignedNumber(width) + QLatin1Char('x') +
+           BlankSignedNumber(height);
+}
+
+int originKeeping(int dot, int pixel, int pitch)
+{
+    return std::max(dot - std::max(pixel, 0) / pitch, 0);
+}
+
 Alignment alignmentOf(int textAlignment)
 {
     switch (textAlignment) {

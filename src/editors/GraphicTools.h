@@ -26,6 +26,15 @@ int rotateAngle(int degrees);
 // when no selection is set.
 QString selectionStatus(bool selectionSet, int x1, int y1, int x2, int y2);
 
+// "Dot 52, 7": the dot under the pointer.
+QString dotStatus(int x, int y);
+// "Size 10x 5": what is being dragged out.
+QString sizeStatus(int width, int height);
+
+// The origin (FromX or FromY) that shows `dot` at `pixel` of the control with
+// dots `pitch` pixels apart; never below 0.
+int originKeeping(int dot, int pixel, int pitch);
+
 // The control's TextAlignment (0 left, 1 right, 2 centred) and its options.
 enum class Alignment { Left, Right, Center, None };
 Alignment alignmentOf(int textAlignment);

@@ -5,7 +5,6 @@
 #include <QBuffer>
 #include <QImageReader>
 #include <QImageWriter>
-#include <QPainter>
 
 #include <algorithm>
 #include <cerrno>
@@ -34,29 +33,46 @@ QImage toImage(const Graphic &graphic, int scale)
     return image;
 }
 
+QImage importedDots(const QImage &picture, QSize limit)
+{
+    const QSize used = picture.size().boundedTo(limit);
+    if (picture.isNull() || used.isEmpty())
+        return {};
+    // At 16 bits a channel, as deep as any picture Qt reads, and not
+    // premultiplied, so no colour is rounded: laid on white, a pixel stays
+    // pure white only when it is transparent or pure white itself.
+    const QImage deep =
+        picture.copy(QRect(QPoint(0, 0), used)).convertToFormat(QImage::Format_RGBA64);
+    QImage dots(used, QImage::Format_Mono);
+    dots.setColorTable({qRgb(255, 255, 255), qRgb(0, 0, 0)});
+    dots.fill(0);
+    for (int y = 0; y < used.height(); ++y) {
+        const auto *line = reinterpret_cast<const QRgba64 *>(deep.constScanLine(y));
+        for (int x = 0; x < used.width(); ++x) {
+            const QRgba64 p = line[x];
+            if (p.alpha() != 0 && (p.red() != 0xffff || p.green() != 0xffff || p.blue() != 0xffff))
+                dots.setPixel(x, y, 1);
+        }
+    }
+    return dots;
+}
+
+Graphic fromDots(const QImage &dots)
+{
+    Graphic graphic(dots.width(), (dots.height() + BandHeight - 1) / BandHeight);
+    for (int y = 0; y < dots.height(); ++y)
+        for (int x = 0; x < dots.width(); ++x)
+            if (dots.pixelIndex(x, y) == 1)
+                graphic.setDot(x, y, true);
+    return graphic;
+}
+
 std::optional<Graphic> fromPicture(const QImage &picture)
 {
-    if (picture.isNull())
+    const QImage dots = importedDots(picture);
+    if (dots.isNull())
         return std::nullopt;
-    const QSize used = picture.size().boundedTo(QSize(MaxWidth, MaxBands * BandHeight));
-    // Laid on white as the control lays a picture on its one-bit surface, so
-    // that alpha counts exactly as it does in the editor.
-    QImage surface(used, QImage::Format_RGB32);
-    surface.fill(Qt::white);
-    {
-        QPainter painter(&surface);
-        // Pixels, not the picture's device pixel ratio: one pixel is one dot.
-        painter.drawImage(QRect(QPoint(0, 0), used), picture, QRect(QPoint(0, 0), used));
-    }
-    Graphic graphic(used.width(), (used.height() + BandHeight - 1) / BandHeight);
-    const QRgb white = qRgb(255, 255, 255);
-    for (int y = 0; y < used.height(); ++y) {
-        const auto *line = reinterpret_cast<const QRgb *>(surface.constScanLine(y));
-        for (int x = 0; x < used.width(); ++x)
-            if (line[x] != white)
-                graphic.setDot(x, y, true);
-    }
-    return graphic;
+    return fromDots(dots);
 }
 
 Picture readPicture(const QString &path)

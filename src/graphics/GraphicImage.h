@@ -20,9 +20,17 @@ QImage toImage(const Graphic &graphic, int scale = 1);
 
 // The import rule: one pixel per dot from the top-left corner, never scaled;
 // transparent pixels count as white (the picture is laid on white) and every
-// pixel that is not then pure white is black; cropped to 128 x 128 dots; the
-// height rounded up to whole bands, the rows below the picture white. Nothing
-// for a picture without pixels.
+// pixel that is not then pure white is black, judged at the picture's own
+// depth (65481 of 65535 is not white). The dots of the picture's part within
+// `limit`, as a one-bit image {white, black}; null for a picture without pixels.
+QImage importedDots(const QImage &picture, QSize limit = QSize(MaxWidth, MaxBands *BandHeight));
+
+// Black where the one-bit image {white, black} is; its height rounded up to
+// whole bands, the rows below it white.
+Graphic fromDots(const QImage &dots);
+
+// The import rule over the largest graphic: importedDots, then fromDots.
+// Nothing for a picture without pixels.
 std::optional<Graphic> fromPicture(const QImage &picture);
 
 struct Picture

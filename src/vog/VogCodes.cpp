@@ -48,4 +48,41 @@ int penCode(Pen pen)
     return 0;
 }
 
+ToolKind tool(int code)
+{
+    switch (code < 0 ? 0 : code) {
+    case 0:
+        return ToolKind::Select;
+    case 1:
+        return ToolKind::Pen;
+    case 2:
+        return ToolKind::Line;
+    case 3:
+        return ToolKind::Rectangle;
+    case 4:
+        return ToolKind::Ellipse;
+    default:
+        return ToolKind::Fill;
+    }
+}
+
+int toolCode(ToolKind tool)
+{
+    switch (tool) {
+    case ToolKind::Select:
+        break;
+    case ToolKind::Pen:
+        return 1;
+    case ToolKind::Line:
+        return 2;
+    case ToolKind::Rectangle:
+        return 3;
+    case ToolKind::Ellipse:
+        return 4;
+    case ToolKind::Fill:
+        return 5;
+    }
+    return 0;
+}
+
 } // namespace vog::codes

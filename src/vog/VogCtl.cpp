@@ -151,6 +151,24 @@ Status CVogCtrl::getProperty(DispId id, QVariant *result) const
     case CanRedo:
         *result = m_model.canRedo();
         break;
+    case Tool:
+        *result = int16(vog::codes::toolCode(w.tool()));
+        break;
+    case Filled:
+        *result = w.filled();
+        break;
+    case HoverDotX:
+        *result = int16(w.hoverDot() ? w.hoverDot()->x : -1);
+        break;
+    case HoverDotY:
+        *result = int16(w.hoverDot() ? w.hoverDot()->y : -1);
+        break;
+    case DragWidth:
+        *result = int16(w.dragExtent() ? w.dragExtent()->x : 0);
+        break;
+    case DragHeight:
+        *result = int16(w.dragExtent() ? w.dragExtent()->y : 0);
+        break;
     default:
         return DISP_E_MEMBERNOTFOUND;
     }
@@ -179,6 +197,12 @@ void CVogCtrl::putProperty(DispId id, const QVariant &value)
         return;
     case Mode:
         w.setMode(value.toBool());
+        return;
+    case Tool:
+        w.setTool(vog::codes::tool(number));
+        return;
+    case Filled:
+        w.setFilled(value.toBool());
         return;
     case MouseX:
         w.setModified();

@@ -69,24 +69,27 @@ Handle hitHandle(const View &view, const Rect &selection, int x, int y)
     return Handle::Inside;
 }
 
-bool movesTop(Handle h)
+namespace {
+
+// Division that rounds toward minus infinity, so pixels left of or above the
+// window lie on dots before the origin.
+int floorDiv(int a, int b)
 {
-    return h == Handle::Top || h == Handle::TopLeft || h == Handle::TopRight;
+    return a >= 0 ? a / b : -((-a + b - 1) / b);
 }
 
-bool movesBottom(Handle h)
-{
-    return h == Handle::Bottom || h == Handle::BottomLeft || h == Handle::BottomRight;
-}
+} // namespace
 
-bool movesLeft(Handle h)
+ToolPoint toolPoint(const View &view, const Rect &selection, int x, int y)
 {
-    return h == Handle::Left || h == Handle::TopLeft || h == Handle::BottomLeft;
-}
-
-bool movesRight(Handle h)
-{
-    return h == Handle::Right || h == Handle::TopRight || h == Handle::BottomRight;
+    ToolPoint point;
+    const Hit nearest = hitTest(view, x, y, true);
+    point.nearest = Dot{nearest.column, nearest.row};
+    point.inside = nearest.inside;
+    point.onSquare = hitTest(view, x, y, false).inside;
+    point.dot = Dot{floorDiv(x, view.pitch()) + view.fromX, floorDiv(y, view.pitch()) + view.fromY};
+    point.handle = hitHandle(view, selection, x, y);
+    return point;
 }
 
 FrameEdges frameEdges(const View &view, const Rect &selection)

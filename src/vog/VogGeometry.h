@@ -1,6 +1,8 @@
 #pragma once
 
 #include "vog/core/DotState.h"
+#include "vog/core/Handle.h"
+#include "vog/core/Tool.h"
 
 // Where dots, grid lines and the selection frame lie in the control's window, and
 // which dot or frame part a pixel hits. Offsets are pixels from the paint area's
@@ -38,30 +40,13 @@ struct Hit
 // point maps to the nearest dot (selections).
 Hit hitTest(const View &view, int x, int y, bool exact);
 
-// Where a pixel lies against the selection rectangle: outside, on one of its
-// eight handles, or inside.
-enum class Handle {
-    Outside,
-    Top,
-    Bottom,
-    Left,
-    Right,
-    TopLeft,
-    TopRight,
-    BottomLeft,
-    BottomRight,
-    Inside,
-};
-
 // Near left wins over near right and near top over near bottom when a small
 // selection makes both true.
 Handle hitHandle(const View &view, const Rect &selection, int x, int y);
 
-// Which edges of the selection a handle moves.
-bool movesTop(Handle h);
-bool movesBottom(Handle h);
-bool movesLeft(Handle h);
-bool movesRight(Handle h);
+// A pixel as the tools see it: the dot under it (also beyond the graphic), the
+// nearest dot of the graphic, and where it lies against the selection.
+ToolPoint toolPoint(const View &view, const Rect &selection, int x, int y);
 
 struct Strip
 {

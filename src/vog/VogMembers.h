@@ -46,6 +46,12 @@ enum Id : automation::DispId {
     CanRedo,
     UndoChange,
     RedoChange,
+    Tool,
+    Filled,
+    HoverDotX,
+    HoverDotY,
+    DragWidth,
+    DragHeight,
     Font = -512,
     AboutBox = -552,
 };

@@ -17,8 +17,11 @@ void fill(QImage &image, int x, int y, int w, int h, QRgb colour)
 
 // The colour of a shown dot: the main plane, or inside a set selection the floating
 // content over it (an empty cell lets the main plane show through, greyed).
-QRgb dotColour(const DotModel &model, const Rect &selection, bool inSelection, int c, int r)
+QRgb dotColour(const DotModel &model, const Rect &selection, bool inSelection, int c, int r,
+               const ShownShape &shape)
 {
+    if (shape.mask && shape.mask->covers(c, r))
+        return penCell(shape.pen, model.mainCell(c, r)) != White ? blackDot : whiteDot;
     if (inSelection) {
         const std::uint8_t cell = model.overlayCell(c - selection.left, r - selection.top);
         if (cell != Empty)
@@ -30,7 +33,7 @@ QRgb dotColour(const DotModel &model, const Rect &selection, bool inSelection, i
 
 } // namespace
 
-void renderDots(QImage &image, const DotModel &model, const View &view)
+void renderDots(QImage &image, const DotModel &model, const View &view, ShownShape shape)
 {
     const int width = image.width();
     const int p = view.pitch();
@@ -59,7 +62,7 @@ void renderDots(QImage &image, const DotModel &model, const View &view)
             const int left = c * p + view.dotGap;
             const int right = std::min(left + view.dotSize, width);
             std::fill(line + left, line + right,
-                      dotColour(model, selection, inSelection, column, row));
+                      dotColour(model, selection, inSelection, column, row, shape));
         }
         const int bottom = std::min(dotTop + view.dotSize, image.height());
         for (int y = dotTop + 1; y < bottom; ++y)
@@ -71,17 +74,30 @@ void renderDots(QImage &image, const DotModel &model, const View &view)
     fill(image, 0, gridBottom, width, image.height() - gridBottom, gridColour);
 }
 
-QRect fillDot(QImage &image, const View &view, int column, int row, bool black)
+QRect renderDotsIn(QImage &image, const DotModel &model, const View &view, const Rect &dots,
+                   ShownShape shape)
 {
-    const int c = column - view.fromX;
-    const int r = row - view.fromY;
-    if (c < 0 || r < 0 || c >= view.shownColumns() || r >= view.shownRows())
+    const Rect selection = model.selection();
+    const bool selSet = model.SelSet();
+    const int first = std::max(dots.left, view.fromX);
+    const int last = std::min(dots.right, view.fromX + view.shownColumns() - 1);
+    const int top = std::max(dots.top, view.fromY);
+    const int bottom = std::min(dots.bottom, view.fromY + view.shownRows() - 1);
+    if (first > last || top > bottom)
         return {};
-    const QRect square(c * view.pitch() + view.dotGap, r * view.pitch() + view.dotGap, view.dotSize,
-                       view.dotSize);
-    fill(image, square.x(), square.y(), square.width(), square.height(),
-         black ? blackDot : whiteDot);
-    return square.intersected(image.rect());
+    const int p = view.pitch();
+    for (int r = top; r <= bottom; ++r) {
+        const bool rowInSelection = selSet && r >= selection.top && r <= selection.bottom;
+        for (int c = first; c <= last; ++c) {
+            const bool inSelection = rowInSelection && c >= selection.left && c <= selection.right;
+            fill(image, (c - view.fromX) * p + view.dotGap, (r - view.fromY) * p + view.dotGap,
+                 view.dotSize, view.dotSize, dotColour(model, selection, inSelection, c, r, shape));
+        }
+    }
+    const QRect painted((first - view.fromX) * p + view.dotGap,
+                        (top - view.fromY) * p + view.dotGap, (last - first) * p + view.dotSize,
+                        (bottom - top) * p + view.dotSize);
+    return painted.intersected(image.rect());
 }
 
 QRect drawFrame(QImage &image, const View &view, const Rect &selection, bool visible, bool dashed)

@@ -2,6 +2,7 @@
 
 #include "vog/VogGeometry.h"
 #include "vog/core/DotModel.h"
+#include "vog/core/Tool.h"
 
 #include <QImage>
 #include <QRect>
@@ -19,11 +20,20 @@ constexpr QRgb floatingBlack = qRgb(160, 160, 224);
 constexpr QRgb blackUnderEmpty = qRgb(160, 160, 160);
 constexpr QRgb frameColour = qRgb(0, 0, 255);
 
-// Grid lines, dots and the area beyond the graphic; no frame.
-void renderDots(QImage &image, const DotModel &model, const View &view);
+// A shape in progress, shown over the graphic as its pen would leave it.
+struct ShownShape
+{
+    const ShapeMask *mask = nullptr;
+    Pen pen = Pen::Black;
+};
 
-// One dot's square; returns the rectangle painted (empty when it is not shown).
-QRect fillDot(QImage &image, const View &view, int column, int row, bool black);
+// Grid lines, dots and the area beyond the graphic; no frame.
+void renderDots(QImage &image, const DotModel &model, const View &view, ShownShape shape = {});
+
+// Only the squares of the shown dots within `dots`; returns the rectangle
+// painted (empty when none of them is shown).
+QRect renderDotsIn(QImage &image, const DotModel &model, const View &view, const Rect &dots,
+                   ShownShape shape = {});
 
 // The selection frame in the grid lines, or (visible FALSE) the grid colour over it.
 // Returns the rectangle that holds what was painted.

@@ -2,6 +2,7 @@
 
 #include "vog/VogPaint.h"
 
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -78,10 +79,38 @@ void VogWidget::setPen(Pen pen)
     requestRepaint();
 }
 
+void VogWidget::setFilled(bool filled)
+{
+    m_filled = filled;
+    setModified();
+}
+
 void VogWidget::setMode(bool drawing)
 {
-    m_mode = drawing;
-    if (drawing) {
+    setTool(drawing ? ToolKind::Pen : ToolKind::Select);
+}
+
+bool VogWidget::cancelGesture()
+{
+    Tool &tool = m_tools.tool();
+    if (!tool.active())
+        return false;
+    repaintChanged(tool.cancel(m_model));
+    if (tool.active())
+        return false; // the selection tool's gestures end only with the button
+    stopAutoScroll();
+    m_buttonDown = false;
+    return true;
+}
+
+void VogWidget::setTool(ToolKind kind)
+{
+    cancelGesture();
+    if (m_tools.tool().active())
+        m_tools.tool().end(m_model);
+    m_buttonDown = false;
+    m_tools.choose(kind);
+    if (kind != ToolKind::Select) {
         // Dropping a floating selection is a change of its own, undone as one
         // step; ending a marked one changes no dot and takes none.
         if (m_model.selState() == SelFloating && m_model.SelSet()) {
@@ -100,16 +129,18 @@ void VogWidget::loadDisplay(int dotSize, int dotGap, int fromX, int fromY, bool 
     m_dotGap = std::clamp(dotGap, 1, 10);
     m_fromX = std::clamp(fromX, 0, kPlaneSide);
     m_fromY = std::clamp(fromY, 0, kPlaneSide);
-    m_mode = mode;
+    m_tools.choose(mode ? ToolKind::Pen : ToolKind::Select);
     m_pen = pen;
     requestRepaint();
 }
 
 void VogWidget::resetInteraction()
 {
+    cancelGesture();
+    if (m_tools.tool().active())
+        m_tools.tool().end(m_model);
     stopAutoScroll();
     m_buttonDown = false;
-    m_gesture.end();
 }
 
 // ------------------------------------------------------------------ painting
@@ -140,7 +171,8 @@ void VogWidget::renderNow()
     keepOriginInRange(view());
     const View v = view();
     if (!m_image.isNull()) {
-        paint::renderDots(m_image, m_model, v);
+        paint::renderDots(m_image, m_model, v,
+                          paint::ShownShape{m_tools.tool().preview(), m_tools.tool().previewPen()});
         if (m_model.SelSet()) {
             const bool dashed =
                 m_model.selState() == SelMarked || m_model.selState() == SelResizing;
@@ -180,14 +212,21 @@ void VogWidget::resizeEvent(QResizeEvent *event)
     requestRepaint();
 }
 
-// Paints into the kept image and shows just that part. While a full repaint is
-// pending, that repaint will show the change anyway.
-void VogWidget::frame(bool visible, bool dashed)
+// Paints into the kept image and shows just the dots that changed. While a
+// full repaint is pending, that repaint will show the change anyway.
+void VogWidget::repaintChanged(const Damage &damage)
 {
-    if (m_dirty || m_image.isNull())
+    if (damage.all) {
+        requestRepaint();
         return;
-    const QRect painted = paint::drawFrame(m_image, view(), m_model.selection(), visible, dashed);
-    viewport()->update(painted);
+    }
+    if (!damage.some || m_dirty || m_image.isNull())
+        return;
+    const Tool &tool = m_tools.tool();
+    const QRect painted = paint::renderDotsIn(m_image, m_model, view(), damage.dots,
+                                              paint::ShownShape{tool.preview(), tool.previewPen()});
+    if (!painted.isEmpty())
+        viewport()->update(painted);
 }
 
 void VogWidget::updateScrollBars()
@@ -242,14 +281,30 @@ void VogWidget::scrollContentsBy(int, int)
     // from the model rather than shifted.
 }
 
-// The control has no keyboard or wheel handling of its own: both go on to the host
-// instead of moving the scroll bars.
+// The control has no keyboard or wheel handling of its own: both go on to the
+// host instead of moving the scroll bars. Only Escape during a shape's drag
+// is the control's: it cancels the shape.
 void VogWidget::keyPressEvent(QKeyEvent *event)
 {
+    if (event->key() == Qt::Key_Escape && cancelGesture()) {
+        event->accept();
+        return;
+    }
     event->ignore();
 }
 
 void VogWidget::wheelEvent(QWheelEvent *event)
 {
     event->ignore();
+}
+
+// The control shows no focus, so gaining or losing it repaints nothing.
+void VogWidget::focusInEvent(QFocusEvent *event)
+{
+    event->accept();
+}
+
+void VogWidget::focusOutEvent(QFocusEvent *event)
+{
+    event->accept();
 }

@@ -3,15 +3,16 @@
 #include "vog/VogGeometry.h"
 #include "vog/core/DotModel.h"
 #include "vog/core/EditModes.h"
-#include "vog/core/GestureUndo.h"
+#include "vog/core/Tools.h"
 
 #include <QAbstractScrollArea>
 #include <QBasicTimer>
 #include <QImage>
 
-// The control's window: paints the dot grid and the selection frame, scrolls, and
-// turns the left mouse button into drawn dots (draw mode) or a selection that is
-// marked, resized, lifted, moved and dropped (selection mode).
+#include <optional>
+
+// The control's window: paints the dot grid, the selection frame and a shape in
+// progress, scrolls, and turns the mouse into dots for the current tool.
 class VogWidget : public QAbstractScrollArea
 {
     Q_OBJECT
@@ -23,8 +24,15 @@ public:
     int dotGap() const { return m_dotGap; }
     int fromX() const { return m_fromX; }
     int fromY() const { return m_fromY; }
-    bool mode() const { return m_mode; }
+    // Any drawing tool, as a host that knows only Mode sees it.
+    bool mode() const { return m_tools.current() != vog::ToolKind::Select; }
+    vog::ToolKind tool() const { return m_tools.current(); }
     vog::Pen pen() const { return m_pen; }
+    bool filled() const { return m_filled; }
+    // The dot under the pointer; nothing when it is not over the graphic.
+    std::optional<vog::Dot> hoverDot() const { return m_hover; }
+    // Width and height of a shape being dragged out.
+    std::optional<vog::Dot> dragExtent() const { return m_tools.tool().extent(); }
     int mouseX() const { return m_mouseX; }
 
     // Setters limit the value, mark the control modified and repaint.
@@ -33,8 +41,14 @@ public:
     void setFromX(int value);
     void setFromY(int value);
     void setPen(vog::Pen pen);
-    // TRUE ends the selection; a floating one is dropped, as one undo step.
+    void setFilled(bool filled);
+    // TRUE chooses the pen, FALSE the selection tool.
     void setMode(bool drawing);
+    // A drawing tool ends the selection; a floating one is dropped, as one undo
+    // step. A gesture under way is cancelled first.
+    void setTool(vog::ToolKind kind);
+    // Ends a shape being dragged out without a trace; false when none was.
+    bool cancelGesture();
 
     // Stored values as loaded, without the setters (but kept in their ranges, since
     // a zero pitch or a negative origin cannot be drawn).
@@ -67,18 +81,18 @@ protected:
     void scrollContentsBy(int dx, int dy) override;
     void keyPressEvent(QKeyEvent *event) override;
     void wheelEvent(QWheelEvent *event) override;
+    void leaveEvent(QEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
 
 private:
     // The origin back within the scroll range once what is shown has changed size.
     void keepOriginInRange(const vog::View &view);
-    void drawDot(int x, int y);
-    void pressSelection(const QPoint &pos, Qt::KeyboardModifiers modifiers);
-    void moveSelection(const QPoint &pos);
-    void resizeSelection(const vog::Hit &dot);
-    void moveFloating(const vog::Hit &dot);
+    vog::ToolPoint pointAt(const QPoint &pos) const;
+    // Repaints what a tool event changed.
+    void repaintChanged(const vog::Damage &damage);
     void autoScroll(const QPoint &pos);
     void stopAutoScroll();
-    void frame(bool visible, bool dashed);
     void setCursorFor(vog::Handle handle);
     void updateScrollBars();
     void scrollAction(bool horizontal, int action);
@@ -88,8 +102,10 @@ private:
     int m_dotGap = 4;
     int m_fromX = 0;
     int m_fromY = 0;
-    bool m_mode = false;
+    vog::ToolBox m_tools;
     vog::Pen m_pen = vog::Pen::Black;
+    bool m_filled = false;
+    std::optional<vog::Dot> m_hover;
     int m_mouseX = 0;
     bool m_modified = false;
 
@@ -101,12 +117,6 @@ private:
     bool m_syncingBars = false;
 
     bool m_buttonDown = false;
-    int m_lastColumn = -1;
-    int m_lastRow = -1;
-    int m_grabX = 0;
-    int m_grabY = 0;
-    vog::Handle m_resizeHandle = vog::Handle::Outside;
-    vog::GestureUndo m_gesture;
     QBasicTimer m_autoScrollTimer;
     bool m_scrollLeft = false;
     bool m_scrollRight = false;

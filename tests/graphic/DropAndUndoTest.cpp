@@ -11,6 +11,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
+#include <QWheelEvent>
 
 #include <array>
 #include <functional>
@@ -351,6 +352,101 @@ TEST_F(DropAndUndoTest, KeyboardShortcuts)
     QTest::keyClick(&again, Qt::Key_Delete);
     again.CmdOK_Click();
     EXPECT_EQ(readGraphic(), graphic(16, 2));
+}
+
+// One key chooses each tool; a line drawn with the mouse is saved as its
+// dots, one undo step; Ctrl+wheel zooms about the dot under the pointer.
+TEST_F(DropAndUndoTest, ToolKeysLineSavedByOkAndWheelZoom)
+{
+    useGraphic();
+    writeGraphic(graphic(16, 1));
+    FormGraphic form(state, services);
+    activate(form);
+    const struct
+    {
+        Qt::Key key;
+        QToolButton *button;
+        int tool;
+    } keys[] = {{Qt::Key_P, form.OptionDraw, 1},      {Qt::Key_L, form.OptionLine, 2},
+                {Qt::Key_R, form.OptionRectangle, 3}, {Qt::Key_E, form.OptionEllipse, 4},
+                {Qt::Key_F, form.OptionFloodFill, 5}, {Qt::Key_S, form.OptionSelect, 0}};
+    for (const auto &k : keys) {
+        QTest::keyClick(&form, k.key);
+        EXPECT_TRUE(k.button->isChecked()) << k.button->objectName().toStdString();
+        EXPECT_EQ(number(form, "Tool"), k.tool);
+        EXPECT_TRUE(k.button->toolTip().endsWith(u'(' + QKeySequence(k.key).toString() + u')'));
+    }
+    QTest::keyClick(&form, Qt::Key_O);
+    EXPECT_TRUE(form.Vog.get(QStringLiteral("Filled")).toBool());
+    QTest::keyClick(&form, Qt::Key_O);
+    EXPECT_FALSE(form.Vog.get(QStringLiteral("Filled")).toBool());
+
+    QTest::keyClick(&form, Qt::Key_L);
+    mouse(form, QEvent::MouseButtonPress, 1, 1);
+    mouse(form, QEvent::MouseMove, 9, 3);
+    mouse(form, QEvent::MouseMove, 14, 5);
+    mouse(form, QEvent::MouseButtonRelease, 14, 5);
+    QApplication::processEvents();
+    EXPECT_TRUE(form.CmdUndo->isEnabled());
+    form.CmdOK_Click();
+    ASSERT_EQ(form.result(), QDialog::Accepted);
+    EXPECT_EQ(readGraphic(), columns({0, 2, 2, 4, 4, 4, 8, 8, 8, 8, 16, 16, 16, 32, 32}));
+
+    // Ctrl+wheel over dot (10, 5) of a 128 x 128 graphic: at the next zoom step
+    // (12 pixels a dot) dot 10 stays under pixel 63, dot 5 under pixel 33.
+    writeGraphic(graphic(128, 16));
+    FormGraphic large(state, services);
+    activate(large);
+    mouse(large, QEvent::MouseMove, 10, 5);
+    QWidget *surface = qobject_cast<QAbstractScrollArea *>(large.Vog.widget())->viewport();
+    const auto wheel = [surface](int delta, Qt::KeyboardModifiers modifiers) {
+        const QPointF at(63, 33);
+        QWheelEvent event(at, surface->mapToGlobal(at), QPoint(), QPoint(0, delta), Qt::NoButton,
+                          modifiers, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(surface, &event);
+    };
+    wheel(120, Qt::ControlModifier);
+    EXPECT_EQ(large.zoomStep(), 1);
+    EXPECT_EQ(std::pair(number(large, "FromX"), number(large, "FromY")), std::pair(5, 3));
+    wheel(-120, Qt::NoModifier); // toward the user: three dots down
+    EXPECT_EQ(number(large, "FromY"), 6);
+    wheel(120, Qt::ShiftModifier);
+    EXPECT_EQ(number(large, "FromX"), 2);
+    wheel(-120, Qt::ControlModifier);
+    wheel(-120, Qt::ControlModifier); // the first step is the last
+    EXPECT_EQ(large.zoomStep(), 0);
+}
+
+// Escape ends a selection and never the window: a floating one is placed
+// where it is shown (the move stays one undo step), a marked one ends, and
+// without one nothing happens.
+TEST_F(DropAndUndoTest, EscapeInEachSelectionState)
+{
+    useGraphic();
+    writeGraphic(columns({3, 3}));
+    FormGraphic form(state, services);
+    activate(form);
+    const QString loaded = data(form);
+    QTest::keyClick(&form, Qt::Key_Escape);
+    EXPECT_TRUE(form.isVisible());
+    EXPECT_EQ(data(form), loaded);
+
+    drag(form, 0, 0, 1, 1);
+    QTest::keyClick(&form, Qt::Key_Escape);
+    EXPECT_FALSE(selected(form));
+    EXPECT_EQ(data(form), loaded);
+    EXPECT_FALSE(form.CmdUndo->isEnabled());
+
+    drag(form, 0, 0, 1, 1);
+    move(form, 0, 0, 4, 2);
+    QTest::keyClick(&form, Qt::Key_Escape);
+    EXPECT_FALSE(selected(form));
+    EXPECT_TRUE(form.isVisible());
+    form.CmdUndo_Click();
+    EXPECT_EQ(data(form), loaded);
+    form.CmdRedo_Click();
+    form.CmdOK_Click();
+    EXPECT_EQ(readGraphic(), columns({0, 0, 0, 0, 12, 12}));
 }
 
 TEST_F(DropAndUndoTest, TextOutsideTheCodePageNeverReachesTheControl)

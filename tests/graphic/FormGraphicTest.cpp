@@ -144,12 +144,16 @@ TEST_F(GraphicWindowTest, OptionsStartAsTheControlAndSetItWhenClicked)
         int value;
     } cases[] = {
         {form.OptionWhite, "DrawMode", 1}, {form.OptionInvert, "DrawMode", 2},
-        {form.OptionBlack, "DrawMode", 0}, {form.OptionDraw, "Mode", 1},
-        {form.OptionSelect, "Mode", 0},
+        {form.OptionBlack, "DrawMode", 0}, {form.OptionDraw, "Tool", 1},
+        {form.OptionLine, "Tool", 2},      {form.OptionRectangle, "Tool", 3},
+        {form.OptionEllipse, "Tool", 4},   {form.OptionFloodFill, "Tool", 5},
+        {form.OptionFilled, "Filled", 1},  {form.OptionSelect, "Tool", 0},
+        {form.OptionFilled, "Filled", 0},
     };
     for (const auto &c : cases) {
         c.option->click();
-        EXPECT_TRUE(c.option->isChecked()) << c.option->objectName().toStdString();
+        EXPECT_EQ(c.option->isChecked(), c.option != form.OptionFilled || c.value == 1)
+            << c.option->objectName().toStdString();
         const QVariant actual = form.Vog.get(QLatin1String(c.member));
         const int value = actual.typeId() == QMetaType::Bool ? actual.toBool() : actual.toInt();
         EXPECT_EQ(value, c.value) << c.option->objectName().toStdString();
@@ -206,7 +210,7 @@ TEST_F(GraphicWindowTest, SelectionOperations)
     }
 }
 
-TEST_F(GraphicWindowTest, StatusLineFollowsTheSelection)
+TEST_F(GraphicWindowTest, StatusLineFollowsTheSelectionThePointerAndTheShape)
 {
     useGraphic();
     writeGraphic(graphic(16, 1));
@@ -216,11 +220,26 @@ TEST_F(GraphicWindowTest, StatusLineFollowsTheSelection)
     for (const auto &corners : {std::array{9, 4, 2, 3}, std::array{2, 3, 9, 4}}) {
         drag(form, corners[0], corners[1], corners[2], corners[3]);
         form.Timer1_Timer();
-        EXPECT_EQ(form.LabelPos->text(), QStringLiteral("Selection  2, 3- 9, 4  ( 8x 2)"));
+        EXPECT_EQ(form.LabelPos->text(), QStringLiteral("Selection  2, 3- 9, 4  ( 8x 2)   Dot ") +
+                                             QString::number(corners[2]) + QStringLiteral(", ") +
+                                             QString::number(corners[3]));
     }
     form.Vog.put(QStringLiteral("SelSet"), false);
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(form.Vog.widget(), &leave);
     form.Timer1_Timer();
     EXPECT_EQ(form.LabelPos->text(), QStringLiteral("No selection"));
+
+    // A rectangle dragged out from (12, 1) to (15, 6) and beyond the graphic.
+    form.OptionRectangle->click();
+    mouse(form, QEvent::MouseButtonPress, 12, 1);
+    mouse(form, QEvent::MouseMove, 15, 6);
+    form.Timer1_Timer();
+    EXPECT_EQ(form.LabelPos->text(), QStringLiteral("No selection   Dot 15, 6   Size 4x 6"));
+    mouse(form, QEvent::MouseMove, 17, 6);
+    form.Timer1_Timer();
+    EXPECT_EQ(form.LabelPos->text(), QStringLiteral("No selection   Size 6x 6"));
+    mouse(form, QEvent::MouseButtonRelease, 17, 6);
 }
 
 TEST_F(GraphicWindowTest, CopyInOneWindowPastesInTheNext)
@@ -304,7 +323,7 @@ TEST_F(GraphicWindowTest, ToolButtonsHaveTheirIcons)
     writeGraphic(graphic(8, 1));
     FormGraphic form(state, services);
     const auto buttons = form.findChildren<QToolButton *>();
-    EXPECT_EQ(buttons.size(), 20);
+    EXPECT_EQ(buttons.size(), 25);
     for (QToolButton *button : buttons) {
         EXPECT_FALSE(button->icon().pixmap(22, 22).isNull()) << button->objectName().toStdString();
         EXPECT_EQ(button->size(), QSize(29, 29)) << button->objectName().toStdString();

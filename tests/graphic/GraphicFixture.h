@@ -140,13 +140,14 @@ protected:
 
     bool selected(FormGraphic &form) { return form.Vog.get(QStringLiteral("SelSet")).toBool(); }
 
-    // A picture file with one black pixel at (2, 1), as Import reads it.
+    // A picture file of 16 bits a channel with one pixel not quite white at
+    // (2, 1), 65481 of 65535: a dot, as Import judges it at its own depth.
     QString picture()
     {
         const QString path = folder.filePath(QStringLiteral("dot.png"));
-        QImage image(3, 2, QImage::Format_RGB32);
+        QImage image(3, 2, QImage::Format_RGBX64);
         image.fill(Qt::white);
-        image.setPixel(2, 1, qRgb(0, 0, 0));
+        image.setPixelColor(2, 1, QColor::fromRgba64(65481, 65481, 65481));
         EXPECT_TRUE(image.save(path));
         return path;
     }

@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <random>
+#include <utility>
 
 namespace {
 
@@ -154,27 +155,63 @@ TEST(GraphicImage, EverySizeSurvivesPngAndImport)
 
 TEST(GraphicImage, ImportCountsOnlyPureWhiteAndTransparentAsWhite)
 {
+    const auto rgba = [](int r, int g, int b, int a) { return qRgba64(r, g, b, a); };
+    const auto eight = [](int r, int g, int b, int a) {
+        return qRgba64(r * 257, g * 257, b * 257, a * 257);
+    };
     const struct
     {
-        QRgb pixel;
+        QRgba64 pixel;
         bool black;
     } cases[] = {
-        {qRgba(255, 255, 255, 255), false}, {qRgba(254, 255, 255, 255), true},
-        {qRgba(255, 255, 254, 255), true},  {qRgba(255, 0, 0, 255), true},
-        {qRgba(0, 0, 0, 255), true},        {qRgba(0, 0, 0, 0), false}, // transparent black
-        {qRgba(0, 0, 0, 128), true},        // half-transparent black is grey on white
-        {qRgba(255, 255, 255, 128), false}, // half-transparent white is white
-        {qRgba(255, 0, 0, 16), true},
+        {eight(255, 255, 255, 255), false},
+        {eight(254, 255, 255, 255), true},
+        {eight(255, 255, 254, 255), true},
+        {eight(255, 0, 0, 255), true},
+        {eight(0, 0, 0, 255), true},
+        {eight(0, 0, 0, 0), false},         // transparent black
+        {eight(0, 0, 0, 128), true},        // half-transparent black is grey on white
+        {eight(255, 255, 255, 128), false}, // half-transparent white is white
+        {eight(255, 0, 0, 16), true},
+        // judged at 16 bits a channel, not rounded to 8 first
+        {rgba(65481, 65481, 65481, 65535), true},
+        {rgba(65535, 65535, 65534, 65535), true},
+        {rgba(65535, 65535, 65535, 65535), false},
+        {rgba(0, 0, 0, 0), false},
+        {rgba(0, 0, 0, 1), true},
     };
     for (const auto &c : cases) {
-        QImage picture(2, 1, QImage::Format_ARGB32);
-        picture.setPixel(0, 0, c.pixel);
-        picture.setPixel(1, 0, qRgba(255, 255, 255, 255));
-        const std::optional<graphics::Graphic> graphic = graphics::fromPicture(picture);
-        ASSERT_TRUE(graphic);
-        EXPECT_EQ(graphic->dot(0, 0), c.black) << std::hex << c.pixel;
-        EXPECT_FALSE(graphic->dot(1, 0));
+        QImage picture(2, 1, QImage::Format_RGBA64);
+        picture.setPixelColor(0, 0, QColor::fromRgba64(c.pixel));
+        picture.setPixelColor(1, 0, Qt::white);
+        // A picture of 8 bits a channel gives the same where it can hold the colour.
+        const QImage shallow = picture.convertToFormat(QImage::Format_ARGB32);
+        const bool fitsEightBits =
+            QColor::fromRgba64(c.pixel).rgba64() == QColor(shallow.pixelColor(0, 0)).rgba64();
+        for (const QImage *deep : {&std::as_const(picture), &shallow}) {
+            if (deep == &shallow && !fitsEightBits)
+                continue;
+            const std::optional<graphics::Graphic> graphic = graphics::fromPicture(*deep);
+            ASSERT_TRUE(graphic);
+            EXPECT_EQ(graphic->dot(0, 0), c.black)
+                << c.pixel.red() << "," << c.pixel.alpha() << " " << deep->format();
+            EXPECT_FALSE(graphic->dot(1, 0));
+        }
     }
+
+    // A 16-bit file as k7x import and the editor read it.
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("deep.png"));
+    QImage deep(2, 1, QImage::Format_Grayscale16);
+    reinterpret_cast<quint16 *>(deep.scanLine(0))[0] = 65481;
+    reinterpret_cast<quint16 *>(deep.scanLine(0))[1] = 65535;
+    ASSERT_TRUE(deep.save(path));
+    const graphics::Picture read = graphics::readPicture(path);
+    ASSERT_GE(read.image.depth(), 16);
+    const std::optional<graphics::Graphic> graphic = graphics::fromPicture(read.image);
+    ASSERT_TRUE(graphic);
+    EXPECT_TRUE(graphic->dot(0, 0));
+    EXPECT_FALSE(graphic->dot(1, 0));
 
     // one-bit and grey pictures by their colours, not by their index or level
     QImage mono(2, 1, QImage::Format_Mono);

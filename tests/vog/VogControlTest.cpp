@@ -60,8 +60,9 @@ TEST(VogMembers, TheTypeLibraryHoldsExactlyTheTable)
             readOnlyInTable.append(entry.member.name);
     }
     EXPECT_EQ(readOnlyInData, readOnlyInTable);
-    EXPECT_EQ(readOnlyInTable, QStringList({u"CanUndo"_s, u"CanRedo"_s}));
-    EXPECT_EQ(vog::members::dispatchTable().members().size(), 39);
+    EXPECT_EQ(readOnlyInTable, QStringList({u"CanUndo"_s, u"CanRedo"_s, u"HoverDotX"_s,
+                                            u"HoverDotY"_s, u"DragWidth"_s, u"DragHeight"_s}));
+    EXPECT_EQ(vog::members::dispatchTable().members().size(), 45);
 }
 
 TEST(VogMembers, ExchangedInTheirOrderWithTheirDefaults)
@@ -106,6 +107,33 @@ TEST(VogGeometry, EveryHandleAtBothEndsOfItsStrip)
     EXPECT_EQ(vog::hitHandle(view, all, 401, 150), Outside);
     EXPECT_EQ(vog::hitHandle(view, all, 150, 301), Outside);
     EXPECT_EQ(vog::hitHandle(view, all, -1, 150), Outside);
+}
+
+// What a tool is told of a pixel: with DotSize 16 and DotGap 4, dot 0's square
+// is pixels 4..19; the origin is (2, 1) and the graphic 6 x 5.
+TEST(VogGeometry, PixelsAsTheToolsSeeThem)
+{
+    const vog::View view{16, 4, 2, 1, 400, 300, 6, 5};
+    const struct
+    {
+        int x, y;
+        vog::Dot dot, nearest;
+        bool inside, onSquare;
+    } cases[] = {
+        {4, 4, {2, 1}, {2, 1}, true, true},    {3, 4, {2, 1}, {2, 1}, true, false},
+        {19, 19, {2, 1}, {2, 1}, true, true},  {24, 24, {3, 2}, {3, 2}, true, true},
+        {-1, 4, {1, 1}, {2, 1}, true, false},  {-21, -1, {0, 0}, {1, 1}, true, false},
+        {84, 4, {6, 1}, {5, 1}, false, false}, {4, 84, {2, 5}, {2, 4}, false, false},
+        {79, 79, {5, 4}, {5, 4}, true, true},
+    };
+    for (const auto &c : cases) {
+        const vog::ToolPoint p = vog::toolPoint(view, vog::Rect{2, 1, 3, 2}, c.x, c.y);
+        EXPECT_EQ(p.dot, c.dot) << c.x << "," << c.y;
+        EXPECT_EQ(p.nearest, c.nearest) << c.x << "," << c.y;
+        EXPECT_EQ(std::pair(p.inside, p.onSquare), std::pair(c.inside, c.onSquare))
+            << c.x << "," << c.y;
+    }
+    EXPECT_EQ(vog::toolPoint(view, vog::Rect{2, 1, 3, 2}, 20, 20).handle, vog::Handle::Inside);
 }
 
 TEST(VogGeometry, EachHandleMovesItsEdges)

@@ -90,7 +90,7 @@ TEST_F(VogDispatch, MembersMatchTheTypeLibrary)
     EXPECT_EQ(library.name, u"VogLib"_s);
     const InterfaceInfo *dispatch = library.findInterface(u"_DVog"_s);
     ASSERT_NE(dispatch, nullptr);
-    ASSERT_EQ(dispatch->members.size(), 39);
+    ASSERT_EQ(dispatch->members.size(), 45);
 
     ComponentObject *object = vog.get();
     for (const Member &member : dispatch->members) {
@@ -110,8 +110,11 @@ TEST_F(VogDispatch, MembersMatchTheTypeLibrary)
             EXPECT_EQ(object->invoke(member.id, DISPATCH_PROPERTYPUT, {}, nullptr),
                       DISP_E_BADPARAMCOUNT)
                 << name;
-            // The undo flags are read-only, as a property without a put.
-            const bool readOnly = member.name == u"CanUndo"_s || member.name == u"CanRedo"_s;
+            // The undo flags, the pointer's dot and the dragged size are
+            // read-only, as a property without a put.
+            const bool readOnly = QStringList{u"CanUndo"_s,   u"CanRedo"_s,   u"HoverDotX"_s,
+                                              u"HoverDotY"_s, u"DragWidth"_s, u"DragHeight"_s}
+                                      .contains(member.name);
             EXPECT_EQ(object->invoke(member.id, DISPATCH_PROPERTYPUT, {value}, nullptr),
                       readOnly ? DISP_E_MEMBERNOTFOUND : S_OK)
                 << name;
@@ -143,6 +146,37 @@ TEST_F(VogDispatch, MembersMatchTheTypeLibrary)
     ASSERT_EQ(events->members.size(), 1);
     EXPECT_EQ(events->members[0].name, u"MouseBtnUp"_s);
     EXPECT_EQ(events->members[0].id, 1);
+}
+
+// Mode is what a host that knows no Tool sees: TRUE for every drawing tool,
+// and put TRUE chooses the pen, FALSE the selection tool.
+TEST_F(VogDispatch, ToolAndModeAgreeBothWays)
+{
+    const struct
+    {
+        int put, tool;
+        bool mode;
+    } tools[] = {{0, 0, false}, {1, 1, true}, {2, 2, true},   {3, 3, true},
+                 {4, 4, true},  {5, 5, true}, {-4, 0, false}, {6, 5, true}};
+    for (const auto &t : tools) {
+        vog.put(u"Tool"_s, t.put);
+        EXPECT_EQ(vog.get(u"Tool"_s).toInt(), t.tool) << t.put;
+        EXPECT_EQ(vog.get(u"Mode"_s).toBool(), t.mode) << t.put;
+    }
+    vog.put(u"Tool"_s, 4);
+    vog.put(u"Mode"_s, true);
+    EXPECT_EQ(vog.get(u"Tool"_s).toInt(), 1);
+    vog.put(u"Mode"_s, false);
+    EXPECT_EQ(vog.get(u"Tool"_s).toInt(), 0);
+
+    // A drawing tool places a floating selection, as one undo step.
+    ASSERT_TRUE(vog.call(u"SetData"_s, {u"002,001,000,000"_s}).toBool());
+    ASSERT_TRUE(vog.call(u"SetOvl"_s, {u"001,001,001"_s}).toBool());
+    vog.put(u"Tool"_s, 3);
+    EXPECT_FALSE(vog.get(u"SelSet"_s).toBool());
+    EXPECT_EQ(vog.call(u"GetData"_s).toString(), u"002,001,001,000"_s);
+    vog.call(u"UndoChange"_s);
+    EXPECT_EQ(vog.call(u"GetData"_s).toString(), u"002,001,000,000"_s);
 }
 
 TEST_F(VogDispatch, PersistenceKeepsPropertiesButNeverDots)

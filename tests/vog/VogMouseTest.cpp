@@ -3,6 +3,8 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QImage>
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPaintEvent>
 #include <QRegion>
 #include <QScrollBar>
@@ -233,6 +235,47 @@ TEST_F(VogMouse, DrawModeIgnoresClicksBesideTheGraphic)
         const QStringList dots = rows(vog);
         EXPECT_EQ(dots[0] + u'/' + dots[7] + u'/' + dots[8], QLatin1String(after)) << x << "," << y;
     }
+}
+
+// A shape shows while it is dragged out and is drawn at the release, as one
+// undo step; Escape or the right button during the drag leaves no trace. The
+// host reads the dot under the pointer and the size dragged out.
+TEST_F(VogMouse, ShapesShowWhileDraggedAndCancelWithoutATrace)
+{
+    constexpr QRgb black = qRgb(64, 64, 64);
+    const auto member = [this](const char *name) { return vog.get(QLatin1String(name)).toInt(); };
+    const auto line = [this] { return rows(vog)[1].left(6); };
+    ASSERT_TRUE(vog.call(u"SetData"_s, {u"008,001"_s + u",000"_s.repeated(8)}).toBool());
+    vog.put(u"Tool"_s, 2);
+    press(vog, mid(1), mid(1));
+    move(vog, mid(4), mid(1));
+    EXPECT_EQ(grabPaintArea(vog).pixel(mid(3), mid(1)), black);
+    EXPECT_EQ(line(), u"......"_s);
+    EXPECT_EQ(std::tuple(member("HoverDotX"), member("HoverDotY"), member("DragWidth"),
+                         member("DragHeight")),
+              std::tuple(4, 1, 4, 1));
+    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QCoreApplication::sendEvent(vog.widget(), &escape);
+    EXPECT_TRUE(escape.isAccepted());
+    EXPECT_EQ(grabPaintArea(vog).pixel(mid(3), mid(1)), white);
+    move(vog, mid(5), mid(1)); // the button is still held: nothing comes back
+    release(vog, mid(5), mid(1));
+    EXPECT_EQ(line(), u"......"_s);
+    EXPECT_EQ(member("DragWidth"), 0);
+    EXPECT_FALSE(vog.get(u"CanUndo"_s).toBool());
+
+    press(vog, mid(1), mid(1));
+    move(vog, mid(3), mid(1));
+    QMouseEvent right(QEvent::MouseButtonPress, QPointF(mid(3), mid(1)), QPointF(mid(3), mid(1)),
+                      Qt::RightButton, Qt::LeftButton | Qt::RightButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(viewportOf(vog), &right);
+    release(vog, mid(3), mid(1));
+    EXPECT_EQ(line(), u"......"_s);
+
+    drag(vog, {mid(1), mid(1)}, {mid(4), mid(1)});
+    EXPECT_EQ(line(), u".####."_s);
+    vog.call(u"UndoChange"_s);
+    EXPECT_EQ(line(), u"......"_s);
 }
 
 TEST_F(VogMouse, APlainLiftDroppedOverBlackDotsPaintsItsWhiteDots)

@@ -6,6 +6,7 @@
 #include "editors/ui/EditorForm.h"
 #include "editors/ui/FormSize.h"
 #include "editors/ui/FormText.h"
+#include "graphics/GraphicImage.h"
 #include "platform/PlatformError.h"
 #include "platform/ui/Messages.h"
 #include "platform/ui/Services.h"
@@ -18,7 +19,6 @@
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QIcon>
-#include <QImageReader>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
@@ -29,9 +29,9 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <QWheelEvent>
 
 #include <algorithm>
-#include <cerrno>
 
 // Resources of a static library are registered by name from outside any namespace.
 static void initGraphicIcons()
@@ -85,8 +85,13 @@ FormGraphic::FormGraphic(ProjectState &state, Services &services, QWidget *paren
     Toolbar1 = toolbar(this, "Toolbar1");
     Toolbar2 = toolbar(this, "Toolbar2");
     Frame1 = toolbar(this, "Frame1");
-    OptionSelect = toolButton(Toolbar1, "OptionSelect", "select", "Selection Tool", true);
-    OptionDraw = toolButton(Toolbar1, "OptionDraw", "draw", "Draw Tool", true);
+    OptionSelect = toolButton(Toolbar1, "OptionSelect", "select", "Selection Tool (S)", true);
+    OptionDraw = toolButton(Toolbar1, "OptionDraw", "draw", "Draw Tool (P)", true);
+    OptionLine = toolButton(Toolbar1, "OptionLine", "line", "Line (L)", true);
+    OptionRectangle = toolButton(Toolbar1, "OptionRectangle", "rectangle", "Rectangle (R)", true);
+    OptionEllipse = toolButton(Toolbar1, "OptionEllipse", "ellipse", "Ellipse (E)", true);
+    OptionFloodFill = toolButton(Toolbar1, "OptionFloodFill", "floodfill", "Fill (F)", true);
+    OptionFilled = toolButton(Toolbar1, "OptionFilled", "filled", "Filled shapes (O)", true);
     OptionBlack = toolButton(Toolbar1, "OptionBlack", "black", "Black", true);
     OptionWhite = toolButton(Toolbar1, "OptionWhite", "white", "White", true);
     OptionInvert = toolButton(Toolbar1, "OptionInvert", "invert", "Invert", true);
@@ -118,8 +123,9 @@ FormGraphic::FormGraphic(ProjectState &state, Services &services, QWidget *paren
     setModal(true);
 
     // The two groups are independent: the mouse tool and the colour.
-    m_toolGroup->addButton(OptionDraw);
-    m_toolGroup->addButton(OptionSelect);
+    for (QToolButton *tool :
+         {OptionSelect, OptionDraw, OptionLine, OptionRectangle, OptionEllipse, OptionFloodFill})
+        m_toolGroup->addButton(tool);
     m_colourGroup->addButton(OptionInvert);
     m_colourGroup->addButton(OptionBlack);
     m_colourGroup->addButton(OptionWhite);
@@ -160,7 +166,8 @@ void FormGraphic::buildLayout()
         for (QToolButton *button : buttons)
             tools->addWidget(button);
     };
-    addGroup({OptionSelect, OptionDraw});
+    addGroup({OptionSelect, OptionDraw, OptionLine, OptionRectangle, OptionEllipse, OptionFloodFill,
+              OptionFilled});
     addGroup({OptionBlack, OptionWhite, OptionInvert, CmdFill});
     addGroup({CmdCopy, CmdPaste});
     addGroup({CmdRotate90, CmdRotate180, CmdRotate270, CmdMirrorHor, CmdMirrorVer});
@@ -187,8 +194,8 @@ void FormGraphic::buildLayout()
     Frame1->setFrameShape(QFrame::NoFrame);
     auto *bottom = new QHBoxLayout(Frame1);
     bottom->setContentsMargins(0, 0, 0, 0);
-    LabelPos->setMinimumWidth(LabelPos->fontMetrics().horizontalAdvance(
-        QStringLiteral("Selection  127, 127- 127, 127  ( 128x 128)")));
+    LabelPos->setMinimumWidth(LabelPos->fontMetrics().horizontalAdvance(QStringLiteral(
+        "Selection  127, 127- 127, 127  ( 128x 128)   Dot 127, 127   Size 128x 128")));
     bottom->addWidget(LabelPos, 1);
     bottom->addWidget(CmdOK);
     bottom->addWidget(CmdCancel);
@@ -221,6 +228,11 @@ void FormGraphic::connectHandlers()
     connect(CmdText, &QToolButton::clicked, this, &FormGraphic::CmdText_Click);
     connect(OptionDraw, &QToolButton::clicked, this, &FormGraphic::OptionDraw_Click);
     connect(OptionSelect, &QToolButton::clicked, this, &FormGraphic::OptionSelect_Click);
+    connect(OptionLine, &QToolButton::clicked, this, &FormGraphic::OptionLine_Click);
+    connect(OptionRectangle, &QToolButton::clicked, this, &FormGraphic::OptionRectangle_Click);
+    connect(OptionEllipse, &QToolButton::clicked, this, &FormGraphic::OptionEllipse_Click);
+    connect(OptionFloodFill, &QToolButton::clicked, this, &FormGraphic::OptionFloodFill_Click);
+    connect(OptionFilled, &QToolButton::clicked, this, &FormGraphic::OptionFilled_Click);
     connect(OptionBlack, &QToolButton::clicked, this, &FormGraphic::OptionBlack_Click);
     connect(OptionWhite, &QToolButton::clicked, this, &FormGraphic::OptionWhite_Click);
     connect(OptionInvert, &QToolButton::clicked, this, &FormGraphic::OptionInvert_Click);
@@ -238,6 +250,14 @@ void FormGraphic::connectHandlers()
     shortcut(Qt::CTRL | Qt::Key_V, &FormGraphic::CmdPaste_Click);
     shortcut(Qt::CTRL | Qt::Key_A, &FormGraphic::SelectAll);
     shortcut(QKeyCombination(Qt::Key_Delete), &FormGraphic::DeleteSelection);
+    // One key a tool, as the tool tips say; a key clicks its button.
+    const std::pair<Qt::Key, QToolButton *> keys[] = {
+        {Qt::Key_S, OptionSelect},    {Qt::Key_P, OptionDraw},    {Qt::Key_L, OptionLine},
+        {Qt::Key_R, OptionRectangle}, {Qt::Key_E, OptionEllipse}, {Qt::Key_F, OptionFloodFill},
+        {Qt::Key_O, OptionFilled}};
+    for (const auto &[key, button] : keys)
+        connect(new QShortcut(QKeySequence(key), this), &QShortcut::activated, button,
+                &QToolButton::click);
 }
 
 void FormGraphic::placeControl()
@@ -252,14 +272,10 @@ void FormGraphic::placeControl()
     delete layout->takeAt(1);
     layout->insertWidget(1, control, 1);
     control->show();
-    // A press on the dots may start a stroke or a move that the control records.
+    // A press on the dots may start a stroke or a move that the control
+    // records; the wheel zooms and scrolls.
     if (auto *area = qobject_cast<QAbstractScrollArea *>(control))
         area->viewport()->installEventFilter(this);
-}
-
-int FormGraphic::vogInt(const QString &name)
-{
-    return Vog.get(name).toInt();
 }
 
 void FormGraphic::Form_Load()
@@ -285,25 +301,24 @@ void FormGraphic::Form_Load()
     m_path = current.path;
     if (!current.fileRead()) {
         // A white graphic of the largest permitted size, to be created on OK.
-        Vog.put(QStringLiteral("SizeX"), m_limits.maxWidth);
-        Vog.put(QStringLiteral("SizeY"), 8 * m_limits.maxBands);
+        m_vog.setSizeX(m_limits.maxWidth);
+        m_vog.setSizeY(8 * m_limits.maxBands);
     } else {
         // A header the control refuses leaves its own graphic; the size check judges that.
-        Vog.call(QStringLiteral("SetData"), {graphiccodec::bytesToDotText(current.read.bytes)});
+        m_vog.setData(graphiccodec::bytesToDotText(current.read.bytes));
         if (!sizeInRange())
             m_services.messages.show(graphiccodec::invalidSizeText());
     }
     // The history starts at the graphic as loaded.
-    Vog.call(QStringLiteral("ResetUndo"));
-    Vog.call(QStringLiteral("SaveUndo"));
+    m_vog.resetUndo();
+    m_vog.saveUndo();
     refreshUndo();
     m_loaded = true;
 }
 
 bool FormGraphic::sizeInRange()
 {
-    return graphiccodec::sizeInRange(vogInt(QStringLiteral("SizeX")),
-                                     vogInt(QStringLiteral("SizeY")), m_limits);
+    return graphiccodec::sizeInRange(m_vog.sizeX(), m_vog.sizeY(), m_limits);
 }
 
 void FormGraphic::CmdOK_Click()
@@ -315,8 +330,9 @@ void FormGraphic::CmdOK_Click()
         return;
     }
     dropFloating();
-    const QString dots = Vog.call(QStringLiteral("GetData")).toString();
-    if (dots.isEmpty()) {
+    m_vog.clear();
+    const QString dots = m_vog.getData();
+    if (dots.isEmpty() || !m_vog.failure().isEmpty()) {
         m_services.messages.show(QStringLiteral("Internal error: no data to save"));
         return;
     }
@@ -333,19 +349,28 @@ void FormGraphic::CmdCancel_Click()
 void FormGraphic::keyPressEvent(QKeyEvent *event)
 {
     // Esc would close the window and lose every change; only Cancel and the
-    // window's close button do that here.
+    // window's close button do that here. It ends the selection instead.
     if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
         event->accept();
+        EscapeSelection();
         return;
     }
     QDialog::keyPressEvent(event);
 }
 
+void FormGraphic::EscapeSelection()
+{
+    // A floating selection is placed where it is shown, as a click outside
+    // places it; a marked one ends; without one nothing happens.
+    if (dropFloating())
+        refreshUndo();
+}
+
 void FormGraphic::applyZoom()
 {
     // The gap first, as the control has always been given them.
-    Vog.put(QStringLiteral("DotGap"), graphictools::dotGap(m_zoomStep));
-    Vog.put(QStringLiteral("DotSize"), graphictools::dotSize(m_zoomStep));
+    m_vog.setDotGap(graphictools::dotGap(m_zoomStep));
+    m_vog.setDotSize(graphictools::dotSize(m_zoomStep));
 }
 
 void FormGraphic::CmdZoomIn_Click()
@@ -372,8 +397,8 @@ void FormGraphic::fitToGraphic()
     const int pitch = graphictools::dotSize(m_zoomStep) + graphictools::dotGap(m_zoomStep);
     const int gap = graphictools::dotGap(m_zoomStep);
     const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
-    const QSize graphic(vogInt(QStringLiteral("SizeX")) * pitch + gap + scrollBar + 4,
-                        vogInt(QStringLiteral("SizeY")) * pitch + gap + scrollBar + 4);
+    const QSize graphic(m_vog.sizeX() * pitch + gap + scrollBar + 4,
+                        m_vog.sizeY() * pitch + gap + scrollBar + 4);
     // The layout's wish with the whole graphic in view, then the control may shrink again.
     control->setMinimumSize(graphic);
     QSize wanted = sizeHint();
@@ -383,28 +408,23 @@ void FormGraphic::fitToGraphic()
     resize(wanted);
 }
 
-bool FormGraphic::selectionSet()
-{
-    return Vog.get(QStringLiteral("SelSet")).toBool();
-}
-
 bool FormGraphic::dropFloating()
 {
-    if (!selectionSet())
+    if (!m_vog.selSet())
         return false;
-    if (OptionDraw->isChecked()) {
-        // Escape would also leave the draw tool; setting it again drops the
-        // selection, and the control takes a snapshot before doing so.
-        Vog.put(QStringLiteral("Mode"), true);
+    if (!OptionSelect->isChecked()) {
+        // Escape would also leave the drawing tool; choosing it again drops
+        // the selection, and the control takes a snapshot before doing so.
+        m_vog.setTool(m_vog.tool());
         return true;
     }
-    Vog.call(QStringLiteral("Escape"));
+    m_vog.escape();
     return false;
 }
 
 void FormGraphic::snapshot()
 {
-    Vog.call(QStringLiteral("SaveUndo"));
+    m_vog.saveUndo();
 }
 
 void FormGraphic::beforePlacing()
@@ -415,8 +435,8 @@ void FormGraphic::beforePlacing()
 
 void FormGraphic::refreshUndo()
 {
-    CmdUndo->setEnabled(Vog.get(QStringLiteral("CanUndo")).toBool());
-    CmdRedo->setEnabled(Vog.get(QStringLiteral("CanRedo")).toBool());
+    CmdUndo->setEnabled(m_vog.canUndo());
+    CmdRedo->setEnabled(m_vog.canRedo());
 }
 
 // The history may repeat what is shown (an Undo first saves the state it
@@ -424,32 +444,45 @@ void FormGraphic::refreshUndo()
 // the graphic.
 void FormGraphic::CmdUndo_Click()
 {
-    Vog.call(QStringLiteral("UndoChange"));
+    m_vog.undoChange();
     refreshUndo();
 }
 
 void FormGraphic::CmdRedo_Click()
 {
-    Vog.call(QStringLiteral("RedoChange"));
+    m_vog.redoChange();
     refreshUndo();
 }
 
 bool FormGraphic::eventFilter(QObject *watched, QEvent *event)
 {
-    // The control records a stroke of the draw tool, or a lift, move or drop
+    // The control records a stroke, a shape, a fill, or a lift, move or drop
     // of a selection, as one snapshot: the buttons follow at the release.
-    if (event->type() == QEvent::MouseButtonRelease && Vog.widget() &&
-        watched->parent() == Vog.widget())
-        refreshUndo();
+    const QEvent::Type type = event->type();
+    if (type != QEvent::MouseButtonRelease && type != QEvent::Wheel)
+        return QDialog::eventFilter(watched, event);
+    const bool onControl = Vog.widget() && watched->parent() == Vog.widget();
+    if (onControl && type == QEvent::MouseButtonRelease) {
+        // A shape is drawn by the release itself, after this filter.
+        QMetaObject::invokeMethod(this, &FormGraphic::refreshUndo, Qt::QueuedConnection);
+    }
+    if (onControl && type == QEvent::Wheel) {
+        const auto *wheel = static_cast<QWheelEvent *>(event);
+        const QPoint angle = wheel->angleDelta();
+        const int notches = (angle.y() != 0 ? angle.y() : angle.x()) / 120;
+        if (notches != 0)
+            Vog_Wheel(wheel->position().toPoint(), notches, wheel->modifiers());
+        return true;
+    }
     return QDialog::eventFilter(watched, event);
 }
 
-void FormGraphic::changeSelection(const char *method, const QVariant &argument)
+void FormGraphic::changeSelection(const std::function<void()> &operation)
 {
     // Without a selection the control changes nothing: no step to undo.
-    if (selectionSet())
+    if (m_vog.selSet())
         snapshot();
-    Vog.call(QLatin1String(method), {argument});
+    operation();
     refreshUndo();
 }
 
@@ -459,66 +492,67 @@ void FormGraphic::CmdFill_Click()
     const Colour colour = OptionWhite->isChecked()   ? Colour::White
                           : OptionBlack->isChecked() ? Colour::Black
                                                      : Colour::Invert;
-    changeSelection("PaintSelection", graphictools::paintMode(colour));
+    changeSelection([this, colour] { m_vog.paintSelection(graphictools::paintMode(colour)); });
 }
 
 void FormGraphic::DeleteSelection()
 {
-    changeSelection("PaintSelection", graphictools::paintMode(graphictools::Colour::White));
+    changeSelection(
+        [this] { m_vog.paintSelection(graphictools::paintMode(graphictools::Colour::White)); });
 }
 
 void FormGraphic::CmdRotate90_Click()
 {
-    changeSelection("RotateSelection", graphictools::rotateAngle(90));
+    changeSelection([this] { m_vog.rotateSelection(graphictools::rotateAngle(90)); });
 }
 
 void FormGraphic::CmdRotate180_Click()
 {
-    changeSelection("RotateSelection", graphictools::rotateAngle(180));
+    changeSelection([this] { m_vog.rotateSelection(graphictools::rotateAngle(180)); });
 }
 
 void FormGraphic::CmdRotate270_Click()
 {
-    changeSelection("RotateSelection", graphictools::rotateAngle(270));
+    changeSelection([this] { m_vog.rotateSelection(graphictools::rotateAngle(270)); });
 }
 
 void FormGraphic::CmdMirrorHor_Click()
 {
-    changeSelection("MirrorSelection", true);
+    changeSelection([this] { m_vog.mirrorSelection(true); });
 }
 
 void FormGraphic::CmdMirrorVer_Click()
 {
-    changeSelection("MirrorSelection", false);
+    changeSelection([this] { m_vog.mirrorSelection(false); });
 }
 
 void FormGraphic::CmdCopy_Click()
 {
-    Vog.call(QStringLiteral("Copy"));
+    m_vog.copy();
 }
 
 void FormGraphic::CmdPaste_Click()
 {
     beforePlacing();
-    Vog.call(QStringLiteral("Paste"));
+    m_vog.paste();
     refreshUndo();
 }
 
 void FormGraphic::SelectAll()
 {
-    if (OptionDraw->isChecked()) {
+    if (!OptionSelect->isChecked()) {
         OptionSelect->setChecked(true);
         OptionSelect_Click();
     }
     dropFloating();
-    const int height = vogInt(QStringLiteral("SizeY"));
-    const graphiccodec::WholeLift lift = graphiccodec::liftWhole(
-        graphiccodec::dotTextToBytes(Vog.call(QStringLiteral("GetData")).toString()), height);
+    const int height = m_vog.sizeY();
+    const graphiccodec::WholeLift lift =
+        graphiccodec::liftWhole(graphiccodec::dotTextToBytes(m_vog.getData()), height);
     // SetData takes the snapshot of the graphic before the lift.
-    if (!Vog.call(QStringLiteral("SetData"), {lift.rest}).toBool())
+    if (!m_vog.setData(lift.rest))
         return;
-    Vog.put(QStringLiteral("SizeY"), height);
-    Vog.call(QStringLiteral("SetOvl"), {lift.floating});
+    m_vog.setSizeY(height);
+    m_vog.setOvl(lift.floating);
     refreshUndo();
 }
 
@@ -539,20 +573,21 @@ void FormGraphic::CmdImport_Click()
     }
     m_services.settings.write(QStringLiteral("FileImport"), chosen.fileName);
 
-    QImageReader reader(chosen.fileName);
-    reader.setAutoTransform(true);
-    errno = 0;
-    const QImage picture = reader.read();
-    if (picture.isNull()) {
-        const PlatformError error =
-            reader.error() == QImageReader::FileNotFoundError
-                ? platformerror::forMissingOrUnreadable(chosen.fileName, errno ? errno : ENOENT)
-                : platformerror::make(platformerror::InvalidPicture);
-        m_services.messages.show(failure + error.text());
+    const graphics::Picture picture = graphics::readPicture(chosen.fileName);
+    if (picture.image.isNull()) {
+        m_services.messages.show(failure + picture.error.text());
         return;
     }
+    // Judged as k7x import judges it, at the picture's own depth, cropped to
+    // the graphic; it floats at the top-left corner.
     beforePlacing();
-    Vog.call(QStringLiteral("ImportPicture"), {picture});
+    const QImage dots = graphics::importedDots(picture.image, QSize(m_vog.sizeX(), m_vog.sizeY()));
+    if (!dots.isNull()) {
+        // A floating selection's dot text: width, height in dots, the bands.
+        QByteArray bytes = graphics::fromDots(dots).fileBytes();
+        bytes[1] = static_cast<char>(dots.height());
+        m_vog.setOvl(graphiccodec::bytesToDotText(bytes));
+    }
     refreshUndo();
 }
 
@@ -580,41 +615,100 @@ void FormGraphic::CmdText_Click()
     refreshUndo();
 }
 
+void FormGraphic::chooseTool(VogProxy::Tool tool)
+{
+    // A drawing tool ends a selection, dropping what floats after a snapshot.
+    m_vog.setTool(tool);
+    refreshUndo();
+}
+
 void FormGraphic::OptionDraw_Click()
 {
-    // The control ends a selection, dropping what floats after a snapshot.
-    Vog.put(QStringLiteral("Mode"), true);
-    refreshUndo();
+    chooseTool(VogProxy::Tool::Pen);
 }
 
 void FormGraphic::OptionSelect_Click()
 {
-    Vog.put(QStringLiteral("Mode"), false);
+    chooseTool(VogProxy::Tool::Select);
+}
+
+void FormGraphic::OptionLine_Click()
+{
+    chooseTool(VogProxy::Tool::Line);
+}
+
+void FormGraphic::OptionRectangle_Click()
+{
+    chooseTool(VogProxy::Tool::Rectangle);
+}
+
+void FormGraphic::OptionEllipse_Click()
+{
+    chooseTool(VogProxy::Tool::Ellipse);
+}
+
+void FormGraphic::OptionFloodFill_Click()
+{
+    chooseTool(VogProxy::Tool::Fill);
+}
+
+void FormGraphic::OptionFilled_Click()
+{
+    m_vog.setFilled(OptionFilled->isChecked());
 }
 
 void FormGraphic::OptionBlack_Click()
 {
-    Vog.put(QStringLiteral("DrawMode"), graphictools::drawMode(graphictools::Colour::Black));
+    m_vog.setDrawMode(graphictools::drawMode(graphictools::Colour::Black));
 }
 
 void FormGraphic::OptionWhite_Click()
 {
-    Vog.put(QStringLiteral("DrawMode"), graphictools::drawMode(graphictools::Colour::White));
+    m_vog.setDrawMode(graphictools::drawMode(graphictools::Colour::White));
 }
 
 void FormGraphic::OptionInvert_Click()
 {
-    Vog.put(QStringLiteral("DrawMode"), graphictools::drawMode(graphictools::Colour::Invert));
+    m_vog.setDrawMode(graphictools::drawMode(graphictools::Colour::Invert));
+}
+
+void FormGraphic::Vog_Wheel(QPoint pixel, int notches, Qt::KeyboardModifiers modifiers)
+{
+    if (modifiers.testFlag(Qt::ControlModifier)) {
+        const int step =
+            std::clamp(m_zoomStep + (notches > 0 ? 1 : -1), 0, graphictools::ZoomSteps - 1);
+        const int dotX = m_vog.hoverDotX(), dotY = m_vog.hoverDotY();
+        if (step == m_zoomStep)
+            return;
+        m_zoomStep = step;
+        applyZoom();
+        if (dotX >= 0 && dotY >= 0) {
+            const int pitch = graphictools::dotSize(step) + graphictools::dotGap(step);
+            m_vog.setFromX(graphictools::originKeeping(dotX, pixel.x(), pitch));
+            m_vog.setFromY(graphictools::originKeeping(dotY, pixel.y(), pitch));
+        }
+        return;
+    }
+    // Three dots a notch, up or left for a wheel turned away from the user.
+    const bool sideways = modifiers.testFlag(Qt::ShiftModifier);
+    const int from = sideways ? m_vog.fromX() : m_vog.fromY();
+    const int next = std::max(from - 3 * notches, 0);
+    if (sideways)
+        m_vog.setFromX(next);
+    else
+        m_vog.setFromY(next);
 }
 
 void FormGraphic::Timer1_Timer()
 {
-    const bool selected = selectionSet();
-    LabelPos->setText(selected
-                          ? graphictools::selectionStatus(true, vogInt(QStringLiteral("SelPosX1")),
-                                                          vogInt(QStringLiteral("SelPosY1")),
-                                                          vogInt(QStringLiteral("SelPosX2")),
-                                                          vogInt(QStringLiteral("SelPosY2")))
-                          : graphictools::selectionStatus(false, 0, 0, 0, 0));
+    QString status = m_vog.selSet()
+                         ? graphictools::selectionStatus(true, m_vog.selPosX1(), m_vog.selPosY1(),
+                                                         m_vog.selPosX2(), m_vog.selPosY2())
+                         : graphictools::selectionStatus(false, 0, 0, 0, 0);
+    if (const int x = m_vog.hoverDotX(), y = m_vog.hoverDotY(); x >= 0 && y >= 0)
+        status += QStringLiteral("   ") + graphictools::dotStatus(x, y);
+    if (const int w = m_vog.dragWidth(), h = m_vog.dragHeight(); w > 0 && h > 0)
+        status += QStringLiteral("   ") + graphictools::sizeStatus(w, h);
+    LabelPos->setText(status);
     refreshUndo();
 }

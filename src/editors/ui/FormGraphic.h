@@ -1,10 +1,14 @@
 #pragma once
 
 #include "editors/ItemLimits.h"
+#include "editors/VogProxy.h"
 #include "platform/automation/Object.h"
 
 #include <QDialog>
+#include <QPoint>
 #include <QVariant>
+
+#include <functional>
 
 class ProjectState;
 struct Services;
@@ -18,7 +22,8 @@ class QToolButton;
 
 // "Edit Graphic": the current item's graphic in the Vog control, edited with
 // the control's mouse tools and the buttons here, written back on OK. The
-// control is created by its ProgID and called by name only.
+// control is created by its ProgID and called by dispatch identifier only,
+// through its typed proxy.
 class FormGraphic final : public QDialog
 {
     Q_OBJECT
@@ -41,6 +46,11 @@ public:
     QFrame *Frame1 = nullptr;
     QToolButton *OptionSelect = nullptr;
     QToolButton *OptionDraw = nullptr;
+    QToolButton *OptionLine = nullptr;
+    QToolButton *OptionRectangle = nullptr;
+    QToolButton *OptionEllipse = nullptr;
+    QToolButton *OptionFloodFill = nullptr;
+    QToolButton *OptionFilled = nullptr;
     QToolButton *OptionBlack = nullptr;
     QToolButton *OptionWhite = nullptr;
     QToolButton *OptionInvert = nullptr;
@@ -85,10 +95,20 @@ public:
     // Ctrl+A: the whole graphic becomes a floating selection, lifted as a
     // mouse lifts a marked one.
     void SelectAll();
+    // Escape: a floating selection is placed, a marked one ends.
+    void EscapeSelection();
     // Delete: the selection turns white.
     void DeleteSelection();
     void OptionDraw_Click();
     void OptionSelect_Click();
+    void OptionLine_Click();
+    void OptionRectangle_Click();
+    void OptionEllipse_Click();
+    void OptionFloodFill_Click();
+    void OptionFilled_Click();
+    // Ctrl+wheel: one zoom step, the dot under the pointer kept there. The
+    // wheel scrolls, Shift+wheel sideways. Pixels are the control's.
+    void Vog_Wheel(QPoint pixel, int notches, Qt::KeyboardModifiers modifiers);
     void OptionBlack_Click();
     void OptionWhite_Click();
     void OptionInvert_Click();
@@ -103,12 +123,11 @@ private:
     void buildLayout();
     void connectHandlers();
     void applyZoom();
+    void chooseTool(VogProxy::Tool tool);
     void fitToGraphic();
     bool sizeInRange();
-    int vogInt(const QString &name);
-    bool selectionSet();
     // A selection operation of the control, undoable.
-    void changeSelection(const char *method, const QVariant &argument);
+    void changeSelection(const std::function<void()> &operation);
 
     // Writes a floating selection into the graphic and ends the selection, as
     // a click outside it does. True when the control took an undo snapshot
@@ -121,6 +140,7 @@ private:
     void beforePlacing();
     void refreshUndo();
 
+    VogProxy m_vog{Vog};
     ProjectState &m_state;
     Services &m_services;
     QButtonGroup *m_toolGroup = nullptr;

@@ -1,6 +1,7 @@
 #include "vog/core/DotModel.h"
 
 #include "vog/core/DotData.h"
+#include "vog/core/Shapes.h"
 
 #include <algorithm>
 
@@ -76,6 +77,11 @@ void DotModel::Reset()
     m_state.overlay.fill(Empty);
     m_state.selState = SelNone;
     m_history.reset();
+}
+
+int DotModel::FloodFill(int x, int y, std::uint8_t value, shapes::FillStack &stack)
+{
+    return shapes::floodFill(m_state.main, m_state.sizeX, m_state.sizeY, x, y, value, stack);
 }
 
 // ---------------------------------------------------------------- dot strings

@@ -30,6 +30,10 @@
 // overlay cells 0/1/2. Nothing allocates per dot.
 namespace vog {
 
+namespace shapes {
+class FillStack;
+}
+
 inline constexpr char kClipboardFormat[] = "VogData";
 
 class DotModel
@@ -84,6 +88,10 @@ public:
     void Reset();
     // Every overlay cell empty (a freshly marked selection).
     void ClearOverlay() { m_state.overlay.fill(Empty); }
+
+    // The 4-connected region of main cell (x, y)'s value, within the
+    // graphic, takes `value`; the number of cells changed.
+    int FloodFill(int x, int y, std::uint8_t value, shapes::FillStack &stack);
 
     // --- dot data strings
     std::string GetData() const;
