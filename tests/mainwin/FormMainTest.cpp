@@ -191,8 +191,10 @@ TEST_F(FormMainTest, NewProjectWithoutTemplateProjectFileLoadsNothing)
     const QString folder = path(u"P"_s);
     form->createProject(folder, u"P"_s);
     ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0].text, u"File not found"_s);
-    EXPECT_EQ(messages.shown[0].title, u"53"_s);
+    EXPECT_EQ(messages.shown[0].text, u"Could not copy '"_s + path(u"prog"_s) +
+                                          u"/Project_Default/Resource.k7r' to '"_s + folder +
+                                          u"/P.k7r': 53: File not found"_s);
+    EXPECT_EQ(messages.shown[0].title, u"Fendrel"_s);
     EXPECT_TRUE(QFileInfo(folder).isDir());
     EXPECT_TRUE(QDir(folder).isEmpty());
     EXPECT_EQ(form->windowTitle(), FormMain::defaultCaption());

@@ -25,6 +25,10 @@ int main(int argc, char **argv)
         out << k7xtool::usage({});
         return k7xtool::Done;
     }
+    if (command == QLatin1String("--version")) {
+        out << "k7x " FENDREL_VERSION "\n";
+        return k7xtool::Done;
+    }
     if (command == QLatin1String("build"))
         return k7xtool::build(args, io);
     if (command == QLatin1String("verify"))
