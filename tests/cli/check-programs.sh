@@ -11,8 +11,12 @@ trap 'rm -rf "$scratch"' EXIT
 failures=0
 fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
 
-# No display of any kind: fendrel must answer before Qt looks for one.
-unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM
+# No display of any kind: fendrel must answer before Qt looks for one. A home
+# of the test's own, so that nothing reaches the user's settings or registry.
+unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM FENDREL_CLASS_REGISTRY
+mkdir -p "$scratch/home" "$scratch/runtime" && chmod 700 "$scratch/runtime"
+export HOME="$scratch/home" XDG_CONFIG_HOME="$scratch/home/.config" XDG_RUNTIME_DIR="$scratch/runtime"
+export FENDREL_SYSTEM_CLASS_REGISTRY="$scratch/no-system-registry.ini"
 
 # program | arguments | exit status | standard output (a grep pattern; "" = empty) | standard error
 cases="fendrel|--version|0|^fendrel $version\$|
@@ -20,24 +24,24 @@ k7x|--version|0|^k7x $version\$|
 vardensim|--version|0|^vardensim $version\$|
 vogreg|--version|0|^vogreg $version\$|
 fendrel|--help|0|^Usage: fendrel \\[PROJECT.k7r\\]|
-k7x|--help|0|^Usage: k7x COMMAND|
-vardensim|--help|0|^Usage: vardensim|
+k7x|--help|0|^Usage: k7x |
+vardensim|--help|0|^Usage: vardensim \\[options\\]$|
 vogreg|--help|0|^Usage: vogreg \\[--system\\] \\[-u\\] LIBRARY|
 fendrel|-h|0|^Usage: fendrel|
 vogreg|-h|0|^Usage: vogreg|
 fendrel|a.k7r --version|0|^fendrel $version\$|
 vogreg|-u --help|0|^Usage: vogreg|
-fendrel|--bogus||2||unknown option \"--bogus\"
-fendrel|a.k7r b.k7r||2||one project file at most
-k7x|bogus||2||unknown command \"bogus\"
-vardensim|--bogus||2||Unknown option 'bogus'
-vardensim|--udp x||2||--udp takes a whole number
-vardensim|stray||2||unexpected argument \"stray\"
-vogreg|--all x.so||2||unknown option \"--all\"
-vogreg|||2||Usage: vogreg
-vogreg|$scratch/none.so||1||registering $scratch/none.so failed: 0x
-vardensim|--firmware $scratch/none.k7x||1||vardensim: $scratch/none.k7x:
-k7x|verify $scratch/none.k7x||1||none.k7x: 53: File not found"
+fendrel|--bogus|2||unknown option \"--bogus\"
+fendrel|-platform offscreen a.k7r b.k7r|2||one project file at most
+k7x|bogus|2||unknown command \"bogus\"
+vardensim|--bogus|2||Unknown option 'bogus'
+vardensim|--udp x|2||--udp takes a whole number
+vardensim|stray|2||unexpected argument \"stray\"
+vogreg|--all x.so|2||unknown option \"--all\"
+vogreg||2||Usage: vogreg
+vogreg|$scratch/none.so|1||registering $scratch/none.so failed: 0x
+vardensim|--firmware $scratch/none.k7x|1||vardensim: $scratch/none.k7x:
+k7x|verify $scratch/none.k7x|1||none.k7x: 53: File not found"
 
 while IFS='|' read -r program args status out err; do
   # shellcheck disable=SC2086 # the arguments are words

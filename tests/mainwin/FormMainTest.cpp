@@ -156,6 +156,39 @@ TEST_F(FormMainTest, EmptyTableHasNothingToEditAboutAndWebWork)
     EXPECT_EQ(opened, QStringList{FormMain::webAddress()});
 }
 
+// Tutorial opens the guide beside the program, else the installed one, and stays
+// disabled without either.
+TEST_F(FormMainTest, TutorialOpensTheGuideFoundBesideOrInstalled)
+{
+    const struct
+    {
+        const char *program;
+        QStringList guides;
+        const char *opened; // nullptr: disabled
+    } cases[] = {
+        {"a/bin", {u"a/bin/guide/index.html"_s}, "a/bin/guide/index.html"},
+        {"b/bin",
+         {u"b/share/doc/fendrel/guide/index.html"_s},
+         "b/share/doc/fendrel/guide/index.html"},
+        {"c/bin",
+         {u"c/bin/guide/index.html"_s, u"c/share/doc/fendrel/guide/index.html"_s},
+         "c/bin/guide/index.html"},
+        {"d/bin", {u"d/bin/guide/guide.css"_s, u"d/share/doc/fendrel/index.html"_s}, nullptr},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.program);
+        for (const QString &guide : c.guides)
+            write(guide, "<html>");
+        QDir().mkpath(path(QLatin1String(c.program)));
+        form->setProgramFolder(path(QLatin1String(c.program)));
+        QStringList opened;
+        form->setShellOpen([&](const QString &what) { opened << what; });
+        EXPECT_EQ(action("MenuTutorial")->isEnabled(), c.opened != nullptr);
+        form->MenuTutorial_Click();
+        EXPECT_EQ(opened, c.opened ? QStringList{path(QLatin1String(c.opened))} : QStringList{});
+    }
+}
+
 TEST_F(FormMainTest, ResizeAppliesTheLayoutInPixels)
 {
     form->show();

@@ -107,7 +107,8 @@ TEST_F(NewProjectWindows, PickerReturnsTheOpenFolderNotTheHighlightedOne)
 
     // a missing start is reported and the list kept
     picker.setPath(path(u"missing"_s));
-    EXPECT_EQ(messages.texts(), QStringList{u"Path not found"_s});
+    EXPECT_EQ(messages.texts(), QStringList{u"Could not open the folder '"_s + path(u"missing"_s) +
+                                            u"': 76: Path not found"_s});
     EXPECT_EQ(picker.openFolder(), path(u"start"_s));
 }
 

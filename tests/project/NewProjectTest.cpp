@@ -94,8 +94,8 @@ TEST_F(NewProjectTest, FailuresSayWhereCopyingStopped)
     outcome = copy(u"P"_s);
     EXPECT_EQ(outcome.stage, Stage::Subfolders);
     EXPECT_EQ(outcome.error.number, 76);
-    EXPECT_EQ(outcome.failureText(),
-              u"Could not create the folder '"_s + target + u"/Const': 76: Path not found"_s);
+    EXPECT_EQ(outcome.failureText(), u"Could not copy '"_s + tpl + u"/Const/a.con' to '"_s +
+                                         target + u"/Const/a.con': 76: Path not found"_s);
     EXPECT_TRUE(exists(u"P.k7r"_s));
     EXPECT_FALSE(exists(u"Defev"_s));
 }

@@ -111,8 +111,15 @@ Options parse(const QCoreApplication &app)
     // parse, not process: process exits with 1 on a usage error.
     if (!p.parse(app.arguments()))
         usageError(p.errorText());
-    if (p.isSet(QStringLiteral("help")))
-        p.showHelp(Done);
+    if (p.isSet(QStringLiteral("help")) || p.isSet(QStringLiteral("help-all"))) {
+        // The parser names the program as it was started; the usage line names it
+        // as a user types it.
+        QString help = p.helpText();
+        help.replace(0, help.indexOf(QLatin1Char('\n')),
+                     QStringLiteral("Usage: vardensim [options]"));
+        std::fputs(help.toLocal8Bit().constData(), stdout);
+        std::exit(Done);
+    }
     if (p.isSet(QStringLiteral("version")))
         p.showVersion();
     if (!p.positionalArguments().isEmpty())
