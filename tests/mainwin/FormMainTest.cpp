@@ -173,7 +173,8 @@ TEST_F(FormMainTest, TutorialOpensTheGuideFoundBesideOrInstalled)
         {"c/bin",
          {u"c/bin/guide/index.html"_s, u"c/share/doc/fendrel/guide/index.html"_s},
          "c/bin/guide/index.html"},
-        {"d/bin", {u"d/bin/guide/guide.css"_s, u"d/share/doc/fendrel/index.html"_s}, nullptr},
+        // a folder named index.html, a guide outside its folder
+        {"d/bin", {u"d/bin/guide/index.html/x"_s, u"d/share/doc/fendrel/index.html"_s}, nullptr},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.program);

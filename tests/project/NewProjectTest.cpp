@@ -118,6 +118,7 @@ TEST_F(NewProjectTest, ProposesWhereTheUserCanMakeTheFolder)
     folder(u"usr/bin"_s, 0555);
     folder(u"usr"_s, 0555);
     folder(u"tools"_s, 0777);
+    folder(u"unsearchable"_s, 0766); // writable, but no one may enter it
     folder(u"projects/P1"_s, 0755);
     folder(u"projects"_s, 0777);
     put(root + u"/projects/P1/Resource.k7r"_s, "items");
@@ -136,6 +137,9 @@ TEST_F(NewProjectTest, ProposesWhereTheUserCanMakeTheFolder)
         {"tools", "", root + u"/tools"_s, u"made"_s},
         {"tools", "projects/P1/Resource.k7r", root + u"/tools"_s, u"made"_s},
         {"usr/bin", "", home, refused},
+        {"unsearchable", "", home,
+         u"Could not create the folder '"_s + root +
+             u"/unsearchable/20261208': 70: Permission denied"_s},
         {"usr/bin", "projects/P1/Resource.k7r", root + u"/projects"_s, refused},
         {"usr/bin", "projects/P1", root + u"/projects"_s, refused}, // after New
         {"usr/bin", "locked/P2/Resource.k7r", home, refused},
