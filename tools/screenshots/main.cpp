@@ -1,6 +1,7 @@
-// fendrel_screenshots OUTPUT_FOLDER: opens every window of the editor on a copy of
-// the template project, as a user's clicks would, and saves a screenshot of each
-// for the user guide. scripts/screenshots runs it under Xvfb.
+// fendrel_screenshots PROGRAM_FOLDER OUTPUT_FOLDER [TERMINAL_UDP_PORT]: opens every
+// window of the editor on a copy of the template in ~/Projects, as a user's clicks
+// would, and saves a screenshot of each for the user guide; with a port, the item
+// viewer asks that terminal for two items. scripts/screenshots runs it under Xvfb.
 
 #include "mainwin/FormMain.h"
 #include "platform/ui/FileDialogs.h"
@@ -15,9 +16,9 @@
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
+#include <QLineEdit>
 #include <QPixmap>
 #include <QScreen>
-#include <QTemporaryDir>
 #include <QTextStream>
 #include <QTimer>
 
@@ -45,8 +46,10 @@ bool copyTree(const QString &from, const QString &to)
 class Tour
 {
 public:
-    Tour(FormMain &window, ProjectState &state, const QString &output)
-        : m_window(window), m_state(state), m_output(output)
+    // terminalPort: the UDP port of a simulated terminal on this machine, or
+    // empty to leave the link alone.
+    Tour(FormMain &window, ProjectState &state, const QString &output, const QString &terminalPort)
+        : m_window(window), m_state(state), m_output(output), m_terminalPort(terminalPort)
     {
     }
 
@@ -62,15 +65,34 @@ public:
         open([this] { m_window.MenuCompile_Click(); });
         shootModal("compile.png");
         closeModal();
-        open([this] { m_window.MenuOptions_Click(); });
-        shootModal("options.png");
-        closeModal();
-        open([this] { m_window.MenuView_Click(); });
-        shootModal("view-items.png");
-        closeModal();
+        // The log lists what the link sends once the window is open.
         then([this] {
             m_window.findChild<QAction *>(QStringLiteral("MenuTerminalLog"))->trigger();
         });
+        open([this] { m_window.MenuOptions_Click(); });
+        if (m_terminalPort.isEmpty()) {
+            shootModal("options.png");
+            closeModal();
+        } else {
+            then([this] {
+                click(QStringLiteral("OptionEthernet"));
+                type(QStringLiteral("TextIP"), QStringLiteral("127.0.0.1"));
+                type(QStringLiteral("TextUDP"), m_terminalPort);
+            });
+            shootModal("options.png");
+            then([] { click(QStringLiteral("CmdSetting_0")); });
+        }
+        open([this] { m_window.MenuView_Click(); });
+        if (!m_terminalPort.isEmpty()) {
+            for (const char *number : {"3", "7"}) {
+                then([number] {
+                    type(QStringLiteral("TextNum"), QLatin1String(number));
+                    click(QStringLiteral("CmdOK"));
+                });
+            }
+        }
+        shootModal("view-items.png");
+        closeModal();
         then([this] {
             for (QWidget *w : QApplication::topLevelWidgets()) {
                 if (w->objectName() == QLatin1String("FormTerminalLog") && w->isVisible()) {
@@ -115,6 +137,13 @@ private:
         if (QWidget *modal = QApplication::activeModalWidget())
             if (auto *button = modal->findChild<QAbstractButton *>(name))
                 button->click();
+    }
+
+    static void type(const QString &name, const QString &text)
+    {
+        if (QWidget *modal = QApplication::activeModalWidget())
+            if (auto *edit = modal->findChild<QLineEdit *>(name))
+                edit->setText(text);
     }
 
     // Each step runs once the windows have painted after the one before; a step
@@ -173,6 +202,7 @@ private:
     FormMain &m_window;
     ProjectState &m_state;
     QString m_output;
+    QString m_terminalPort;
     std::deque<std::function<void()>> m_steps;
     int m_failures = 0;
 };
@@ -185,12 +215,12 @@ int main(int argc, char **argv)
     QApplication::setApplicationName(QStringLiteral("Fendrel"));
     QApplication::setOrganizationName(QStringLiteral("Fendrel"));
     const QStringList args = QApplication::arguments();
-    if (args.size() != 3) {
-        QTextStream(stderr) << "usage: fendrel_screenshots PROGRAM_FOLDER OUTPUT_FOLDER\n";
+    if (args.size() != 3 && args.size() != 4) {
+        QTextStream(stderr)
+            << "usage: fendrel_screenshots PROGRAM_FOLDER OUTPUT_FOLDER [TERMINAL_UDP_PORT]\n";
         return 2;
     }
-    QTemporaryDir work;
-    const QString project = work.filePath(QStringLiteral("Plant7"));
+    const QString project = QDir::homePath() + QStringLiteral("/Projects/Plant7");
     if (!copyTree(newproject::templateFolder(args[1]), project)) {
         QTextStream(stderr) << "could not copy the template\n";
         return 1;
@@ -205,7 +235,7 @@ int main(int argc, char **argv)
     window.show();
     window.openProjectFile(project + QStringLiteral("/Resource.k7r"));
     QDir().mkpath(args[2]);
-    Tour tour(window, state, args[2]);
+    Tour tour(window, state, args[2], args.value(3));
     tour.run();
     app.exec();
     return tour.failures() == 0 ? 0 : 1;
