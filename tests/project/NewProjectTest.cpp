@@ -85,7 +85,8 @@ TEST_F(NewProjectTest, FailuresSayWhereCopyingStopped)
     QFile::remove(tpl + u"/Resource.k7r"_s);
     newproject::CopyOutcome outcome = copy(u"P"_s);
     EXPECT_EQ(outcome.stage, Stage::ProjectFile);
-    EXPECT_EQ(outcome.error.number, 53);
+    EXPECT_EQ(outcome.failureText(), u"Could not copy '"_s + tpl + u"/Resource.k7r' to '"_s +
+                                         target + u"/P.k7r': 53: File not found"_s);
     EXPECT_FALSE(exists(u"Const"_s));
 
     // a file where a subfolder should go stops the copying there
