@@ -12,12 +12,11 @@ endforeach()
 
 # The documents Debian requires of every package: the copyright and a changelog,
 # compressed reproducibly.
-set(docdir ${CMAKE_INSTALL_DATADIR}/doc/fendrel)
 configure_file(${PROJECT_SOURCE_DIR}/packaging/changelog.in ${generated}/changelog @ONLY)
 execute_process(COMMAND gzip -9nc ${generated}/changelog OUTPUT_FILE ${generated}/changelog.gz
   COMMAND_ERROR_IS_FATAL ANY)
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/copyright ${generated}/changelog.gz
-  DESTINATION ${docdir})
+  DESTINATION ${FENDREL_INSTALL_DOCDIR})
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME fendrel)

@@ -3,6 +3,7 @@
 #include "mainwin/MainLayout.h"
 #include "mainwin/PreviewPane.h"
 #include "mainwin/Twips.h"
+#include "mainwin/UserGuide.h"
 #include "platform/ui/Services.h"
 #include "platform/ui/Shell.h"
 #include "project/ItemTable.h"
@@ -67,6 +68,7 @@ FormMain::FormMain(ProjectState &state, Services &services, QWidget *parent)
     setWindowTitle(defaultCaption());
     setCentralWidget(new QWidget(this));
     buildMenus();
+    setProgramFolder(m_programFolder);
     buildToolbar();
     buildGrid();
 
@@ -101,6 +103,13 @@ FormMain::FormMain(ProjectState &state, Services &services, QWidget *parent)
 }
 
 FormMain::~FormMain() = default;
+
+void FormMain::setProgramFolder(const QString &folder)
+{
+    m_programFolder = folder;
+    m_guide = userguide::find(folder);
+    MenuTutorial->setEnabled(!m_guide.isEmpty());
+}
 
 int FormMain::toPixels(int value) const
 {
@@ -146,7 +155,6 @@ void FormMain::buildMenus()
     MenuWeb->setObjectName(QStringLiteral("MenuWeb"));
     connect(MenuWeb, &QAction::triggered, this, &FormMain::MenuWeb_Click);
     MenuTutorial = entry(MenuHelp, "MenuTutorial", "Tutorial", &FormMain::MenuTutorial_Click);
-    MenuTutorial->setEnabled(false);
     MenuHelp->addSeparator();
     MenuAbout = entry(MenuHelp, "MenuAbout", "About", &FormMain::MenuAbout_Click);
 }
@@ -341,7 +349,8 @@ void FormMain::MenuWeb_Click()
 
 void FormMain::MenuTutorial_Click()
 {
-    m_shellOpen(QStringLiteral("/doc.pdf"));
+    if (!m_guide.isEmpty())
+        m_shellOpen(m_guide);
 }
 
 void FormMain::MenuAbout_Click()

@@ -59,8 +59,9 @@ public:
     void createProject(const QString &folder, const QString &name);
     // Open without its dialog: the project file a file manager passes to the program.
     void openProjectFile(const QString &fullPath);
-    // The folder that holds the template "Project_Default"; the program's own.
-    void setProgramFolder(const QString &folder) { m_programFolder = folder; }
+    // The folder that holds the template "Project_Default" and the user guide;
+    // the program's own.
+    void setProgramFolder(const QString &folder);
 
     // Twips at the screen's real resolution (15 twips a pixel at 96 dpi).
     int toPixels(int twips) const;
@@ -101,6 +102,7 @@ private:
     Services &m_services;
     std::function<void(const QString &)> m_shellOpen;
     QString m_programFolder;
+    QString m_guide; // the user guide's index, empty when it is not installed
 
     QWidget *Toolbar1 = nullptr;
     QToolButton *CmdOpen = nullptr;

@@ -95,7 +95,9 @@ bool frmFilePath::openInList(const QString &path)
         const PlatformError error = info.exists()
                                         ? platformerror::make(platformerror::PathFileAccess)
                                         : platformerror::make(platformerror::PathNotFound);
-        m_services.messages.show(error.description);
+        m_services.messages.show(
+            QStringLiteral("Could not open the folder '%1':").arg(QDir::toNativeSeparators(path)) +
+            error.text());
         return false;
     }
     dirDownloadSaved->setCurrentIndex(m_folders->index(m_folders->folderRow()));

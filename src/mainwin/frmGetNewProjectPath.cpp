@@ -5,7 +5,6 @@
 #include "platform/ui/Messages.h"
 #include "platform/ui/Services.h"
 #include "project/NewProject.h"
-#include "project/TextFields.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -119,7 +118,7 @@ void frmGetNewProjectPath::confirm()
     if (error.isError()) {
         if (error.number == platformerror::PathNotFound)
             m_services.messages.critical(pathNotAllowedText());
-        m_services.messages.showTitled(error.description, textfields::PlainNumber(error.number));
+        m_services.messages.show(newproject::folderFailureText(folder, error));
         return;
     }
     m_isOK = true;

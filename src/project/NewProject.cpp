@@ -41,6 +41,49 @@ PlatformError createFolder(const QString &path)
     }
 }
 
+namespace {
+
+QString quoted(const QString &path)
+{
+    return QLatin1Char('\'') + QDir::toNativeSeparators(path) + QLatin1Char('\'');
+}
+
+} // namespace
+
+QString folderFailureText(const QString &folder, const PlatformError &error)
+{
+    return QStringLiteral("Could not create the folder ") + quoted(folder) + QLatin1Char(':') +
+           error.text();
+}
+
+QString CopyOutcome::failureText() const
+{
+    if (source.isEmpty())
+        return folderFailureText(target, error);
+    return QStringLiteral("Could not copy ") + quoted(source) + QStringLiteral(" to ") +
+           quoted(target) + QLatin1Char(':') + error.text();
+}
+
+bool acceptsNewFolders(const QString &folder)
+{
+    const QFileInfo info(folder);
+    return info.isDir() && info.isWritable() && info.isExecutable();
+}
+
+QString proposedBase(const QString &programFolder, const QString &lastProject, const QString &home)
+{
+    if (acceptsNewFolders(programFolder))
+        return programFolder;
+    if (!lastProject.isEmpty()) {
+        const QFileInfo last(lastProject);
+        const QString projectFolder = last.isDir() ? last.absoluteFilePath() : last.absolutePath();
+        const QString holder = QFileInfo(projectFolder).absolutePath();
+        if (acceptsNewFolders(holder))
+            return holder;
+    }
+    return home;
+}
+
 PlatformError copyFile(const QString &source, const QString &target)
 {
     QFile in(source);
@@ -58,22 +101,22 @@ CopyOutcome copyTemplate(const QString &programFolder, const QString &folder, co
 {
     using Stage = CopyOutcome::Stage;
     const QString from = templateFolder(programFolder);
-    if (PlatformError e = copyFile(from + QStringLiteral("/Resource.k7r"),
-                                   folder + QLatin1Char('/') + name + QStringLiteral(".k7r"));
-        e.isError())
-        return {Stage::ProjectFile, e};
+    const QString projectSource = from + QStringLiteral("/Resource.k7r");
+    const QString projectTarget = folder + QLatin1Char('/') + name + QStringLiteral(".k7r");
+    if (PlatformError e = copyFile(projectSource, projectTarget); e.isError())
+        return {Stage::ProjectFile, e, projectSource, projectTarget};
 
     for (const QString &sub : kSubfolders) {
         const QString target = folder + QLatin1Char('/') + sub;
         if (PlatformError e = createFolder(target); e.isError())
-            return {Stage::Subfolders, e};
+            return {Stage::Subfolders, e, {}, target};
         // plain files only: no folders, no hidden files, no links or devices
         const QDir source(from + QLatin1Char('/') + sub);
         const QStringList files = source.entryList(QDir::Files | QDir::NoSymLinks, QDir::Name);
         for (const QString &file : files) {
-            if (PlatformError e = copyFile(source.filePath(file), target + QLatin1Char('/') + file);
-                e.isError())
-                return {Stage::Subfolders, e};
+            const QString to = target + QLatin1Char('/') + file;
+            if (PlatformError e = copyFile(source.filePath(file), to); e.isError())
+                return {Stage::Subfolders, e, source.filePath(file), to};
         }
     }
     return {};

@@ -25,6 +25,18 @@ QString templateFolder(const QString &programFolder);
 // so the result is only ever another failure: 76 when a parent is missing.
 PlatformError createFolder(const QString &path);
 
+// "Could not create the folder '/usr/bin/20261208': 70: Permission denied".
+QString folderFailureText(const QString &folder, const PlatformError &error);
+
+// Whether a new folder can be made in folder (an installed program's folder takes none).
+bool acceptsNewFolders(const QString &folder);
+
+// The folder New proposes to put a project in: the program's own while it takes
+// new folders, else the one that holds the last project (lastProject is the
+// setting FileProject: a project file after Open, a project folder after New)
+// when that takes new folders, else home.
+QString proposedBase(const QString &programFolder, const QString &lastProject, const QString &home);
+
 // Copies source over target (replacing it), all or nothing.
 PlatformError copyFile(const QString &source, const QString &target);
 
@@ -37,6 +49,11 @@ struct CopyOutcome
     };
     Stage stage = Stage::Done;
     PlatformError error;
+    QString source; // the template file that was being copied; empty for a folder
+    QString target; // the file or folder that could not be made
+
+    // The message naming the paths concerned.
+    QString failureText() const;
 };
 
 // Copies the template into folder: "Resource.k7r" as name + ".k7r", then each

@@ -68,7 +68,7 @@ TEST_F(SystemRegistrationTest, WritesAndRemovesTheRegistryItNames)
         {{u"-u"_s, library}, systemPath, 0, "", false, false},
         {{u"-u"_s, u"--system"_s, library}, systemPath, 1, "0x80040200", false, false},
         {{u"--system"_s, library}, unwritable, 1, "system registry is", false, false},
-        {{u"--system"_s}, systemPath, 2, "usage: vogreg [--system] [-u] LIBRARY", false, false},
+        {{u"--system"_s}, systemPath, 2, "Usage: vogreg [--system] [-u] LIBRARY", false, false},
         {{u"--all"_s, library}, systemPath, 2, "usage", false, false},
         {{u"-u"_s, library}, systemPath, 1, "0x80040200", false, false},
     };

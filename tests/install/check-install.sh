@@ -17,23 +17,32 @@ DESTDIR="$scratch/root" cmake --install "$build" --prefix /usr >"$scratch/instal
 usr="$scratch/root/usr"
 id=example.merivane.Fendrel
 
-# Exactly these files besides the template, which is the source's, byte for byte.
+# Exactly these files besides the template, which is the source's, byte for byte,
+# and the guide, the source's pages and pictures.
 expected="bin/fendrel
 bin/k7x
 bin/vardensim
 bin/vogreg
 lib/fendrel/libvog.so
 share/applications/$id.desktop
+share/bash-completion/completions/k7x
 share/doc/fendrel/changelog.gz
 share/doc/fendrel/copyright
+$(cd "$source/doc/guide" && find . -type f | sed 's|^\./|share/doc/fendrel/guide/|')
 share/icons/hicolor/scalable/apps/$id.svg
+share/man/man1/fendrel.1.gz
+share/man/man1/k7x.1.gz
+share/man/man1/vardensim.1.gz
+share/man/man1/vogreg.1.gz
 share/metainfo/$id.metainfo.xml
 share/mime/packages/fendrel.xml"
+expected=$(echo "$expected" | LC_ALL=C sort)
 actual=$(cd "$usr" && find . -type f -not -path './share/fendrel/Project_Default/*' | sed 's|^\./||' | LC_ALL=C sort)
 [ "$actual" = "$expected" ] || fail "installed files differ:
 $(diff <(echo "$expected") <(echo "$actual") || true)"
 diff -r "$source/resources/Project_Default" "$usr/share/fendrel/Project_Default" ||
   fail "the installed template differs from resources/Project_Default"
+[ -s "$usr/share/doc/fendrel/guide/images/main.png" ] || fail "the guide has no pictures"
 for program in fendrel k7x vardensim vogreg; do
   [ -x "$usr/bin/$program" ] || fail "bin/$program is not executable"
 done
@@ -82,8 +91,9 @@ cp -r "$usr/share/fendrel/Project_Default" "$scratch/Demo"
 items=$(grep -c . "$scratch/Demo/Resource.k7r")
 check() { (cd "$scratch" && FENDREL_CHECK_INSTALLATION=1 "$usr/bin/fendrel" "$@"); }
 check Demo/Resource.k7r >"$scratch/check.out" || { cat "$scratch/check.out"; fail "installed fendrel"; }
-printf 'template: %s\ncontrol: created\nproject: %s, %s items\n' \
-  "$usr/share/fendrel/Project_Default/Resource.k7r" "$scratch/Demo/Resource.k7r" "$items" |
+printf 'template: %s\nguide: %s\ncontrol: created\nproject: %s, %s items\n' \
+  "$usr/share/fendrel/Project_Default/Resource.k7r" "$usr/share/doc/fendrel/guide/index.html" \
+  "$scratch/Demo/Resource.k7r" "$items" |
   diff - "$scratch/check.out" || fail "installed fendrel reports otherwise"
 grep -qx "FileProject=$scratch/Demo/Resource.k7r" "$XDG_CONFIG_HOME/Fendrel/Fendrel.conf" ||
   fail "opening did not remember the project as Open does"
@@ -98,4 +108,26 @@ head -c 65536 /dev/zero | tr '\0' '\377' >"$scratch/base.bin"
 "$usr/bin/k7x" build "$scratch/Demo/Resource.k7r" "$scratch/base.bin" "$scratch/out.k7x" ||
   fail "k7x build"
 "$usr/bin/k7x" verify "$scratch/out.k7x" || fail "k7x verify"
-echo "installed layout, desktop data, editor and k7x: all well"
+
+# Removal leaves nothing of the package's own: prerm takes the registration out,
+# postrm the registry file that is left empty (dpkg does not know it).
+"$usr/bin/vogreg" --system "$usr/lib/fendrel/libvog.so" || fail "vogreg --system again"
+for script in prerm postrm; do
+  sed -e "s|/etc/xdg/Fendrel|$scratch/etc/xdg/Fendrel|g" -e "s|/usr/lib/fendrel|$usr/lib/fendrel|g" \
+    "$build/packaging/$script" >"$scratch/$script"
+  PATH="$usr/bin:$PATH" sh "$scratch/$script" remove || fail "$script remove"
+done
+[ ! -e "$scratch/etc/xdg/Fendrel" ] || fail "removal left $(find "$scratch/etc/xdg/Fendrel")"
+
+# The package as lintian sees it: no errors, and a manual page for every program.
+if command -v lintian >/dev/null && command -v dpkg-shlibdeps >/dev/null; then
+  (cd "$scratch" && cpack -G DEB --config "$build/CPackConfig.cmake" -B "$scratch/package" \
+    >"$scratch/cpack.log" 2>&1) || { cat "$scratch/cpack.log"; fail "cpack"; }
+  deb=$(ls "$scratch"/package/fendrel_*.deb)
+  lintian --fail-on error "$deb" >"$scratch/lintian.log" 2>&1 ||
+    { cat "$scratch/lintian.log"; fail "lintian finds errors"; }
+  ! grep -E 'no-manual-page|manpage-has' "$scratch/lintian.log" || fail "lintian on the manual pages"
+else
+  skip lintian
+fi
+echo "installed layout, desktop data, editor, k7x, removal and package: all well"

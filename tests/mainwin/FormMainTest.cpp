@@ -157,6 +157,40 @@ TEST_F(FormMainTest, EmptyTableHasNothingToEditAboutAndWebWork)
     EXPECT_EQ(opened, QStringList{u"https://www.merivane.example/"_s});
 }
 
+// Tutorial opens the guide beside the program, else the installed one, and stays
+// disabled without either.
+TEST_F(FormMainTest, TutorialOpensTheGuideFoundBesideOrInstalled)
+{
+    const struct
+    {
+        const char *program;
+        QStringList guides;
+        const char *opened; // nullptr: disabled
+    } cases[] = {
+        {"a/bin", {u"a/bin/guide/index.html"_s}, "a/bin/guide/index.html"},
+        {"b/bin",
+         {u"b/share/doc/fendrel/guide/index.html"_s},
+         "b/share/doc/fendrel/guide/index.html"},
+        {"c/bin",
+         {u"c/bin/guide/index.html"_s, u"c/share/doc/fendrel/guide/index.html"_s},
+         "c/bin/guide/index.html"},
+        // a folder named index.html, a guide outside its folder
+        {"d/bin", {u"d/bin/guide/index.html/x"_s, u"d/share/doc/fendrel/index.html"_s}, nullptr},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.program);
+        for (const QString &guide : c.guides)
+            write(guide, "<html>");
+        QDir().mkpath(path(QLatin1String(c.program)));
+        form->setProgramFolder(path(QLatin1String(c.program)));
+        QStringList opened;
+        form->setShellOpen([&](const QString &what) { opened << what; });
+        EXPECT_EQ(action("MenuTutorial")->isEnabled(), c.opened != nullptr);
+        form->MenuTutorial_Click();
+        EXPECT_EQ(opened, c.opened ? QStringList{path(QLatin1String(c.opened))} : QStringList{});
+    }
+}
+
 TEST_F(FormMainTest, ResizeAppliesTheLayoutInPixels)
 {
     form->show();
@@ -192,8 +226,10 @@ TEST_F(FormMainTest, NewProjectWithoutTemplateProjectFileLoadsNothing)
     const QString folder = path(u"P"_s);
     form->createProject(folder, u"P"_s);
     ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0].text, u"File not found"_s);
-    EXPECT_EQ(messages.shown[0].title, u"53"_s);
+    EXPECT_EQ(messages.shown[0].text, u"Could not copy '"_s + path(u"prog"_s) +
+                                          u"/Project_Default/Resource.k7r' to '"_s + folder +
+                                          u"/P.k7r': 53: File not found"_s);
+    EXPECT_EQ(messages.shown[0].title, u"Fendrel"_s);
     EXPECT_TRUE(QFileInfo(folder).isDir());
     EXPECT_TRUE(QDir(folder).isEmpty());
     EXPECT_EQ(form->windowTitle(), FormMain::defaultCaption());

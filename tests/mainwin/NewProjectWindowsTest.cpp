@@ -78,8 +78,10 @@ TEST_F(NewProjectWindows, OkCreatesTheFolderOrStaysOpenCancelCreatesNothing)
     ASSERT_EQ(messages.shown.size(), 2u);
     EXPECT_EQ(messages.shown[0].text, u"The Path Name is not allowed."_s);
     EXPECT_EQ(messages.shown[0].icon, Messages::Icon::Critical);
-    EXPECT_EQ(messages.shown[1].text, u"Path not found"_s);
-    EXPECT_EQ(messages.shown[1].title, u"76"_s);
+    // the failure names its folder, under the application's title
+    EXPECT_EQ(messages.shown[1].text,
+              u"Could not create the folder '"_s + path(u"a/b"_s) + u"': 76: Path not found"_s);
+    EXPECT_EQ(messages.shown[1].title, u"Fendrel"_s);
 
     messages.clear();
     for (int round = 0; round < 2; ++round) { // the second time the folder exists
@@ -123,7 +125,8 @@ TEST_F(NewProjectWindows, PickerReturnsTheOpenFolderNotTheHighlightedOne)
 
     // a missing start is reported and the list kept
     picker.setPath(path(u"missing"_s));
-    EXPECT_EQ(messages.texts(), QStringList{u"Path not found"_s});
+    EXPECT_EQ(messages.texts(), QStringList{u"Could not open the folder '"_s + path(u"missing"_s) +
+                                            u"': 76: Path not found"_s});
     EXPECT_EQ(picker.openFolder(), path(u"start"_s));
 }
 

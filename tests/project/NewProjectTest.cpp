@@ -4,7 +4,12 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <gtest/gtest.h>
 
@@ -80,7 +85,8 @@ TEST_F(NewProjectTest, FailuresSayWhereCopyingStopped)
     QFile::remove(tpl + u"/Resource.k7r"_s);
     newproject::CopyOutcome outcome = copy(u"P"_s);
     EXPECT_EQ(outcome.stage, Stage::ProjectFile);
-    EXPECT_EQ(outcome.error.number, 53);
+    EXPECT_EQ(outcome.failureText(), u"Could not copy '"_s + tpl + u"/Resource.k7r' to '"_s +
+                                         target + u"/P.k7r': 53: File not found"_s);
     EXPECT_FALSE(exists(u"Const"_s));
 
     // a file where a subfolder should go stops the copying there
@@ -89,6 +95,8 @@ TEST_F(NewProjectTest, FailuresSayWhereCopyingStopped)
     outcome = copy(u"P"_s);
     EXPECT_EQ(outcome.stage, Stage::Subfolders);
     EXPECT_EQ(outcome.error.number, 76);
+    EXPECT_EQ(outcome.failureText(), u"Could not copy '"_s + tpl + u"/Const/a.con' to '"_s +
+                                         target + u"/Const/a.con': 76: Path not found"_s);
     EXPECT_TRUE(exists(u"P.k7r"_s));
     EXPECT_FALSE(exists(u"Defev"_s));
 }
@@ -134,6 +142,67 @@ TEST_F(NewProjectTest, AReadErrorIsNoEmptyCopy)
     const QString copy = target + u"/mem"_s;
     EXPECT_EQ(newproject::copyFile(u"/proc/self/mem"_s, copy).text(), u" 57: Device I/O error"_s);
     EXPECT_FALSE(exists(u"mem"_s));
+}
+
+// An installed program's folder takes no new folders: New then proposes the
+// folder that holds the last project, or home. Root may write anywhere, so a
+// child that drops to an unprivileged user answers.
+TEST_F(NewProjectTest, ProposesWhereTheUserCanMakeTheFolder)
+{
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "needs root to make folders for another user";
+    if (QStandardPaths::findExecutable(u"setpriv"_s).isEmpty())
+        GTEST_SKIP() << "setpriv is not installed";
+    const QString root = dir.path();
+    const auto folder = [&](const QString &name, mode_t mode) {
+        QDir().mkpath(root + u'/' + name);
+        ::chmod(QFile::encodeName(root + u'/' + name).constData(), mode);
+    };
+    ::chmod(QFile::encodeName(root).constData(), 0755);
+    folder(u"usr/bin"_s, 0555);
+    folder(u"usr"_s, 0555);
+    folder(u"tools"_s, 0777);
+    folder(u"unsearchable"_s, 0766); // writable, but no one may enter it
+    folder(u"projects/P1"_s, 0755);
+    folder(u"projects"_s, 0777);
+    put(root + u"/projects/P1/Resource.k7r"_s, "items");
+    folder(u"locked/P2"_s, 0755);
+    folder(u"locked"_s, 0555);
+    const QString home = root + u"/home"_s;
+    const QString refused =
+        u"Could not create the folder '"_s + root + u"/usr/bin/20261208': 70: Permission denied"_s;
+    const struct
+    {
+        const char *program;
+        const char *lastProject;
+        QString proposed;
+        QString made;
+    } cases[] = {
+        {"tools", "", root + u"/tools"_s, u"made"_s},
+        {"tools", "projects/P1/Resource.k7r", root + u"/tools"_s, u"made"_s},
+        {"usr/bin", "", home, refused},
+        {"unsearchable", "", home,
+         u"Could not create the folder '"_s + root +
+             u"/unsearchable/20261208': 70: Permission denied"_s},
+        {"usr/bin", "projects/P1/Resource.k7r", root + u"/projects"_s, refused},
+        {"usr/bin", "projects/P1", root + u"/projects"_s, refused}, // after New
+        {"usr/bin", "locked/P2/Resource.k7r", home, refused},
+        {"usr/bin", "gone/P3/Resource.k7r", home, refused},
+    };
+    for (const auto &c : cases) {
+        const QString last =
+            *c.lastProject ? root + u'/' + QLatin1String(c.lastProject) : QString();
+        SCOPED_TRACE(std::string(c.program) + " " + c.lastProject);
+        QProcess child;
+        child.start(u"setpriv"_s, {u"--reuid=65534"_s, u"--regid=65534"_s, u"--clear-groups"_s,
+                                   QStringLiteral(FENDREL_NEW_LOCATION_HELPER),
+                                   root + u'/' + QLatin1String(c.program), last, home});
+        ASSERT_TRUE(child.waitForFinished(60000));
+        EXPECT_EQ(QString::fromLocal8Bit(child.readAllStandardOutput()),
+                  c.proposed + u'\n' + c.made + u'\n')
+            << child.readAllStandardError().toStdString();
+        QDir(root + u"/tools/20261208"_s).removeRecursively();
+    }
 }
 
 TEST_F(NewProjectTest, CreateFolderReportsOnlyRealFailures)

@@ -90,7 +90,8 @@ TEST_F(ProjectLoader, UnopenableFilesKeepTheTable)
         messages.clear();
         dialogs.answer(file);
         EXPECT_EQ(OpenProject(state, services), -1);
-        EXPECT_EQ(messages.texts(), QStringList{message}) << file;
+        EXPECT_EQ(messages.texts(),
+                  QStringList{u"Could not open the project file '"_s + file + u"':"_s + message});
         EXPECT_EQ(messages.shown.at(0).title, u"Fendrel"_s);
         EXPECT_EQ(state.items().count(), 2);
         EXPECT_EQ(state.projectFile(), path(u"First.k7r"_s));
@@ -145,7 +146,8 @@ TEST_F(ProjectLoader, LoadProjectStoresTheFolderAndResolvesItems)
     // a missing project file leaves the table, the folder is still remembered
     write(u"none/Other.k7r"_s, kTwoItems);
     EXPECT_EQ(LoadProject(state, services, u".k7r"_s, path(u"none"_s)), -1);
-    EXPECT_EQ(messages.texts(), QStringList{u" 53: File not found"_s});
+    EXPECT_EQ(messages.texts(), QStringList{u"Could not open the project file '"_s +
+                                            path(u"none/.k7r"_s) + u"': 53: File not found"_s});
     EXPECT_EQ(setting(), path(u"none"_s));
     EXPECT_EQ(state.items().count(), 2);
 }

@@ -32,5 +32,10 @@ int main(int argc, char **argv)
     const std::unique_ptr<QCoreApplication> app = application(argc, argv);
     QTextStream out(stdout);
     QTextStream err(stderr);
-    return k7xtool::run(QCoreApplication::arguments().mid(1), {out, err});
+    const QStringList args = QCoreApplication::arguments().mid(1);
+    if (args == QStringList{QStringLiteral("--version")}) {
+        out << "k7x " FENDREL_VERSION "\n";
+        return 0;
+    }
+    return k7xtool::run(args, {out, err});
 }

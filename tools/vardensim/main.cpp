@@ -38,10 +38,18 @@ void out(const QString &line)
     std::fflush(stdout);
 }
 
-[[noreturn]] void fail(const QString &message)
+// The exit statuses of every Fendrel tool.
+enum Status { Done = 0, Refused = 1, Usage = 2 };
+
+[[noreturn]] void fail(const QString &message, Status status)
 {
     std::fprintf(stderr, "vardensim: %s\n", message.toLocal8Bit().constData());
-    std::exit(2);
+    std::exit(status);
+}
+
+[[noreturn]] void usageError(const QString &message)
+{
+    fail(message + QStringLiteral("\nvardensim --help lists the options"), Usage);
 }
 
 struct Options
@@ -61,15 +69,19 @@ int number(const QCommandLineParser &p, const QString &name)
     bool ok = false;
     const int value = p.value(name).toInt(&ok);
     if (!ok)
-        fail(QStringLiteral("--%1 takes a whole number").arg(name));
+        usageError(QStringLiteral("--%1 takes a whole number").arg(name));
     return value;
 }
 
 Options parse(const QCoreApplication &app)
 {
     QCommandLineParser p;
-    p.setApplicationDescription(QStringLiteral("A stand-in Varden terminal for Fendrel."));
+    p.setApplicationDescription(
+        QStringLiteral("A stand-in Varden terminal for Fendrel, on a UDP port or a serial device.\n"
+                       "Exit status: 0 done (a signal ends it), 1 refused (a firmware file it\n"
+                       "cannot read, a port it cannot open), 2 usage error."));
     p.addHelpOption();
+    p.addVersionOption();
     auto value = [&](const char *name, const char *help, const char *valueName) {
         p.addOption(
             {QString::fromLatin1(name), QString::fromLatin1(help), QString::fromLatin1(valueName)});
@@ -96,14 +108,30 @@ Options parse(const QCoreApplication &app)
     flag("cut", "Fault: send half of the reply, then exit.");
     value("fault-from", "Faults start at this request, counting from 1 (default 1).", "n");
     value("fault-count", "Faults apply to this many requests (default all).", "n");
-    p.process(app);
+    // parse, not process: process exits with 1 on a usage error.
+    if (!p.parse(app.arguments()))
+        usageError(p.errorText());
+    if (p.isSet(QStringLiteral("help")) || p.isSet(QStringLiteral("help-all"))) {
+        // The parser names the program as it was started; the usage line names it
+        // as a user types it.
+        QString help = p.helpText();
+        help.replace(0, help.indexOf(QLatin1Char('\n')),
+                     QStringLiteral("Usage: vardensim [options]"));
+        std::fputs(help.toLocal8Bit().constData(), stdout);
+        std::exit(Done);
+    }
+    if (p.isSet(QStringLiteral("version")))
+        p.showVersion();
+    if (!p.positionalArguments().isEmpty())
+        usageError(
+            QStringLiteral("unexpected argument \"%1\"").arg(p.positionalArguments().first()));
 
     Options o;
     o.serial = p.value(QStringLiteral("serial"));
     if (p.isSet(QStringLiteral("udp")))
         o.udpPort = static_cast<quint16>(number(p, QStringLiteral("udp")));
     if (p.isSet(QStringLiteral("bind")) && !o.bind.setAddress(p.value(QStringLiteral("bind"))))
-        fail(QStringLiteral("--bind needs an IP address"));
+        usageError(QStringLiteral("--bind needs an IP address"));
     if (p.isSet(QStringLiteral("address")))
         o.address = number(p, QStringLiteral("address"));
     o.firmware = p.value(QStringLiteral("firmware"));
@@ -120,7 +148,7 @@ Options parse(const QCoreApplication &app)
     f.noise = p.value(QStringLiteral("noise")).toLatin1();
     const QByteArray answer = p.value(QStringLiteral("answer")).toLatin1();
     if (answer.size() > 1)
-        fail(QStringLiteral("--answer takes one letter"));
+        usageError(QStringLiteral("--answer takes one letter"));
     f.answer = answer.isEmpty() ? 0 : answer[0];
     f.cut = p.isSet(QStringLiteral("cut"));
     if (p.isSet(QStringLiteral("fault-from")))
@@ -204,6 +232,7 @@ int main(int argc, char *argv[])
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("vardensim"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(FENDREL_VERSION));
     const Options o = parse(app);
     quitOnSignals();
 
@@ -212,7 +241,7 @@ int main(int argc, char *argv[])
         QString error;
         items = FirmwareItems::load(o.firmware, &error);
         if (!error.isEmpty())
-            fail(QStringLiteral("%1: %2").arg(o.firmware, error));
+            fail(QStringLiteral("%1: %2").arg(o.firmware, error), Refused);
         for (const QString &warning : items.warnings())
             out(QStringLiteral("firmware warning: %1").arg(warning));
         out(QStringLiteral("firmware %1: %2 items").arg(o.firmware).arg(items.count()));
@@ -237,7 +266,7 @@ int main(int argc, char *argv[])
             !serial.setStopBits(QSerialPort::OneStop)) {
             const QString error = serial.errorString();
             serial.close(); // fail() skips the destructors; the lock file must go
-            fail(QStringLiteral("%1: %2").arg(o.serial, error));
+            fail(QStringLiteral("%1: %2").arg(o.serial, error), Refused);
         }
         QObject::connect(&serial, &QSerialPort::readyRead, [&] {
             const QByteArray bytes = serial.readAll();
@@ -264,14 +293,15 @@ int main(int argc, char *argv[])
             std::fprintf(stderr, "vardensim: %s: %s\n", o.serial.toLocal8Bit().constData(),
                          serial.errorString().toLocal8Bit().constData());
             // Out through main, which closes the port and so removes its lock file.
-            QCoreApplication::exit(2);
+            QCoreApplication::exit(Refused);
         });
         out(QStringLiteral("vardensim ready serial %1").arg(o.serial));
     } else {
         if (!bindUdp(socket, o.bind, o.udpPort))
-            fail(QStringLiteral("UDP port %1: %2").arg(o.udpPort).arg(socket.errorString()));
+            fail(QStringLiteral("UDP port %1: %2").arg(o.udpPort).arg(socket.errorString()),
+                 Refused);
         if (!otherSocket.bind(o.bind, 0))
-            fail(otherSocket.errorString());
+            fail(otherSocket.errorString(), Refused);
         QObject::connect(&socket, &QUdpSocket::readyRead, [&] {
             while (socket.hasPendingDatagrams()) {
                 const QNetworkDatagram d = socket.receiveDatagram();

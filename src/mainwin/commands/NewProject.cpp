@@ -5,24 +5,17 @@
 #include "platform/ui/Messages.h"
 #include "platform/ui/Services.h"
 #include "project/NewProject.h"
-#include "project/TextFields.h"
 #include "project/ui/ProjectLoader.h"
 
 #include <QDate>
 #include <QDir>
 
-namespace {
-
-void showGeneral(Messages &messages, const PlatformError &error)
-{
-    messages.showTitled(error.description, textfields::PlainNumber(error.number));
-}
-
-} // namespace
-
 void FormMain::newProject()
 {
-    frmGetNewProjectPath dialog(m_services, m_programFolder, QDate::currentDate(), this);
+    // Beside the program, unless it is installed in a folder the user cannot write.
+    const QString base = newproject::proposedBase(
+        m_programFolder, m_services.settings.read(QStringLiteral("FileProject")), QDir::homePath());
+    frmGetNewProjectPath dialog(m_services, base, QDate::currentDate(), this);
     dialog.exec();
     if (!dialog.IsOK())
         return;
@@ -32,17 +25,19 @@ void FormMain::newProject()
 void FormMain::createProject(const QString &folder, const QString &name)
 {
     if (const PlatformError error = newproject::createFolder(folder); error.isError()) {
-        showGeneral(m_services.messages, error);
+        m_services.messages.show(newproject::folderFailureText(folder, error));
         return;
     }
     BusyPointer busy;
     const newproject::CopyOutcome copied = newproject::copyTemplate(m_programFolder, folder, name);
     if (copied.error.isError())
-        showGeneral(m_services.messages, copied.error);
+        m_services.messages.show(copied.failureText());
     if (copied.stage == newproject::CopyOutcome::Stage::ProjectFile)
         return;
     // reports its own failures
     projectloader::LoadProject(m_state, m_services, name + QStringLiteral(".k7r"), folder);
     if (!QDir::setCurrent(folder))
-        showGeneral(m_services.messages, platformerror::make(platformerror::PathNotFound));
+        m_services.messages.show(QStringLiteral("Could not make '%1' the working folder:")
+                                     .arg(QDir::toNativeSeparators(folder)) +
+                                 platformerror::make(platformerror::PathNotFound).text());
 }

@@ -28,7 +28,9 @@ int load(ProjectState &state, Services &services, const QString &fullPath)
 {
     projectload::ProjectBytes file;
     if (const PlatformError error = file.open(fullPath); error.isError()) {
-        services.messages.show(error.text());
+        services.messages.show(QStringLiteral("Could not open the project file '%1':")
+                                   .arg(QDir::toNativeSeparators(fullPath)) +
+                               error.text());
         return -1;
     }
 
