@@ -46,7 +46,8 @@ TEST(InfoString, EditReplacesOnlyTheKnownFields)
 
     // No selections given: the list stays as it was.
     QString f = QStringLiteral("x\ty\tN\tI\t0-Off;1-On");
-    EXPECT_EQ(infostring::applyEdit(f, ItemType::InfoStringF, QStringLiteral("M"), QStringLiteral("J"), {}),
+    EXPECT_EQ(infostring::applyEdit(f, ItemType::InfoStringF, QStringLiteral("M"),
+                                    QStringLiteral("J"), {}),
               EditResult::Ok);
     EXPECT_EQ(f, QStringLiteral("x\ty\tM\tJ\t0-Off;1-On"));
 
