@@ -46,7 +46,8 @@ TEST(InfoString, EditReplacesOnlyTheKnownFields)
 
     // No selections given: the list stays as it was.
     QString f = QStringLiteral("x\ty\tN\tI\t0-Off;1-On");
-    EXPECT_EQ(infostring::applyEdit(f, u"F", QStringLiteral("M"), QStringLiteral("J"), {}),
+    EXPECT_EQ(infostring::applyEdit(f, ItemType::InfoStringF, QStringLiteral("M"),
+                                    QStringLiteral("J"), {}),
               EditResult::Ok);
     EXPECT_EQ(f, QStringLiteral("x\ty\tM\tJ\t0-Off;1-On"));
 
@@ -54,7 +55,7 @@ TEST(InfoString, EditReplacesOnlyTheKnownFields)
     for (const auto &[nameLength, result] :
          {std::pair{230, EditResult::Ok}, std::pair{231, EditResult::TooLong}}) {
         QString content = QStringLiteral("x\ty\tN\tI\t0-A");
-        EXPECT_EQ(infostring::applyEdit(content, u"F", QString(nameLength, u'n'),
+        EXPECT_EQ(infostring::applyEdit(content, ItemType::InfoStringF, QString(nameLength, u'n'),
                                         QStringLiteral("I"), {QStringLiteral("A")}),
                   result)
             << nameLength;
