@@ -1,7 +1,7 @@
 #include "editors/ControlHost.h"
 #include "mainwin/FormMain.h"
-#include "platform/Settings.h"
 #include "mainwin/UserGuide.h"
+#include "platform/Settings.h"
 #include "platform/automation/Registry.h"
 #include "platform/ui/FileDialogs.h"
 #include "platform/ui/Messages.h"

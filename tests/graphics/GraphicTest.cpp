@@ -222,10 +222,10 @@ TEST(GraphicImage, ImportCountsOnlyPureWhiteAndTransparentAsWhite)
     grey.setPixel(0, 0, qRgb(255, 255, 255));
     grey.setPixel(1, 0, qRgb(254, 254, 254));
     for (const QImage &picture : {mono, grey}) {
-        const std::optional<graphics::Graphic> graphic = graphics::fromPicture(picture);
-        ASSERT_TRUE(graphic);
-        EXPECT_FALSE(graphic->dot(0, 0)) << picture.format();
-        EXPECT_TRUE(graphic->dot(1, 0)) << picture.format();
+        const std::optional<graphics::Graphic> judged = graphics::fromPicture(picture);
+        ASSERT_TRUE(judged);
+        EXPECT_FALSE(judged->dot(0, 0)) << picture.format();
+        EXPECT_TRUE(judged->dot(1, 0)) << picture.format();
     }
 }
 

@@ -7,6 +7,7 @@
 #include "Streams.h"
 #include "graphics/Graphic.h"
 #include "graphics/GraphicImage.h"
+#include "project/ItemType.h"
 
 #include <QDir>
 #include <QTextStream>
@@ -59,7 +60,7 @@ private:
     bool isGraphic(qint64 k) const
     {
         return m_project && k < m_project->items.count() &&
-               m_project->items.type(k) == QLatin1String("G");
+               m_project->items.type(k) == ItemType::Graphic;
     }
     bool dots(qint64 k);
 
@@ -75,7 +76,7 @@ bool Report::item(const ItemChange &change)
     QTextStream &out = m_io.out;
     out << "item " << change.item;
     if (m_project && change.item < m_project->items.count())
-        out << " (" << m_project->items.type(change.item) << ' '
+        out << " (" << m_project->items.typeLetter(change.item) << ' '
             << m_project->items.fullName(change.item) << ')';
     switch (change.kind) {
     case ItemChange::Kind::Added:
