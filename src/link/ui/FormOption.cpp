@@ -6,6 +6,7 @@
 #include "platform/ui/Messages.h"
 #include "platform/ui/Services.h"
 
+#include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -33,7 +34,9 @@ const QString PortKey = QStringLiteral("Port");
 const QString IpKey = QStringLiteral("IP");
 const QString UdpKey = QStringLiteral("UDP");
 const QString IfaceKey = QStringLiteral("IFACE");
+const QString PreviewKey = QStringLiteral("PreviewOnTerminal");
 const QString True = QStringLiteral("True");
+const QString False = QStringLiteral("False");
 
 } // namespace
 
@@ -74,6 +77,9 @@ FormOption::FormOption(Services &services, TerminalLink &link, QWidget *parent)
     address->addWidget(TextUDP, 1, 1);
     address->setRowStretch(2, 1);
 
+    CheckPreview =
+        named(new QCheckBox(QStringLiteral("Enable Preview on Terminal"), this), "CheckPreview");
+
     CmdSetting[0] = named(new QPushButton(QStringLiteral("Ok"), this), "CmdSetting_0");
     CmdSetting[1] = named(new QPushButton(QStringLiteral("Cancel"), this), "CmdSetting_1");
     auto *buttons = new QHBoxLayout;
@@ -92,14 +98,21 @@ FormOption::FormOption(Services &services, TerminalLink &link, QWidget *parent)
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(Frame5);
     layout->addLayout(middle);
+    layout->addWidget(CheckPreview);
     layout->addLayout(buttons);
 
     connect(OptionSerial, &QRadioButton::clicked, this, [this] { OptionSerial_Click(); });
     connect(OptionEthernet, &QRadioButton::clicked, this, [this] { OptionEthernet_Click(); });
 }
 
+bool FormOption::previewEnabled()
+{
+    return settings::read(PreviewKey, False) == True;
+}
+
 void FormOption::Form_Load()
 {
+    CheckPreview->setChecked(previewEnabled());
     optCom[optionrules::portNumber(settings::read(PortKey, QStringLiteral("1"))) - 1]->setChecked(
         true);
     TextIP->setText(settings::read(IpKey, TerminalLink::defaultIp()));
@@ -221,6 +234,7 @@ void FormOption::okProcedure()
     settings::write(PortKey, QString::number(m_link.serialPort()));
     settings::write(IpKey, TextIP->text());
     settings::write(UdpKey, TextUDP->text());
-    settings::write(IfaceKey, serial ? True : QStringLiteral("False"));
+    settings::write(IfaceKey, serial ? True : False);
+    settings::write(PreviewKey, CheckPreview->isChecked() ? True : False);
     accept();
 }

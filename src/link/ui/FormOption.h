@@ -4,6 +4,7 @@
 
 #include <array>
 
+class QCheckBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -19,6 +20,9 @@ class FormOption final : public QDialog
     Q_OBJECT
 public:
     FormOption(Services &services, TerminalLink &link, QWidget *parent = nullptr);
+
+    // Whether Preview on Terminal is enabled: off until the user ticks it here.
+    static bool previewEnabled();
 
     void Form_Load();
     void OptionSerial_Click();
@@ -37,6 +41,7 @@ public:
     QLineEdit *TextIP;
     QLabel *LabelUDP;
     QLineEdit *TextUDP;
+    QCheckBox *CheckPreview;
     std::array<QPushButton *, 2> CmdSetting;
 
 protected:

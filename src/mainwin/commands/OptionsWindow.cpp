@@ -1,8 +1,9 @@
 #include "mainwin/FormMain.h"
 
 #include "link/ui/TerminalCommands.h"
+#include "link/ui/TerminalSession.h"
 
 void FormMain::openOptionsWindow()
 {
-    terminalcommands::openOptionsWindow(m_services, terminalcommands::linkOf(*this), this);
+    terminalcommands::openOptionsWindow(m_services, *m_terminal, this);
 }

@@ -1,7 +1,7 @@
 #include "mainwin/FormMain.h"
 
-#include "link/TerminalLink.h"
 #include "link/ui/TerminalCommands.h"
+#include "link/ui/TerminalSession.h"
 #include "project/ProjectState.h"
 
 #include <QTableView>
@@ -11,5 +11,5 @@ void FormMain::previewOnTerminal()
     if (!m_state.hasCurrentItem())
         return;
     GridData->selectRow(static_cast<int>(m_state.currentItem()));
-    terminalcommands::previewOnTerminal(m_state, m_services, terminalcommands::linkOf(*this));
+    terminalcommands::previewOnTerminal(m_state, m_services, m_terminal->transport());
 }
