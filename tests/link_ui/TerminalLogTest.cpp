@@ -88,9 +88,6 @@ TEST_F(TerminalLogTest, LinesForEachOutcome)
         std::vector<P::Step> steps;
         QStringList rows;
     } cases[] = {
-        {"retry",
-         {P::Silent, P::Answer},
-         {request + QStringLiteral("retry: time-out"), request, reply + QStringLiteral("success")}},
         {"foreign reply",
          {P::StrangerThenAnswer},
          {request,
