@@ -73,7 +73,8 @@ TEST(FrameLog, KeepsTheLast10000Frames)
     log.add(D::Received, "y", {}, 7);
     log.add(D::Sent, "z");
     log.setNotSent(25003);
-    EXPECT_EQ(log.size(), 3);
+    log.add(D::Sent, "w"); // four: the old start (slot 5001) would read them from the second
+    EXPECT_EQ(log.size(), 4);
     EXPECT_TRUE(log.at(0).outcome.isEmpty());
     QStringList kept;
     for (qsizetype row = 0; row < log.size(); ++row)
@@ -81,8 +82,9 @@ TEST(FrameLog, KeepsTheLast10000Frames)
                     .arg(log.at(row).msecs)
                     .arg(FrameLog::directionName(log.at(row).direction),
                          QString::fromLatin1(log.at(row).bytes));
-    EXPECT_EQ(kept, (QStringList{QStringLiteral("25001 sent x"), QStringLiteral("7 received y"),
-                                 QStringLiteral("25002 not sent z")}));
+    EXPECT_EQ(kept,
+              (QStringList{QStringLiteral("25001 sent x"), QStringLiteral("7 received y"),
+                           QStringLiteral("25002 not sent z"), QStringLiteral("25003 sent w")}));
 }
 
 // What the log says about each attempt of a command.
