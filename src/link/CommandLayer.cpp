@@ -62,7 +62,7 @@ Exchange exchange(Transport &transport, const QByteArray &commandText, int addre
 {
     const std::optional<QByteArray> request = frame::buildRequest(commandText, address);
     if (!request)
-        return {ExchangeStatus::Malformed, {}, {}};
+        return {ExchangeStatus::Malformed, {}, {}, {}};
     const bool expectReply = address != 0;
     FrameLog *log = transport.frameLog();
     std::optional<quint64> logEntry;
@@ -71,16 +71,18 @@ Exchange exchange(Transport &transport, const QByteArray &commandText, int addre
     const Transport::Reply reply = transport.exchange(*request, expectReply);
     // The transport may have been detached from the log during the wait.
     log = transport.frameLog();
+    if (log && logEntry && !reply.notSent.isEmpty())
+        log->setNotSent(*logEntry);
     if (log && !reply.wire.isEmpty())
-        logEntry = log->add(FrameLog::Direction::Received, reply.wire);
+        logEntry = log->add(FrameLog::Direction::Received, reply.wire, {}, reply.at);
     if (!log)
         logEntry.reset();
     if (reply.status != ExchangeStatus::Ok || !expectReply)
-        return {reply.status, {}, logEntry};
+        return {reply.status, {}, reply.notSent, logEntry};
     const std::optional<QByteArray> payload = frame::checkReply(reply.received, address);
     if (!payload)
-        return {ExchangeStatus::Malformed, {}, logEntry};
-    return {ExchangeStatus::Ok, *payload, logEntry};
+        return {ExchangeStatus::Malformed, {}, {}, logEntry};
+    return {ExchangeStatus::Ok, *payload, {}, logEntry};
 }
 
 QString statusMessage(ExchangeStatus finalStatus)
@@ -127,9 +129,11 @@ QString withMessage(const QString &text, const QString &message)
 
 QString attemptOutcome(const Exchange &attempt, bool lastAttempt, const CommandOutcome &outcome)
 {
-    if (attempt.status != ExchangeStatus::Ok)
-        return lastAttempt ? withMessage(statusWord(attempt.status), outcome.message)
-                           : tr("retry: ") + statusWord(attempt.status);
+    if (attempt.status != ExchangeStatus::Ok) {
+        const QString word = attempt.notSent.isEmpty() ? statusWord(attempt.status)
+                                                       : tr("not sent: ") + attempt.notSent;
+        return lastAttempt ? withMessage(word, outcome.message) : tr("retry: ") + word;
+    }
     if (outcome.result == 0)
         return tr("success");
     return withMessage(tr("answer ") + QString::fromLatin1(attempt.payload.left(1)),

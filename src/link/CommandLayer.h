@@ -30,6 +30,7 @@ struct Exchange
 {
     ExchangeStatus status = ExchangeStatus::Ok;
     QByteArray payload;
+    QString notSent; // why the request never left, when it did not
     // The frame log's entry that tells how the attempt ended: the reply, or
     // the request when nothing came back. Empty when no log is attached.
     std::optional<quint64> logEntry;
@@ -44,7 +45,7 @@ CommandOutcome send(Transport &transport, const QByteArray &command, int address
 QString statusMessage(ExchangeStatus finalStatus);
 
 // What the frame log says about an attempt: "retry: time-out", "success",
-// "answer N", "time-out; message shown: ...".
+// "answer N", "time-out; message shown: ...", "retry: not sent: ...".
 QString attemptOutcome(const Exchange &attempt, bool lastAttempt, const CommandOutcome &outcome);
 
 } // namespace command

@@ -117,10 +117,11 @@ ReplyScanner::State ReplyScanner::feedAll(QByteArrayView bytes)
 
 DatagramReply readDatagram(QByteArrayView datagram)
 {
-    if (datagram.size() > MaxReceived)
-        return {DatagramReply::Kind::TooLong, {}};
+    // Anything before the STX makes it no reply at all, however long it is.
     if (datagram.size() < 2 || datagram.front() != STX)
         return {};
+    if (datagram.size() > MaxReceived)
+        return {DatagramReply::Kind::TooLong, {}};
     const char last = datagram.back();
     if (last != ETX && last != CR)
         return {}; // cut short

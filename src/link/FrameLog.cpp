@@ -17,9 +17,10 @@ const FrameLog::Entry &FrameLog::at(qsizetype row) const
     return m_ring[static_cast<std::size_t>(slot(row))];
 }
 
-quint64 FrameLog::add(Direction direction, const QByteArray &bytes, const QString &outcome)
+quint64 FrameLog::add(Direction direction, const QByteArray &bytes, const QString &outcome,
+                      std::optional<qint64> msecs)
 {
-    Entry entry{m_clock(), direction, bytes, outcome};
+    Entry entry{msecs ? *msecs : m_clock(), direction, bytes, outcome};
     if (m_count == Capacity) {
         if (m_observer)
             m_observer->aboutToDropOldest();
@@ -40,15 +41,33 @@ quint64 FrameLog::add(Direction direction, const QByteArray &bytes, const QStrin
     return m_added++;
 }
 
-void FrameLog::setOutcome(quint64 frame, const QString &outcome)
+FrameLog::Entry *FrameLog::find(quint64 frame, qsizetype *row)
 {
     const quint64 first = m_added - static_cast<quint64>(m_count);
     if (frame < first || frame >= m_added)
-        return; // already gone from the ring, or cleared
-    const auto row = static_cast<qsizetype>(frame - first);
-    m_ring[static_cast<std::size_t>(slot(row))].outcome = outcome;
-    if (m_observer)
-        m_observer->outcomeChanged(row);
+        return nullptr; // already gone from the ring, or cleared
+    *row = static_cast<qsizetype>(frame - first);
+    return &m_ring[static_cast<std::size_t>(slot(*row))];
+}
+
+void FrameLog::setOutcome(quint64 frame, const QString &outcome)
+{
+    qsizetype row = 0;
+    if (Entry *entry = find(frame, &row)) {
+        entry->outcome = outcome;
+        if (m_observer)
+            m_observer->changed(row);
+    }
+}
+
+void FrameLog::setNotSent(quint64 frame)
+{
+    qsizetype row = 0;
+    if (Entry *entry = find(frame, &row)) {
+        entry->direction = Direction::NotSent;
+        if (m_observer)
+            m_observer->changed(row);
+    }
 }
 
 void FrameLog::clear()
@@ -62,12 +81,22 @@ void FrameLog::clear()
         m_observer->cleared();
 }
 
+QString FrameLog::directionName(Direction direction)
+{
+    switch (direction) {
+    case Direction::Sent:
+        return QStringLiteral("sent");
+    case Direction::Received:
+        return QStringLiteral("received");
+    case Direction::NotSent:
+        break;
+    }
+    return QStringLiteral("not sent");
+}
+
 QString FrameLog::line(const Entry &entry)
 {
-    QString text = frametext::line(entry.msecs,
-                                   entry.direction == Direction::Sent ? QStringLiteral("sent")
-                                                                      : QStringLiteral("received"),
-                                   entry.bytes);
+    QString text = frametext::line(entry.msecs, directionName(entry.direction), entry.bytes);
     if (!entry.outcome.isEmpty())
         text += QStringLiteral(" | ") + entry.outcome;
     return text;

@@ -4,6 +4,7 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
 #include <vector>
 
 // The frames that went out to the terminal and came back, newest last, with
@@ -13,7 +14,7 @@
 class FrameLog
 {
 public:
-    enum class Direction { Sent, Received };
+    enum class Direction { Sent, Received, NotSent };
 
     struct Entry
     {
@@ -32,7 +33,7 @@ public:
         virtual void droppedOldest() = 0;
         virtual void aboutToAppend(qsizetype row) = 0;
         virtual void appended() = 0;
-        virtual void outcomeChanged(qsizetype row) = 0;
+        virtual void changed(qsizetype row) = 0;
         virtual void aboutToClear() = 0;
         virtual void cleared() = 0;
     };
@@ -44,23 +45,32 @@ public:
     void setObserver(Observer *observer) { m_observer = observer; }
     // The clock that stamps new frames; the system clock unless replaced.
     void setClock(std::function<qint64()> clock) { m_clock = std::move(clock); }
+    qint64 now() const { return m_clock(); }
 
     qsizetype size() const { return m_count; }
     // row 0 is the oldest frame kept.
     const Entry &at(qsizetype row) const;
 
     // Adds a frame and returns its number, which stays valid for setOutcome
-    // until the frame has left the ring.
-    quint64 add(Direction direction, const QByteArray &bytes, const QString &outcome = {});
+    // until the frame has left the ring. The time is when the frame was sent
+    // or received, now unless given.
+    quint64 add(Direction direction, const QByteArray &bytes, const QString &outcome = {},
+                std::optional<qint64> msecs = {});
     void setOutcome(quint64 frame, const QString &outcome);
+    // A request that was logged on its way out but never left.
+    void setNotSent(quint64 frame);
     void clear();
 
+    // "sent", "received", "not sent".
+    static QString directionName(Direction direction);
     // One line a frame: "time direction hex | decoded | outcome".
     static QString line(const Entry &entry);
     QString text() const;
 
 private:
     qsizetype slot(qsizetype row) const;
+    // The entry of a frame still in the ring, with its row.
+    Entry *find(quint64 frame, qsizetype *row);
 
     std::vector<Entry> m_ring; // grows to Capacity, then each new frame takes the oldest's slot
     qsizetype m_oldest = 0;    // slot of row 0

@@ -1,12 +1,17 @@
 #include "link/SerialTransport.h"
 
-#include "link/FrameLog.h"
 #include "link/Waiting.h"
 
 SerialTransport::SerialTransport(int silenceTimeoutMs) : m_timeoutMs(silenceTimeoutMs)
 {
     QObject::connect(&m_port, &QSerialPort::errorOccurred, &m_port,
                      [this](QSerialPort::SerialPortError error) { closeAfterError(error); });
+    // What comes while no exchange waits is logged when it comes, not when the
+    // next command finds it.
+    QObject::connect(&m_port, &QSerialPort::readyRead, &m_port, [this] {
+        if (!m_waiting)
+            logBetweenCommands(m_port.readAll());
+    });
 }
 
 void SerialTransport::closeAfterError(QSerialPort::SerialPortError error)
@@ -67,17 +72,19 @@ Transport::Reply SerialTransport::exchange(const QByteArray &request, bool expec
     // port must be opened afresh.
     if (m_port.isOpen() && m_port.error() != QSerialPort::NoError)
         close();
-    if (!open().isEmpty())
-        return {ExchangeStatus::PortFailed, {}, {}};
+    if (const QString error = open(); !error.isEmpty())
+        return {ExchangeStatus::PortFailed,
+                {},
+                {},
+                QStringLiteral("cannot open %1: %2").arg(m_device, error),
+                {}};
 
-    const QByteArray late = m_port.readAll();
+    logBetweenCommands(m_port.readAll());
     m_port.clear(QSerialPort::Input);
-    if (!late.isEmpty() && frameLog())
-        frameLog()->add(FrameLog::Direction::Received, late,
-                        QStringLiteral("ignored: arrived between commands"));
     if (m_port.write(request) != request.size()) {
+        const QString error = m_port.errorString();
         close();
-        return {ExchangeStatus::PortFailed, {}, {}};
+        return {ExchangeStatus::PortFailed, {}, {}, error, {}};
     }
     if (!expectReply) {
         m_port.waitForBytesWritten(m_timeoutMs);
@@ -88,13 +95,19 @@ Transport::Reply SerialTransport::exchange(const QByteArray &request, bool expec
     frame::ReplyScanner scanner;
     QByteArray wire;
     bool failed = false;
+    qint64 written = 0;
+    std::optional<qint64> at;
+    QObject::connect(&m_port, &QSerialPort::bytesWritten, wait.context(),
+                     [&](qint64 bytes) { written += bytes; });
     QObject::connect(&m_port, &QSerialPort::readyRead, wait.context(), [&] {
         const QByteArray bytes = m_port.readAll();
         wire += bytes;
-        if (scanner.feedAll(bytes) != frame::ReplyScanner::State::Collecting)
+        if (scanner.feedAll(bytes) != frame::ReplyScanner::State::Collecting) {
+            at = stamp();
             wait.finish();
-        else
+        } else {
             wait.restartTimeout();
+        }
     });
     QObject::connect(&m_port, &QSerialPort::errorOccurred, wait.context(),
                      [&](QSerialPort::SerialPortError error) {
@@ -103,19 +116,23 @@ Transport::Reply SerialTransport::exchange(const QByteArray &request, bool expec
                          failed = true;
                          wait.finish();
                      });
+    m_waiting = true;
     wait.run();
+    m_waiting = false;
 
     if (failed) {
+        // The line failed before the frame was out: it never reached the terminal.
+        const QString notSent = written < request.size() ? m_port.errorString() : QString();
         close();
-        return {ExchangeStatus::PortFailed, {}, wire};
+        return {ExchangeStatus::PortFailed, {}, wire, notSent, at};
     }
     switch (scanner.state()) {
     case frame::ReplyScanner::State::Complete:
-        return {ExchangeStatus::Ok, scanner.received(), wire};
+        return {ExchangeStatus::Ok, scanner.received(), wire, {}, at};
     case frame::ReplyScanner::State::Overflow:
-        return {ExchangeStatus::Overflow, {}, wire};
+        return {ExchangeStatus::Overflow, {}, wire, {}, at};
     case frame::ReplyScanner::State::Collecting:
         break;
     }
-    return {ExchangeStatus::TimedOut, {}, wire};
+    return {ExchangeStatus::TimedOut, {}, wire, {}, at};
 }

@@ -30,5 +30,6 @@ private:
     QSerialPort m_port;
     QString m_device;
     int m_timeoutMs;
-    int m_opened = 0; // counts opens, so a close meant for an earlier one is not applied
+    int m_opened = 0;       // counts opens, so a close meant for an earlier one is not applied
+    bool m_waiting = false; // an exchange takes what comes in
 };

@@ -3,6 +3,9 @@
 #include "link/Frame.h"
 
 #include <QByteArray>
+#include <QString>
+
+#include <optional>
 
 class FrameLog;
 
@@ -24,6 +27,8 @@ public:
         ExchangeStatus status = ExchangeStatus::Ok;
         frame::Received received; // valid when status is Ok and a reply was expected
         QByteArray wire;          // what came back for this request, as it came
+        QString notSent;          // why the request never left; empty when it went out
+        std::optional<qint64> at; // when the wire came, by the frame log's clock
     };
 
     virtual ~Transport() = default;
@@ -34,6 +39,12 @@ public:
     // what it drops on its own (late replies, strangers' datagrams).
     virtual void setFrameLog(FrameLog *log) { m_log = log; }
     FrameLog *frameLog() const { return m_log; }
+
+protected:
+    // Now by the log's clock, for Reply::at; nothing while no log is attached.
+    std::optional<qint64> stamp() const;
+    // Logs bytes that came while no exchange waited for them, when they came.
+    void logBetweenCommands(const QByteArray &bytes, const QString &from = {});
 
 private:
     FrameLog *m_log = nullptr;

@@ -5,7 +5,24 @@
 
 #include <QNetworkDatagram>
 
-UdpTransport::UdpTransport(int timeoutMs) : m_timeoutMs(timeoutMs) {}
+UdpTransport::UdpTransport(int timeoutMs) : m_timeoutMs(timeoutMs)
+{
+    // A reply that comes after its exchange gave up is logged when it comes,
+    // not when the next command finds it.
+    QObject::connect(&m_socket, &QUdpSocket::readyRead, &m_socket, [this] {
+        if (!m_waiting)
+            drainBetweenCommands();
+    });
+}
+
+void UdpTransport::drainBetweenCommands()
+{
+    while (m_socket.hasPendingDatagrams()) {
+        const QNetworkDatagram late = m_socket.receiveDatagram();
+        if (late.isValid())
+            logIgnored(late, QStringLiteral("arrived between commands"));
+    }
+}
 
 void UdpTransport::setRemote(const QHostAddress &host, quint16 port)
 {
@@ -23,13 +40,13 @@ Transport::Reply UdpTransport::fromDatagram(const QByteArray &datagram)
     const frame::DatagramReply read = frame::readDatagram(datagram);
     switch (read.kind) {
     case frame::DatagramReply::Kind::Reply:
-        return {ExchangeStatus::Ok, read.received, datagram};
+        return {ExchangeStatus::Ok, read.received, datagram, {}, {}};
     case frame::DatagramReply::Kind::TooLong:
-        return {ExchangeStatus::Overflow, {}, datagram};
+        return {ExchangeStatus::Overflow, {}, datagram, {}, {}};
     case frame::DatagramReply::Kind::NotAFrame:
         break;
     }
-    return {ExchangeStatus::Malformed, {}, datagram};
+    return {ExchangeStatus::Malformed, {}, datagram, {}, {}};
 }
 
 void UdpTransport::logIgnored(const QNetworkDatagram &datagram, const QString &why)
@@ -44,21 +61,21 @@ void UdpTransport::logIgnored(const QNetworkDatagram &datagram, const QString &w
 Transport::Reply UdpTransport::exchange(const QByteArray &request, bool expectReply)
 {
     if (m_socket.state() != QAbstractSocket::BoundState && !m_socket.bind(QHostAddress::AnyIPv4, 0))
-        return {ExchangeStatus::PortFailed, {}, {}};
+        return {ExchangeStatus::PortFailed,
+                {},
+                {},
+                QStringLiteral("no UDP socket: ") + m_socket.errorString(),
+                {}};
     // A late reply to an earlier attempt must not pass for this one's.
-    while (m_socket.hasPendingDatagrams()) {
-        const QNetworkDatagram late = m_socket.receiveDatagram();
-        if (late.isValid())
-            logIgnored(late, QStringLiteral("arrived between commands"));
-    }
+    drainBetweenCommands();
 
     if (m_socket.writeDatagram(request, m_host, m_port) != request.size())
-        return {ExchangeStatus::PortFailed, {}, {}};
+        return {ExchangeStatus::PortFailed, {}, {}, m_socket.errorString(), {}};
     if (!expectReply)
         return {};
 
     ReplyWait wait(m_timeoutMs);
-    Reply reply{ExchangeStatus::TimedOut, {}, {}};
+    Reply reply{ExchangeStatus::TimedOut, {}, {}, {}, {}};
     QObject::connect(&m_socket, &QUdpSocket::readyRead, wait.context(), [&] {
         while (m_socket.hasPendingDatagrams()) {
             const QNetworkDatagram datagram = m_socket.receiveDatagram();
@@ -70,6 +87,7 @@ Transport::Reply UdpTransport::exchange(const QByteArray &request, bool expectRe
                 continue;
             }
             reply = fromDatagram(datagram.data());
+            reply.at = stamp();
             wait.finish();
             return;
         }
@@ -78,6 +96,8 @@ Transport::Reply UdpTransport::exchange(const QByteArray &request, bool expectRe
         reply.status = ExchangeStatus::PortFailed;
         wait.finish();
     });
+    m_waiting = true;
     wait.run();
+    m_waiting = false;
     return reply;
 }

@@ -25,10 +25,12 @@ public:
 
 private:
     void logIgnored(const QNetworkDatagram &datagram, const QString &why);
+    void drainBetweenCommands();
     bool fromTerminal(const QHostAddress &sender, quint16 port) const;
 
     QUdpSocket m_socket;
     QHostAddress m_host;
     quint16 m_port = 0;
     int m_timeoutMs;
+    bool m_waiting = false; // an exchange takes the datagrams
 };

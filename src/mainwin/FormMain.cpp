@@ -1,5 +1,7 @@
 #include "mainwin/FormMain.h"
 
+#include "link/ui/TerminalCommands.h"
+#include "link/ui/TerminalSession.h"
 #include "mainwin/MainLayout.h"
 #include "mainwin/PreviewPane.h"
 #include "mainwin/Twips.h"
@@ -61,7 +63,8 @@ private:
 } // namespace
 
 FormMain::FormMain(ProjectState &state, Services &services, QWidget *parent)
-    : QMainWindow(parent), m_state(state), m_services(services), m_shellOpen(&shell::open),
+    : QMainWindow(parent), m_state(state), m_services(services),
+      m_terminal(std::make_unique<TerminalSession>(services.settings)), m_shellOpen(&shell::open),
       m_programFolder(QCoreApplication::applicationDirPath())
 {
     setObjectName(QStringLiteral("FormMain"));
@@ -143,7 +146,6 @@ void FormMain::buildMenus()
     MenuItemEdit = entry(MenuTools, "MenuItemEdit", "Edit Item", &FormMain::MenuItemEdit_Click);
     MenuPreview =
         entry(MenuTools, "MenuPreview", "Preview on Terminal", &FormMain::MenuPreview_Click);
-    MenuPreview->setEnabled(false);
     MenuTools->addSeparator();
     MenuView = entry(MenuTools, "MenuView", "View Items in Terminal", &FormMain::MenuView_Click);
     entry(MenuTools, "MenuTerminalLog", "Terminal Log", &FormMain::openTerminalLog);
@@ -184,7 +186,14 @@ void FormMain::buildToolbar()
     // Beside Compile rather than on top of it, so that both stay visible.
     Command1 = button("Command1", "Preview on Terminal", QStyle::SP_ComputerIcon, 1740,
                       &FormMain::Command1_Click);
-    Command1->setEnabled(false);
+    enablePreview();
+}
+
+void FormMain::enablePreview()
+{
+    const bool enabled = terminalcommands::previewEnabled(m_services.settings);
+    MenuPreview->setEnabled(enabled);
+    Command1->setEnabled(enabled);
 }
 
 void FormMain::buildGrid()
@@ -329,7 +338,9 @@ void FormMain::MenuItemEdit_Click()
 
 void FormMain::MenuPreview_Click()
 {
-    previewOnTerminal();
+    // The button's handler is reachable only while the entries are enabled.
+    if (MenuPreview->isEnabled())
+        previewOnTerminal();
 }
 
 void FormMain::MenuView_Click()
@@ -340,6 +351,7 @@ void FormMain::MenuView_Click()
 void FormMain::MenuOptions_Click()
 {
     openOptionsWindow();
+    enablePreview();
 }
 
 void FormMain::MenuWeb_Click()

@@ -4,9 +4,11 @@
 #include <QString>
 
 #include <functional>
+#include <memory>
 
 class PreviewPane;
 class ProjectState;
+class TerminalSession;
 struct Services;
 class QAction;
 class QLabel;
@@ -68,6 +70,8 @@ public:
 
     ProjectState &state() { return m_state; }
     Services &services() { return m_services; }
+    // The terminal link of the run and its log window, handed to the terminal commands.
+    TerminalSession &terminal() { return *m_terminal; }
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
@@ -86,6 +90,8 @@ private:
     void previewOnTerminal();
     void openTerminalLog();
 
+    // Preview on Terminal is offered only when the Options window enables it.
+    void enablePreview();
     void afterOpen(bool loaded);
     void editItem();
     void showNotEditable();
@@ -100,6 +106,7 @@ private:
 
     ProjectState &m_state;
     Services &m_services;
+    std::unique_ptr<TerminalSession> m_terminal;
     std::function<void(const QString &)> m_shellOpen;
     QString m_programFolder;
     QString m_guide; // the user guide's index, empty when it is not installed

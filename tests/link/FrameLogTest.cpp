@@ -63,12 +63,28 @@ TEST(FrameLog, KeepsTheLast10000Frames)
     EXPECT_EQ(log.at(0).bytes, "15001");
     EXPECT_EQ(log.at(9999).bytes, "25000");
 
+    // Cleared after the ring has wrapped, it starts again from its first slot:
+    // new frames read back in the order they came, at the times given.
     log.clear();
     EXPECT_EQ(log.size(), 0);
     log.setOutcome(25000, QStringLiteral("cleared away"));
+    log.setNotSent(25000);
     EXPECT_EQ(log.add(D::Sent, "x"), 25001u);
-    EXPECT_EQ(log.size(), 1);
+    log.add(D::Received, "y", {}, 7);
+    log.add(D::Sent, "z");
+    log.setNotSent(25003);
+    log.add(D::Sent, "w"); // four: the old start (slot 5001) would read them from the second
+    EXPECT_EQ(log.size(), 4);
     EXPECT_TRUE(log.at(0).outcome.isEmpty());
+    QStringList kept;
+    for (qsizetype row = 0; row < log.size(); ++row)
+        kept << QStringLiteral("%1 %2 %3")
+                    .arg(log.at(row).msecs)
+                    .arg(FrameLog::directionName(log.at(row).direction),
+                         QString::fromLatin1(log.at(row).bytes));
+    EXPECT_EQ(kept,
+              (QStringList{QStringLiteral("25001 sent x"), QStringLiteral("7 received y"),
+                           QStringLiteral("25002 not sent z"), QStringLiteral("25003 sent w")}));
 }
 
 // What the log says about each attempt of a command.
@@ -104,12 +120,25 @@ TEST(FrameLog, OutcomesOfCommands)
          1,
          {"sent: ", "received: answer F; message shown: Command execution failed"}},
         {"no reply expected", {}, 0, {"sent: success"}},
+        {"never left",
+         {"!", "!", "!"},
+         1,
+         {"not sent: retry: not sent: Permission denied",
+          "not sent: retry: not sent: Permission denied",
+          "not sent: not sent: Permission denied; message shown: Terminal failed to execute the "
+          "command"}},
+        {"left once, then not",
+         {"!", a},
+         1,
+         {"not sent: retry: not sent: Permission denied", "sent: ", "received: success"}},
     };
     for (const auto &c : cases) {
         ScriptedTransport transport;
         for (const QByteArray &reply : c.replies) {
             if (reply.isEmpty())
                 transport.fail(ExchangeStatus::TimedOut);
+            else if (reply == "!")
+                transport.notSent(QStringLiteral("Permission denied"));
             else
                 transport.reply(reply);
         }
@@ -118,8 +147,7 @@ TEST(FrameLog, OutcomesOfCommands)
         command::send(transport, "DV", c.address, 5);
         QStringList lines;
         for (qsizetype row = 0; row < log.size(); ++row)
-            lines << (log.at(row).direction == D::Sent ? QStringLiteral("sent: ")
-                                                       : QStringLiteral("received: ")) +
+            lines << FrameLog::directionName(log.at(row).direction) + QStringLiteral(": ") +
                          log.at(row).outcome;
         QStringList expected;
         for (const char *line : c.lines)

@@ -133,6 +133,8 @@ TEST(Frame, DatagramReplies)
         {"STX ETX", QByteArray("\x02\x03"), K::Reply, "", true},
         {"255 characters", "\x02" + QByteArray(253, 'x') + "\x03", K::Reply, nullptr, true},
         {"256 characters", "\x02" + QByteArray(254, 'x') + "\x03", K::TooLong, "", true},
+        // However long, noise first makes it no reply rather than a long one.
+        {"256 with noise first", QByteArray(247, 'n') + full, K::NotAFrame, "", true},
     };
     for (const auto &c : cases) {
         const frame::DatagramReply read = frame::readDatagram(c.datagram);

@@ -1,4 +1,5 @@
 #include "link/CommandLayer.h"
+#include "link/FrameLog.h"
 #include "link/Preview.h"
 #include "link/SerialTransport.h"
 #include "link/UdpTransport.h"
@@ -175,9 +176,16 @@ TEST(Link, SerialPortStaysOpenAndAMissingOneFails)
     SerialTransport missing(WaitMs);
     missing.setDevice(QStringLiteral("/dev/fendrel-no-such-tty"));
     EXPECT_FALSE(missing.open().isEmpty());
+    FrameLog log;
+    missing.setFrameLog(&log);
     const CommandOutcome out = command::send(missing, "DS", 1, 0);
     EXPECT_EQ(out.message, QStringLiteral("Terminal failed to execute the command"));
     EXPECT_EQ(out.attempts, std::vector<S>(3, S::PortFailed));
+    ASSERT_EQ(log.size(), 3);
+    EXPECT_EQ(log.at(0).direction, FrameLog::Direction::NotSent);
+    EXPECT_TRUE(log.at(0).outcome.startsWith(
+        QStringLiteral("retry: not sent: cannot open /dev/fendrel-no-such-tty: ")))
+        << log.at(0).outcome.toStdString();
 }
 
 TEST(Link, FirmwareItemsAreShown)
@@ -247,6 +255,71 @@ TEST(Link, OddDatagrams)
         });
         EXPECT_EQ(udp.exchange(*frame::buildRequest("DS", 1), true).status, c.status) << c.name;
     }
+}
+
+// The log tells what happened when it happened: a reply that comes after its
+// command gave up is logged when it comes (by the log's clock), not when the
+// next command starts; a request that never left is not called sent.
+TEST(Link, TheLogTellsWhatHappenedAndWhen)
+{
+    QUdpSocket peer;
+    ASSERT_TRUE(peer.bind(QHostAddress::LocalHost, 0));
+    UdpTransport udp(100);
+    udp.setRemote(QHostAddress::LocalHost, peer.localPort());
+    FrameLog log;
+    qint64 now = 1000;
+    log.setClock([&] { return now; });
+    udp.setFrameLog(&log);
+
+    EXPECT_EQ(command::send(udp, "DV", 1, 5).result, -1); // silence
+    ASSERT_TRUE(peer.hasPendingDatagrams());
+    QNetworkDatagram request;
+    while (peer.hasPendingDatagrams())
+        request = peer.receiveDatagram();
+    now = 2000;
+    peer.writeDatagram(frame::buildReply("A", 1), request.senderAddress(),
+                       static_cast<quint16>(request.senderPort()));
+    QElapsedTimer clock;
+    clock.start();
+    while (log.size() < 4 && clock.elapsed() < 10000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+
+    now = 17000;
+    QObject::connect(&peer, &QUdpSocket::readyRead, &peer, [&] {
+        while (peer.hasPendingDatagrams()) {
+            const QNetworkDatagram r = peer.receiveDatagram();
+            peer.writeDatagram(frame::buildReply("A", 1), r.senderAddress(),
+                               static_cast<quint16>(r.senderPort()));
+        }
+    });
+    EXPECT_EQ(command::send(udp, "DS", 1, 0).result, 0);
+
+    UdpTransport nowhere(100);
+    nowhere.setRemote(QHostAddress::LocalHost, 0);
+    nowhere.setFrameLog(&log);
+    EXPECT_EQ(command::send(nowhere, "DS", 1, 0).attempts, std::vector<S>(3, S::PortFailed));
+
+    QStringList lines;
+    for (qsizetype row = 0; row < log.size(); ++row)
+        lines << QStringLiteral("%1 %2 %3")
+                     .arg(log.at(row).msecs)
+                     .arg(FrameLog::directionName(log.at(row).direction), log.at(row).outcome);
+    const QString from = QStringLiteral(" (from 127.0.0.1 port %1)").arg(peer.localPort());
+    ASSERT_EQ(lines.size(), 9) << lines.join(u'\n').toStdString();
+    EXPECT_EQ(
+        lines.mid(0, 6),
+        (QStringList{QStringLiteral("1000 sent retry: time-out"),
+                     QStringLiteral("1000 sent retry: time-out"),
+                     QStringLiteral("1000 sent time-out; message shown: Timeout while "
+                                    "waiting for the Terminal to reply"),
+                     QStringLiteral("2000 received ignored: arrived between commands") + from,
+                     QStringLiteral("17000 sent "), QStringLiteral("17000 received success")}));
+    for (const QString &line : lines.mid(6))
+        EXPECT_TRUE(line.startsWith(QStringLiteral("17000 not sent ")) &&
+                    line.contains(QStringLiteral("not sent: ")))
+            << line.toStdString();
+    EXPECT_TRUE(lines[8].endsWith(
+        QStringLiteral("; message shown: Terminal failed to execute the command")));
 }
 
 } // namespace

@@ -2,9 +2,10 @@
 #include "UiFixture.h"
 #include "link/CommandLayer.h"
 #include "link/TerminalLink.h"
-#include "link/ui/TerminalCommands.h"
+#include "link/ui/TerminalSession.h"
 #include "support/VardenSim.h"
 
+#include <QCheckBox>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -25,8 +26,10 @@ TEST_F(FormOptionTest, LoadsTheStoredChoice)
     storeValue("IP", QStringLiteral("10.1.2.3"));
     storeValue("UDP", QStringLiteral("2002"));
     storeValue("IFACE", QStringLiteral("False"));
+    storeValue("PreviewOnTerminal", QStringLiteral("True"));
     FormOption form(services, link);
     form.Form_Load();
+    EXPECT_TRUE(form.CheckPreview->isChecked());
     EXPECT_TRUE(form.optCom[2]->isChecked());
     EXPECT_TRUE(form.OptionEthernet->isChecked());
     EXPECT_EQ(form.TextIP->text(), QStringLiteral("10.1.2.3"));
@@ -48,6 +51,9 @@ TEST_F(FormOptionTest, DefaultsAndOddStoredPorts)
         EXPECT_TRUE(form.OptionSerial->isChecked());
         EXPECT_EQ(form.TextIP->text(), QStringLiteral("192.168.1.200"));
         EXPECT_EQ(form.TextUDP->text(), QStringLiteral("1001"));
+        EXPECT_EQ(form.CheckPreview->text(), QStringLiteral("Enable Preview on Terminal"));
+        EXPECT_FALSE(form.CheckPreview->isChecked()) << "off until the user enables it";
+        EXPECT_FALSE(FormOption::previewEnabled(settings));
     }
 }
 
@@ -61,11 +67,12 @@ TEST_F(FormOptionTest, EthernetValidation)
         const char *storedIp;
         const char *storedUdp;
         const char *focus;
+        bool preview;
     } cases[] = {
-        {"1..2.3.4", "1001", "", "1.2.3.4", "1001", nullptr},
-        {"127.000.0.1", "", "", "127.0.0.1", "0", nullptr},
-        {"1.2.3", "1001", "Invalid IP address", nullptr, nullptr, "TextIP"},
-        {"1.2.3.4", "12ab", "Invalid UDP port", nullptr, nullptr, "TextUDP"},
+        {"1..2.3.4", "1001", "", "1.2.3.4", "1001", nullptr, true},
+        {"127.000.0.1", "", "", "127.0.0.1", "0", nullptr, false},
+        {"1.2.3", "1001", "Invalid IP address", nullptr, nullptr, "TextIP", true},
+        {"1.2.3.4", "12ab", "Invalid UDP port", nullptr, nullptr, "TextUDP", true},
     };
     for (const auto &c : cases) {
         settings.values.clear();
@@ -76,6 +83,7 @@ TEST_F(FormOptionTest, EthernetValidation)
         form.OptionEthernet->click();
         form.TextIP->setText(QString::fromLatin1(c.ip));
         form.TextUDP->setText(QString::fromLatin1(c.udp));
+        form.CheckPreview->setChecked(c.preview);
         form.CmdSetting_Click(0);
         if (!*c.message) {
             EXPECT_TRUE(messages.shown.empty()) << c.ip;
@@ -84,6 +92,9 @@ TEST_F(FormOptionTest, EthernetValidation)
             EXPECT_EQ(stored("UDP"), QString::fromLatin1(c.storedUdp)) << c.ip;
             EXPECT_EQ(stored("IFACE"), QStringLiteral("False"));
             EXPECT_EQ(stored("Port"), QStringLiteral("1"));
+            EXPECT_EQ(stored("PreviewOnTerminal"),
+                      c.preview ? QStringLiteral("True") : QStringLiteral("False"));
+            EXPECT_EQ(FormOption::previewEnabled(settings), c.preview);
             EXPECT_EQ(fresh.kind(), TerminalLink::Kind::Udp);
             EXPECT_EQ(fresh.udpHost(), QString::fromLatin1(c.storedIp));
             EXPECT_EQ(fresh.udpPort(), QString::fromLatin1(c.storedUdp).toUInt());
@@ -94,6 +105,7 @@ TEST_F(FormOptionTest, EthernetValidation)
             ASSERT_TRUE(form.focusWidget()) << c.ip;
             EXPECT_EQ(form.focusWidget()->objectName(), QString::fromLatin1(c.focus)) << c.ip;
             EXPECT_TRUE(stored("IFACE").isEmpty()) << "nothing stored";
+            EXPECT_TRUE(stored("PreviewOnTerminal").isEmpty());
             EXPECT_EQ(fresh.kind(), TerminalLink::Kind::Serial) << "link unchanged";
         }
     }
@@ -160,12 +172,14 @@ TEST_F(FormOptionTest, KeysOnButtonsAndPorts)
         form.Form_Load();
         form.OptionEthernet->click();
         form.TextIP->setText(QStringLiteral("10.0.0.7"));
+        form.CheckPreview->setChecked(true);
         form.setResult(-1);
         QWidget *target = form.findChild<QWidget *>(QString::fromLatin1(c.widget));
         ASSERT_TRUE(target) << c.widget;
         QTest::keyClick(target, c.key);
         EXPECT_EQ(form.result(), c.ok ? QDialog::Accepted : QDialog::Rejected) << c.widget;
         EXPECT_EQ(stored("IFACE").isEmpty(), !c.ok) << c.widget;
+        EXPECT_EQ(FormOption::previewEnabled(settings), c.ok) << c.widget;
         EXPECT_EQ(fresh.kind(), c.ok ? TerminalLink::Kind::Udp : TerminalLink::Kind::Serial)
             << c.widget;
     }
@@ -176,9 +190,9 @@ TEST_F(FormOptionTest, KeysOnButtonsAndPorts)
 TEST_F(FormOptionTest, EachRunStartsOnTheFirstSerialPort)
 {
     {
-        QObject firstRun;
-        TerminalLink &runLink = terminalcommands::linkOf(firstRun, settings);
-        EXPECT_EQ(&runLink, &terminalcommands::linkOf(firstRun, settings));
+        TerminalSession firstRun(settings);
+        TerminalLink &runLink = firstRun.link();
+        EXPECT_EQ(&firstRun.transport(), &runLink);
         FormOption form(services, runLink);
         form.Form_Load();
         form.OptionEthernet->click();
@@ -187,8 +201,8 @@ TEST_F(FormOptionTest, EachRunStartsOnTheFirstSerialPort)
         EXPECT_EQ(runLink.kind(), TerminalLink::Kind::Udp);
     }
     EXPECT_EQ(stored("IFACE"), QStringLiteral("False"));
-    QObject secondRun;
-    const TerminalLink &nextLink = terminalcommands::linkOf(secondRun, settings);
+    TerminalSession secondRun(settings);
+    const TerminalLink &nextLink = secondRun.link();
     EXPECT_EQ(nextLink.kind(), TerminalLink::Kind::Serial);
     EXPECT_EQ(nextLink.serialPort(), 1);
 }

@@ -1,19 +1,18 @@
 #include "link/ui/FormView.h"
 #include "UiFixture.h"
 #include "link/UdpTransport.h"
+#include "link/ui/UpDown.h"
 #include "project/ProjectState.h"
 #include "support/QtPrinting.h"
 #include "support/ScriptedTransport.h"
 
+#include <QCursor>
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScrollBar>
-#include <QStyle>
-#include <QStyleOptionSlider>
 #include <QTest>
 #include <QTimer>
-#include <QWindow>
+#include <QToolButton>
 
 namespace {
 
@@ -23,39 +22,6 @@ QStringList commandTexts(const ScriptedTransport &transport)
     for (const QByteArray &r : transport.requests)
         texts << QString::fromLatin1(r.mid(3, r.size() - 8));
     return texts;
-}
-
-// The upper arrow of the up-down control, in its window's coordinates.
-QPoint upperArrow(const QScrollBar *bar)
-{
-    QStyleOptionSlider option;
-    option.initFrom(bar);
-    option.orientation = bar->orientation();
-    option.minimum = bar->minimum();
-    option.maximum = bar->maximum();
-    option.sliderPosition = bar->sliderPosition();
-    option.sliderValue = bar->value();
-    option.singleStep = bar->singleStep();
-    option.pageStep = bar->pageStep();
-    option.subControls = QStyle::SC_All;
-    const QRect arrow = bar->style()->subControlRect(QStyle::CC_ScrollBar, &option,
-                                                     QStyle::SC_ScrollBarSubLine, bar);
-    return bar->mapTo(bar->window(), arrow.center());
-}
-
-QPoint centreOf(const QWidget *widget)
-{
-    return widget->mapTo(widget->window(), widget->rect().center());
-}
-
-// Lets the event loop run until done() or a generous deadline.
-template <typename Done> bool settleUntil(Done done)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (!done() && clock.elapsed() < 20000)
-        QTest::qWait(10);
-    return done();
 }
 
 class FormViewTest : public UiTest
@@ -73,13 +39,6 @@ protected:
 
     // The command texts sent, e.g. "DV0007".
     QStringList sent() const { return commandTexts(transport); }
-
-    // Shown on screen, so that presses go the way of a user's: through the window.
-    static QWindow *shown(FormView &form)
-    {
-        form.show();
-        return QTest::qWaitForWindowExposed(&form) ? form.windowHandle() : nullptr;
-    }
 
     ProjectState state;
     ScriptedTransport transport;
@@ -161,7 +120,7 @@ TEST_F(FormViewTest, OneNumberForShowArrowsAndLeaving)
         form.TextNum->setText(QString::fromLatin1(c.typed));
         form.CmdOK_Click();
         form.TextNum->setText(QString::fromLatin1(c.typed));
-        form.UpDown->triggerAction(QAbstractSlider::SliderSingleStepSub);
+        form.UpDown->ArrowUp->click();
         EXPECT_EQ(form.TextNum->text(), QString::fromLatin1(c.afterUp)) << c.typed;
         ASSERT_FALSE(sent().isEmpty()) << c.typed;
         EXPECT_EQ(sent()[0], QString::fromLatin1(c.shown)) << c.typed;
@@ -175,30 +134,64 @@ TEST_F(FormViewTest, OneNumberForShowArrowsAndLeaving)
     EXPECT_EQ(form.TextNum->selectedText(), QStringLiteral("123"));
 }
 
-// The upper arrow is the scroll bar's step back.
-TEST_F(FormViewTest, UpDownStepsAndShows)
+TEST_F(FormViewTest, ArrowsAndArrowKeysStepAndShow)
 {
     const struct
     {
         const char *from;
-        QAbstractSlider::SliderAction action;
+        int delta;
+        bool key; // the arrow key in the box rather than the arrow beside it
         const char *to;
         QStringList commands;
     } cases[] = {
-        {"4", QAbstractSlider::SliderSingleStepSub, "5", {QStringLiteral("DV0005")}},
-        {"4", QAbstractSlider::SliderSingleStepAdd, "3", {QStringLiteral("DV0003")}},
-        {"0", QAbstractSlider::SliderSingleStepAdd, "0", {}},
-        {"350", QAbstractSlider::SliderSingleStepSub, "350", {}},
+        {"4", 1, false, "5", {QStringLiteral("DV0005")}},
+        {"4", -1, false, "3", {QStringLiteral("DV0003")}},
+        {"4", -1, true, "3", {QStringLiteral("DV0003")}},
+        {"349", 1, true, "350", {QStringLiteral("DV0350")}},
+        {"1", -1, false, "0", {QStringLiteral("DV0000")}},
+        {"0", -1, false, "0", {}},
+        {"350", 1, true, "350", {}},
     };
     for (const auto &c : cases) {
         FormView form(state, services, transport);
         transport.requests.clear();
         transport.reply(frame::buildReply("A", 1));
         form.TextNum->setText(QString::fromLatin1(c.from));
-        form.UpDown->triggerAction(c.action);
+        if (c.key)
+            QTest::keyClick(form.TextNum, c.delta > 0 ? Qt::Key_Up : Qt::Key_Down);
+        else
+            (c.delta > 0 ? form.UpDown->ArrowUp : form.UpDown->ArrowDown)->click();
         EXPECT_EQ(form.TextNum->text(), QString::fromLatin1(c.to)) << c.from;
         EXPECT_EQ(sent(), c.commands) << c.from;
         transport.replies.clear();
+    }
+}
+
+// A press goes on stepping only while the button is really down, whatever
+// became of its release: here the release never reaches the arrow at all, as
+// when a wait throws it away or a message box takes it.
+TEST_F(FormViewTest, AnArrowStepsWhileTheButtonIsDown)
+{
+    for (const int held : {0, 3}) { // further steps after the first
+        ScriptedTransport answering;
+        for (int i = 0; i < 20; ++i)
+            answering.reply(frame::buildReply("A", 1));
+        FormView form(state, services, answering);
+        form.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+        // Let go once held + 1 steps have gone out.
+        form.UpDown->setButtonQuery(
+            [&] { return answering.requests.size() < static_cast<std::size_t>(held) + 1; });
+        QToolButton *arrow = form.UpDown->ArrowUp;
+        QCursor::setPos(arrow->mapToGlobal(arrow->rect().center()));
+        QTest::mousePress(arrow, Qt::LeftButton);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !form.UpDown->repeating(); }, 10000));
+        QTest::qWait(2 * UpDown::RepeatDelayMs); // and no step after it
+        QStringList steps;
+        for (int k = 1; k <= held + 1; ++k)
+            steps << QStringLiteral("DV%1").arg(k, 4, 10, QLatin1Char('0'));
+        EXPECT_EQ(commandTexts(answering), steps) << held;
+        EXPECT_FALSE(arrow->isDown()) << "the arrow comes up with the button";
     }
 }
 
@@ -220,76 +213,14 @@ TEST_F(FormViewTest, WindowsKeepGoingWhileWaiting)
     EXPECT_EQ(messages.last(), QStringLiteral("Timeout while waiting for the Terminal to reply"));
 }
 
-// A press on the arrow while the terminal is silent: one Show (three
-// attempts) and no more, wherever the release went: discarded during the
-// wait, or taken by the message box. Close works afterwards.
-TEST_F(FormViewTest, OnePressIsOneShow)
-{
-    for (const bool releaseDuringWait : {true, false}) {
-        SCOPED_TRACE(releaseDuringWait ? "released during the wait" : "released on the message");
-        ScriptedTransport silent;
-        silent.waitMs = 100;
-        FormView form(state, services, silent);
-        QWindow *window = shown(form);
-        ASSERT_TRUE(window);
-        const QPoint arrow = upperArrow(form.UpDown);
-        QWidget box; // stands in for the message box, which takes the release
-        messages.clear();
-        messages.onShow = [&](const Messages::Message &) {
-            if (releaseDuringWait)
-                return;
-            box.show();
-            QTest::mouseRelease(box.windowHandle(), Qt::LeftButton, {}, QPoint(5, 5));
-        };
-        if (releaseDuringWait)
-            QTimer::singleShot(50, &form,
-                               [&] { QTest::mouseRelease(window, Qt::LeftButton, {}, arrow); });
-        QTest::mousePress(window, Qt::LeftButton, {}, arrow);
-        QTest::qWait(1500); // the arrow's repeat would have stepped many times by now
-        EXPECT_EQ(commandTexts(silent), QStringList(3, QStringLiteral("DV0001")));
-        EXPECT_EQ(messages.texts(),
-                  QStringList{QStringLiteral("Timeout while waiting for the Terminal to reply")});
-        EXPECT_EQ(form.TextNum->text(), QStringLiteral("1"));
-
-        QTest::mouseClick(window, Qt::LeftButton, {}, centreOf(form.CmdCancel));
-        EXPECT_FALSE(form.isVisible()) << "Close works after the wait";
-        messages.onShow = nullptr;
-    }
-}
-
-// With a terminal that answers, a held arrow steps, one Show a step, and
-// stops at the release.
-TEST_F(FormViewTest, AHeldArrowStepsUntilReleased)
-{
-    ScriptedTransport slow;
-    slow.waitMs = 20;
-    for (int i = 0; i < 400; ++i)
-        slow.reply(frame::buildReply("A", 1));
-    FormView form(state, services, slow);
-    QWindow *window = shown(form);
-    ASSERT_TRUE(window);
-    const QPoint arrow = upperArrow(form.UpDown);
-    QTest::mousePress(window, Qt::LeftButton, {}, arrow);
-    EXPECT_TRUE(settleUntil([&] { return slow.requests.size() >= 4; }));
-    QTest::mouseRelease(window, Qt::LeftButton, {}, arrow);
-    const QStringList held = commandTexts(slow);
-    QTest::qWait(1000);
-    EXPECT_EQ(commandTexts(slow), held) << "no step after the release";
-    QStringList steps;
-    for (int k = 1; k <= held.size(); ++k)
-        steps << QStringLiteral("DV%1").arg(k, 4, 10, QLatin1Char('0'));
-    EXPECT_EQ(held, steps);
-    EXPECT_EQ(form.TextNum->text(), QString::number(held.size()));
-    EXPECT_TRUE(messages.shown.empty());
-}
-
 // Keys and clicks made while a command waits go nowhere, then or later.
 TEST_F(FormViewTest, InputDuringTheWaitIsDiscarded)
 {
     ScriptedTransport silent;
     silent.waitMs = 150;
     FormView form(state, services, silent);
-    ASSERT_TRUE(shown(form));
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
     form.TextNum->setText(QStringLiteral("4"));
     QTimer::singleShot(50, &form, [&] {
         QTest::keyClick(form.TextNum, Qt::Key_9);

@@ -67,16 +67,4 @@ TEST_F(PreviewCommandTest, RefusalsSendNothing)
     }
 }
 
-TEST_F(PreviewCommandTest, SendsTheCurrentGraphic)
-{
-    state.setFolderPath(dir.path());
-    addItem("G", "Graphics\\ok.bin", 250);
-    for (int i = 0; i < 4; ++i)
-        transport.reply(frame::buildReply("A", 1));
-    state.setCurrentItem(0);
-    EXPECT_EQ(terminalcommands::previewOnTerminal(state, services, transport), 0);
-    EXPECT_EQ(transport.requests.size(), 4u);
-    EXPECT_TRUE(messages.shown.empty());
-}
-
 } // namespace

@@ -5,12 +5,16 @@
 #include "link/ui/FormTerminalLog.h"
 #include "link/ui/FrameLogModel.h"
 #include "link/ui/TerminalCommands.h"
+#include "link/ui/TerminalSession.h"
+#include "link/ui/WindowPlace.h"
 #include "support/QtPrinting.h"
 #include "support/ScriptedTransport.h"
 
 #include <QAbstractItemModelTester>
 #include <QDateTime>
 #include <QFile>
+#include <QMainWindow>
+#include <QMenuBar>
 #include <QNetworkDatagram>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -84,9 +88,6 @@ TEST_F(TerminalLogTest, LinesForEachOutcome)
         std::vector<P::Step> steps;
         QStringList rows;
     } cases[] = {
-        {"retry",
-         {P::Silent, P::Answer},
-         {request + QStringLiteral("retry: time-out"), request, reply + QStringLiteral("success")}},
         {"foreign reply",
          {P::StrangerThenAnswer},
          {request,
@@ -117,23 +118,63 @@ TEST_F(TerminalLogTest, LinesForEachOutcome)
     }
 }
 
-// Written only while shown: a closed log costs the link nothing.
+// Written only while shown: a closed log costs the link nothing. It opens
+// beside the main window and, once moved, where the user left it.
 TEST_F(TerminalLogTest, OpenedFromTheRunAndAttachedWhileShown)
 {
-    QWidget owner;
-    FormTerminalLog &window = terminalcommands::openTerminalLog(services, owner);
-    TerminalLink &link = terminalcommands::linkOf(owner, settings);
+    QMainWindow owner;
+    owner.menuBar()->addMenu(QStringLiteral("File"));
+    owner.setGeometry(0, 0, 200, 150);
+    owner.show();
+    TerminalSession session(settings);
+    FormTerminalLog &window = terminalcommands::openTerminalLog(services, session, owner);
+    TerminalLink &link = session.link();
     EXPECT_TRUE(window.isVisible());
     EXPECT_FALSE(window.isModal());
     EXPECT_EQ(link.frameLog(), &window.log());
+    const QRect menu(owner.menuBar()->mapToGlobal(QPoint(0, 0)), owner.menuBar()->size());
+    EXPECT_FALSE(window.frameGeometry().intersects(menu)) << "never over the menu bar";
+    window.move(30, 40);
     window.CmdClose->click();
     EXPECT_FALSE(window.isVisible());
     EXPECT_EQ(link.frameLog(), nullptr);
+    EXPECT_TRUE(stored("TerminalLogPlace").startsWith(QStringLiteral("30,40,")));
 
     window.log().add(FrameLog::Direction::Sent, "kept");
-    EXPECT_EQ(&terminalcommands::openTerminalLog(services, owner), &window) << "one window a run";
+    EXPECT_EQ(&terminalcommands::openTerminalLog(services, session, owner), &window)
+        << "one window a run";
     EXPECT_EQ(link.frameLog(), &window.log());
     EXPECT_EQ(window.log().size(), 1);
+
+    TerminalSession nextRun(settings);
+    const FormTerminalLog &again = terminalcommands::openTerminalLog(services, nextRun, owner);
+    EXPECT_EQ(again.pos(), QPoint(30, 40)) << "the place is remembered";
+}
+
+TEST(WindowPlace, BesideTheMainWindow)
+{
+    const QRect screen(0, 0, 1000, 800);
+    const QSize log(300, 200);
+    const struct
+    {
+        QRect main;
+        QPoint place;
+    } cases[] = {
+        {{0, 0, 700, 500}, {700, 0}},     // right: exactly fits
+        {{0, 0, 701, 500}, {0, 500}},     // one more: below
+        {{0, 650, 600, 100}, {600, 600}}, // right, raised to stay on the screen
+        {{100, 0, 800, 600}, {100, 600}}, // below: exactly fits
+        {{800, 0, 150, 600}, {700, 600}}, // below, moved in from the right edge
+        {{0, 0, 900, 601}, {700, 30}},    // neither: right edge, under the menu bar
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(windowplace::beside(c.main, c.main.top() + 29, log, screen), c.place)
+            << c.main.width() << "x" << c.main.height();
+
+    EXPECT_EQ(windowplace::toText(QRect(-5, 7, 300, 200)), QStringLiteral("-5,7,300,200"));
+    EXPECT_EQ(windowplace::fromText(QStringLiteral("-5,7,300,200")), QRect(-5, 7, 300, 200));
+    for (const char *bad : {"", "1,2,3", "1,2,3,4,5", "1,2,0,4", "1,2,3,-1", "a,2,3,4"})
+        EXPECT_FALSE(windowplace::fromText(QString::fromLatin1(bad))) << bad;
 }
 
 TEST_F(TerminalLogTest, ClearAndSaveAs)
@@ -199,6 +240,9 @@ TEST_F(TerminalLogTest, ModelFollowsTheRing)
               QStringLiteral("Outcome"));
     log.clear();
     EXPECT_EQ(model.rowCount(), 0);
+    log.add(FrameLog::Direction::Sent, "a");
+    log.add(FrameLog::Direction::Sent, "b");
+    EXPECT_EQ(model.index(1, FrameLogModel::Text).data().toString(), QStringLiteral("b"));
 }
 
 } // namespace

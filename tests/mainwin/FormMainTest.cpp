@@ -2,7 +2,10 @@
 
 #include "support/QtPrinting.h"
 
+#include "link/ui/TerminalSession.h"
 #include "mainwin/MainLayout.h"
+#include "platform/Settings.h"
+#include "support/ScriptedTransport.h"
 
 #include <QAbstractItemModelTester>
 #include <QAction>
@@ -10,6 +13,8 @@
 #include <QToolButton>
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -233,6 +238,49 @@ TEST_F(FormMainTest, NewProjectWithoutTemplateProjectFileLoadsNothing)
     EXPECT_TRUE(QFileInfo(folder).isDir());
     EXPECT_TRUE(QDir(folder).isEmpty());
     EXPECT_EQ(form->windowTitle(), FormMain::defaultCaption());
+}
+
+// Preview on Terminal is there for those who enable it in the Options window;
+// then it sends the current graphic in blocks and shows it, stopping at the
+// first command that fails.
+TEST_F(FormMainTest, PreviewOnTerminalOnlyWhenEnabled)
+{
+    const QString project = write(u"Resource.k7r"_s, "Logo\tMisc\\logo.bin\tLogo\tG\r\n");
+    write(u"Misc/logo.bin"_s, QByteArray(250, '\x5a'));
+    const auto sent = [](const ScriptedTransport &t) {
+        QStringList texts;
+        for (const QByteArray &r : t.requests) {
+            const QByteArray text = r.mid(3, r.size() - 8);
+            texts << QString::fromLatin1(text.left(6)) + u'+' +
+                         QString::number(std::max<qsizetype>(0, text.size() - 6));
+        }
+        return texts;
+    };
+    for (const bool enabled : {false, true}) {
+        settings.write(u"PreviewOnTerminal"_s, enabled ? u"True"_s : u"False"_s);
+        FormMain main(state, services);
+        ScriptedTransport terminal;
+        main.terminal().useTransport(&terminal);
+        main.openProjectFile(project);
+        EXPECT_EQ(main.findChild<QAction *>(u"MenuPreview"_s)->isEnabled(), enabled);
+        EXPECT_EQ(main.findChild<QToolButton *>(u"Command1"_s)->isEnabled(), enabled);
+        for (int i = 0; i < 4; ++i)
+            terminal.reply(frame::buildReply("A", 1));
+        main.Command1_Click();
+        if (!enabled) {
+            EXPECT_TRUE(terminal.requests.empty());
+            continue;
+        }
+        EXPECT_EQ(sent(terminal),
+                  (QStringList{u"DL0000+240"_s, u"DL0120+240"_s, u"DL0240+20"_s, u"DS+0"_s}));
+        terminal.requests.clear();
+        terminal.reply(frame::buildReply("A", 1));
+        terminal.reply(frame::buildReply("D", 1));
+        main.MenuPreview_Click();
+        EXPECT_EQ(sent(terminal), (QStringList{u"DL0000+240"_s, u"DL0120+240"_s}));
+    }
+    EXPECT_TRUE(messages.shown.empty());
+    settings.write(u"PreviewOnTerminal"_s, QString());
 }
 
 } // namespace

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QByteArray>
+#include <QPoint>
+#include <QRect>
 #include <QString>
 #include <QStringList>
 
@@ -25,6 +27,16 @@ inline void PrintTo(const QStringList &list, std::ostream *os)
 inline void PrintTo(const QByteArray &bytes, std::ostream *os)
 {
     *os << "bytes(" << bytes.toHex(' ').toStdString() << ')';
+}
+
+inline void PrintTo(const QPoint &point, std::ostream *os)
+{
+    *os << '(' << point.x() << ", " << point.y() << ')';
+}
+
+inline void PrintTo(const QRect &rect, std::ostream *os)
+{
+    *os << rect.x() << ',' << rect.y() << ' ' << rect.width() << 'x' << rect.height();
 }
 
 inline std::ostream &operator<<(std::ostream &os, const QString &text)

@@ -23,17 +23,22 @@ public:
         frame::ReplyScanner scanner;
         switch (scanner.feedAll(wire)) {
         case frame::ReplyScanner::State::Complete:
-            replies.push_back({ExchangeStatus::Ok, scanner.received(), wire});
+            replies.push_back({ExchangeStatus::Ok, scanner.received(), wire, {}, {}});
             break;
         case frame::ReplyScanner::State::Overflow:
-            replies.push_back({ExchangeStatus::Overflow, {}, wire});
+            replies.push_back({ExchangeStatus::Overflow, {}, wire, {}, {}});
             break;
         case frame::ReplyScanner::State::Collecting:
-            replies.push_back({ExchangeStatus::TimedOut, {}, wire});
+            replies.push_back({ExchangeStatus::TimedOut, {}, wire, {}, {}});
             break;
         }
     }
-    void fail(ExchangeStatus status) { replies.push_back({status, {}, {}}); }
+    void fail(ExchangeStatus status) { replies.push_back({status, {}, {}, {}, {}}); }
+    // The request never left: the port could not be opened or written.
+    void notSent(const QString &why)
+    {
+        replies.push_back({ExchangeStatus::PortFailed, {}, {}, why, {}});
+    }
 
     Reply exchange(const QByteArray &request, bool expectReply) override
     {
@@ -45,7 +50,7 @@ public:
             wait.run();
         }
         if (replies.empty())
-            return {ExchangeStatus::TimedOut, {}, {}};
+            return {ExchangeStatus::TimedOut, {}, {}, {}, {}};
         Reply next = replies.front();
         replies.pop_front();
         return next;

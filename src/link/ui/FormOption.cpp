@@ -5,6 +5,7 @@
 #include "platform/ui/Messages.h"
 #include "platform/ui/Services.h"
 
+#include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -32,7 +33,9 @@ const QString PortKey = QStringLiteral("Port");
 const QString IpKey = QStringLiteral("IP");
 const QString UdpKey = QStringLiteral("UDP");
 const QString IfaceKey = QStringLiteral("IFACE");
+const QString PreviewKey = QStringLiteral("PreviewOnTerminal");
 const QString True = QStringLiteral("True");
+const QString False = QStringLiteral("False");
 
 } // namespace
 
@@ -73,6 +76,9 @@ FormOption::FormOption(Services &services, TerminalLink &link, QWidget *parent)
     address->addWidget(TextUDP, 1, 1);
     address->setRowStretch(2, 1);
 
+    CheckPreview =
+        named(new QCheckBox(QStringLiteral("Enable Preview on Terminal"), this), "CheckPreview");
+
     CmdSetting[0] = named(new QPushButton(QStringLiteral("Ok"), this), "CmdSetting_0");
     CmdSetting[1] = named(new QPushButton(QStringLiteral("Cancel"), this), "CmdSetting_1");
     auto *buttons = new QHBoxLayout;
@@ -91,16 +97,23 @@ FormOption::FormOption(Services &services, TerminalLink &link, QWidget *parent)
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(Frame5);
     layout->addLayout(middle);
+    layout->addWidget(CheckPreview);
     layout->addLayout(buttons);
 
     connect(OptionSerial, &QRadioButton::clicked, this, [this] { OptionSerial_Click(); });
     connect(OptionEthernet, &QRadioButton::clicked, this, [this] { OptionEthernet_Click(); });
 }
 
+bool FormOption::previewEnabled(const Settings &settings)
+{
+    return settings.read(PreviewKey, False) == True;
+}
+
 void FormOption::Form_Load()
 {
-    optCom[optionrules::portNumber(m_services.settings.read(PortKey, QStringLiteral("1"))) - 1]
-        ->setChecked(true);
+    CheckPreview->setChecked(previewEnabled(m_services.settings));
+    optCom[optionrules::portNumber(m_services.settings.read(PortKey, QStringLiteral("1"))) - 1]->setChecked(
+        true);
     TextIP->setText(m_services.settings.read(IpKey, TerminalLink::defaultIp()));
     TextUDP->setText(m_services.settings.read(UdpKey, QStringLiteral("1001")));
     if (m_services.settings.read(IfaceKey, True) == True) {
@@ -220,6 +233,7 @@ void FormOption::okProcedure()
     m_services.settings.write(PortKey, QString::number(m_link.serialPort()));
     m_services.settings.write(IpKey, TextIP->text());
     m_services.settings.write(UdpKey, TextUDP->text());
-    m_services.settings.write(IfaceKey, serial ? True : QStringLiteral("False"));
+    m_services.settings.write(IfaceKey, serial ? True : False);
+    m_services.settings.write(PreviewKey, CheckPreview->isChecked() ? True : False);
     accept();
 }

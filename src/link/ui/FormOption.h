@@ -4,11 +4,13 @@
 
 #include <array>
 
+class QCheckBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
+class Settings;
 class TerminalLink;
 struct Services;
 
@@ -19,6 +21,9 @@ class FormOption final : public QDialog
     Q_OBJECT
 public:
     FormOption(Services &services, TerminalLink &link, QWidget *parent = nullptr);
+
+    // Whether Preview on Terminal is enabled: off until the user ticks it here.
+    static bool previewEnabled(const Settings &settings);
 
     void Form_Load();
     void OptionSerial_Click();
@@ -37,6 +42,7 @@ public:
     QLineEdit *TextIP;
     QLabel *LabelUDP;
     QLineEdit *TextUDP;
+    QCheckBox *CheckPreview;
     std::array<QPushButton *, 2> CmdSetting;
 
 protected:

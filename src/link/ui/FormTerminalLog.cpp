@@ -2,17 +2,23 @@
 
 #include "link/Transport.h"
 #include "link/ui/FrameLogModel.h"
+#include "link/ui/WindowPlace.h"
 #include "platform/CodePage.h"
 #include "platform/SaveFile.h"
+#include "platform/Settings.h"
 #include "platform/ui/ChooseFile.h"
 #include "platform/ui/Messages.h"
 #include "platform/ui/Services.h"
 
 #include <QDir>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QHideEvent>
+#include <QMainWindow>
+#include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -24,6 +30,8 @@ template <typename T> T *named(T *widget, const char *name)
     widget->setObjectName(QString::fromLatin1(name));
     return widget;
 }
+
+const QString PlaceKey = QStringLiteral("TerminalLogPlace");
 
 } // namespace
 
@@ -82,8 +90,37 @@ FormTerminalLog::FormTerminalLog(Services &services, Transport &transport, QWidg
 
 FormTerminalLog::~FormTerminalLog()
 {
+    if (isVisible())
+        rememberPlace();
     if (m_transport.frameLog() == &m_log)
         m_transport.setFrameLog(nullptr);
+}
+
+void FormTerminalLog::placeBeside(const QWidget &main)
+{
+    if (const std::optional<QRect> place = windowplace::fromText(m_services.settings.read(PlaceKey))) {
+        const QScreen *screen = QGuiApplication::screenAt(place->center());
+        if (screen && screen->availableGeometry().intersects(*place)) {
+            resize(place->size());
+            move(place->topLeft());
+            return;
+        }
+    }
+    const QScreen *screen = main.screen() ? main.screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect outer = main.frameGeometry();
+    int menuBottom = outer.top();
+    if (const auto *window = qobject_cast<const QMainWindow *>(&main); window && window->menuBar())
+        menuBottom = window->menuBar()->mapToGlobal(QPoint(0, window->menuBar()->height())).y();
+    // Before it is shown the window has no frame yet: its inner size stands in.
+    move(windowplace::beside(outer, menuBottom, frameGeometry().size().expandedTo(size()),
+                             screen->availableGeometry()));
+}
+
+void FormTerminalLog::rememberPlace()
+{
+    m_services.settings.write(PlaceKey, windowplace::toText(QRect(pos(), size())));
 }
 
 void FormTerminalLog::showEvent(QShowEvent *event)
@@ -95,8 +132,11 @@ void FormTerminalLog::showEvent(QShowEvent *event)
 void FormTerminalLog::hideEvent(QHideEvent *event)
 {
     // Closed, the log costs the link nothing; minimised, it goes on recording.
-    if (!event->spontaneous() && m_transport.frameLog() == &m_log)
-        m_transport.setFrameLog(nullptr);
+    if (!event->spontaneous()) {
+        rememberPlace();
+        if (m_transport.frameLog() == &m_log)
+            m_transport.setFrameLog(nullptr);
+    }
     QWidget::hideEvent(event);
 }
 

@@ -22,6 +22,10 @@ public:
 
     FrameLog &log() { return m_log; }
 
+    // Where the window opens: where the user last left it, when that is still
+    // on a screen, otherwise beside main (see windowplace::beside).
+    void placeBeside(const QWidget &main);
+
     void CmdClear_Click();
     // Writes the log as a text file, one line a frame.
     void CmdSaveAs_Click();
@@ -37,6 +41,8 @@ protected:
     void hideEvent(QHideEvent *event) override;
 
 private:
+    void rememberPlace();
+
     Services &m_services;
     Transport &m_transport;
     FrameLog m_log;

@@ -2,6 +2,7 @@
 
 #include "link/ResourceNumber.h"
 #include "link/ui/TerminalCommands.h"
+#include "link/ui/UpDown.h"
 #include "platform/ui/Services.h"
 #include "project/ProjectState.h"
 #include "project/TextFields.h"
@@ -9,16 +10,13 @@
 #include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMouseEvent>
 #include <QPushButton>
-#include <QScrollBar>
 #include <QTimer>
 #include <QVBoxLayout>
-#include <QWindow>
 
 #include <algorithm>
 
@@ -45,18 +43,9 @@ FormView::FormView(ProjectState &state, Services &services, Transport &transport
     TextNum = named(new QLineEdit(QStringLiteral("0"), Frame1), "TextNum");
     TextNum->setMaximumWidth(fontMetrics().horizontalAdvance(QStringLiteral("0000000")) + 12);
     TextNum->installEventFilter(this);
-    // Arrows only: the scroll bar stands in for the up-down control beside its text box.
-    UpDown = named(new QScrollBar(Qt::Vertical, Frame1), "UpDown");
-    UpDown->setRange(0, Highest);
+    UpDown = named(new ::UpDown(Frame1), "UpDown");
     UpDown->setFixedHeight(TextNum->sizeHint().height());
-    // The upper arrow (and the Up key) steps a scroll bar back, the number forward.
-    connect(UpDown, &QScrollBar::actionTriggered, this, [this](int action) {
-        if (action == QAbstractSlider::SliderSingleStepSub)
-            stepUpDown(1);
-        else if (action == QAbstractSlider::SliderSingleStepAdd)
-            stepUpDown(-1);
-        UpDown->setSliderPosition(UpDown->value());
-    });
+    connect(UpDown, &::UpDown::stepped, this, [this](int delta) { stepUpDown(delta); });
 
     CmdOK = named(new QPushButton(QStringLiteral("Show"), Frame1), "CmdOK");
     CmdCancel = named(new QPushButton(QStringLiteral("Close"), Frame1), "CmdCancel");
@@ -98,24 +87,6 @@ void FormView::CmdOK_Click()
     terminalcommands::send(m_transport, m_services.messages, "DV", Address,
                            resourcenumber::fromText(TextNum->text()));
     m_sending = false;
-    endReleasedPress();
-}
-
-void FormView::endReleasedPress()
-{
-    // A press on an arrow that the user let go of during the wait (whose release
-    // was discarded) or while a message was up (which took the release) would
-    // otherwise go on stepping by itself.
-    if (QGuiApplication::mouseButtons() & Qt::LeftButton)
-        return;
-    QWindow *window = windowHandle();
-    if (!window)
-        return;
-    const QPoint local = UpDown->mapTo(this, UpDown->rect().center());
-    QMouseEvent release(QEvent::MouseButtonRelease, local, mapToGlobal(local), Qt::LeftButton,
-                        Qt::NoButton, Qt::NoModifier);
-    // Through the window, so it reaches whichever widget holds the press.
-    QCoreApplication::sendEvent(window, &release);
 }
 
 void FormView::CmdCancel_Click()
@@ -137,7 +108,6 @@ void FormView::stepUpDown(int delta)
     const int to = std::clamp(from + delta, 0, Highest);
     if (to == from && current == from)
         return;
-    UpDown->setValue(to);
     TextNum->setText(textfields::PlainNumber(static_cast<long long>(to)));
     UpDown_Change();
 }
@@ -159,5 +129,13 @@ bool FormView::eventFilter(QObject *watched, QEvent *event)
         QTimer::singleShot(0, this, [this] { TextNum_GotFocus(); });
     else if (watched == TextNum && event->type() == QEvent::FocusOut)
         TextNum_LostFocus();
+    else if (watched == TextNum && event->type() == QEvent::KeyPress) {
+        // The arrow keys in the box step as the arrows beside it do.
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Up || key == Qt::Key_Down) {
+            stepUpDown(key == Qt::Key_Up ? 1 : -1);
+            return true;
+        }
+    }
     return QDialog::eventFilter(watched, event);
 }

@@ -7,8 +7,8 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class QScrollBar;
 class Transport;
+class UpDown;
 struct Services;
 
 // "Resource Item Viewer": asks the terminal to show one of its stored items.
@@ -35,7 +35,7 @@ public:
     QGroupBox *Frame1;
     QLabel *Label1;
     QLineEdit *TextNum;
-    QScrollBar *UpDown;
+    ::UpDown *UpDown;
     QPushButton *CmdOK;
     QPushButton *CmdCancel;
 
@@ -43,8 +43,6 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void endReleasedPress();
-
     ProjectState &m_state;
     Services &m_services;
     Transport &m_transport;

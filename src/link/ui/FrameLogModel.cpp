@@ -38,8 +38,7 @@ QVariant FrameLogModel::data(const QModelIndex &index, int role) const
     case Time:
         return frametext::time(entry.msecs);
     case Direction:
-        return entry.direction == FrameLog::Direction::Sent ? QStringLiteral("sent")
-                                                            : QStringLiteral("received");
+        return FrameLog::directionName(entry.direction);
     case Hex:
         return frametext::hex(entry.bytes);
     case Text:
@@ -91,10 +90,9 @@ void FrameLogModel::appended()
     endInsertRows();
 }
 
-void FrameLogModel::outcomeChanged(qsizetype row)
+void FrameLogModel::changed(qsizetype row)
 {
-    const QModelIndex cell = index(static_cast<int>(row), Outcome);
-    Q_EMIT dataChanged(cell, cell);
+    Q_EMIT dataChanged(index(static_cast<int>(row), 0), index(static_cast<int>(row), Outcome));
 }
 
 void FrameLogModel::aboutToClear()

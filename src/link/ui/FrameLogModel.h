@@ -25,7 +25,7 @@ private:
     void droppedOldest() override;
     void aboutToAppend(qsizetype row) override;
     void appended() override;
-    void outcomeChanged(qsizetype row) override;
+    void changed(qsizetype row) override;
     void aboutToClear() override;
     void cleared() override;
 

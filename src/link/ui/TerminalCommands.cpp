@@ -2,17 +2,15 @@
 
 #include "link/CommandLayer.h"
 #include "link/Preview.h"
-#include "link/TerminalLink.h"
 #include "link/ui/FormOption.h"
 #include "link/ui/FormTerminalLog.h"
 #include "link/ui/FormView.h"
+#include "link/ui/TerminalSession.h"
 #include "platform/ui/BusyPointer.h"
 #include "platform/ui/Messages.h"
 #include "platform/ui/Services.h"
 #include "project/ItemFile.h"
 #include "project/ProjectState.h"
-
-#include <QPointer>
 
 namespace terminalcommands {
 namespace {
@@ -24,50 +22,24 @@ int report(Messages &messages, const CommandOutcome &outcome)
     return outcome.result;
 }
 
-class LinkHolder final : public QObject
-{
-public:
-    LinkHolder(QObject *parent, const Settings &settings) : QObject(parent), link(settings)
-    {
-        setObjectName(QStringLiteral("TerminalLink"));
-    }
-    // The log window goes first, while the link it writes to is still there.
-    ~LinkHolder() override { delete logWindow; }
-
-    TerminalLink link;
-    QPointer<FormTerminalLog> logWindow;
-};
-
-LinkHolder &holderOf(QObject &owner, const Settings &settings)
-{
-    auto *holder =
-        owner.findChild<LinkHolder *>(QStringLiteral("TerminalLink"), Qt::FindDirectChildrenOnly);
-    if (!holder)
-        holder = new LinkHolder(&owner, settings);
-    return *holder;
-}
-
 } // namespace
 
-TerminalLink &linkOf(QObject &owner, const Settings &settings)
+FormTerminalLog &openTerminalLog(Services &services, TerminalSession &session, QWidget &owner)
 {
-    return holderOf(owner, settings).link;
-}
-
-FormTerminalLog &openTerminalLog(Services &services, QWidget &owner)
-{
-    LinkHolder &holder = holderOf(owner, services.settings);
-    if (!holder.logWindow) {
+    FormTerminalLog *window = session.logWindow();
+    if (!window) {
         // A window of its own, outside the main window's family, so that it can
         // still be scrolled and saved while the item viewer is open; it does
         // not keep the program running once the main window is closed.
-        holder.logWindow = new FormTerminalLog(services, holder.link);
-        holder.logWindow->setAttribute(Qt::WA_QuitOnClose, false);
+        window = new FormTerminalLog(services, session.transport());
+        window->setAttribute(Qt::WA_QuitOnClose, false);
+        window->placeBeside(owner);
+        session.setLogWindow(window);
     }
-    holder.logWindow->show();
-    holder.logWindow->raise();
-    holder.logWindow->activateWindow();
-    return *holder.logWindow;
+    window->show();
+    window->raise();
+    window->activateWindow();
+    return *window;
 }
 
 int send(Transport &transport, Messages &messages, const QByteArray &command, int address,
@@ -104,16 +76,22 @@ int previewOnTerminal(ProjectState &state, Services &services, Transport &transp
     return report(services.messages, outcome);
 }
 
-void openOptionsWindow(Services &services, TerminalLink &link, QWidget *parent)
+void openOptionsWindow(Services &services, TerminalSession &session, QWidget *parent)
 {
-    FormOption form(services, link, parent);
+    FormOption form(services, session.link(), parent);
     form.Form_Load();
     form.exec();
 }
 
-void openItemViewer(ProjectState &state, Services &services, Transport &transport, QWidget *parent)
+bool previewEnabled(const Settings &settings)
 {
-    FormView form(state, services, transport, parent);
+    return FormOption::previewEnabled(settings);
+}
+
+void openItemViewer(ProjectState &state, Services &services, TerminalSession &session,
+                    QWidget *parent)
+{
+    FormView form(state, services, session.transport(), parent);
     form.Form_Load();
     // Modal to the main window only: the terminal log stays usable beside it.
     form.setWindowModality(Qt::WindowModal);

@@ -4,11 +4,10 @@
 
 class FormTerminalLog;
 class Messages;
-class QObject;
 class ProjectState;
 class Settings;
 class QWidget;
-class TerminalLink;
+class TerminalSession;
 class Transport;
 struct Services;
 
@@ -23,17 +22,17 @@ int send(Transport &transport, Messages &messages, const QByteArray &command, in
 // when every command succeeded, otherwise after the one message is shown.
 int previewOnTerminal(ProjectState &state, Services &services, Transport &transport);
 
-// The link of the program run, kept as a child of the window that owns the
-// run (the main window): created on first use, gone with the window. Its
-// serial devices follow settings.
-TerminalLink &linkOf(QObject &owner, const Settings &settings);
-
-// The run's frame log window, not modal: created on first use, then shown
-// again with what it has kept; it goes with owner.
-FormTerminalLog &openTerminalLog(Services &services, QWidget &owner);
+// The run's frame log window, not modal: created on first use beside owner (the
+// main window), or where the user last left it, then shown again with what it
+// has kept; it goes with the session.
+FormTerminalLog &openTerminalLog(Services &services, TerminalSession &session, QWidget &owner);
 
 // The main window's commands: the modal Options window and the item viewer.
-void openOptionsWindow(Services &services, TerminalLink &link, QWidget *parent);
-void openItemViewer(ProjectState &state, Services &services, Transport &transport, QWidget *parent);
+void openOptionsWindow(Services &services, TerminalSession &session, QWidget *parent);
+void openItemViewer(ProjectState &state, Services &services, TerminalSession &session,
+                    QWidget *parent);
+
+// Whether the user has enabled Preview on Terminal in the Options window.
+bool previewEnabled(const Settings &settings);
 
 } // namespace terminalcommands

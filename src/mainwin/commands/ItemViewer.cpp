@@ -1,11 +1,9 @@
 #include "mainwin/FormMain.h"
 
-#include "link/TerminalLink.h"
 #include "link/ui/TerminalCommands.h"
-#include "platform/ui/Services.h"
+#include "link/ui/TerminalSession.h"
 
 void FormMain::openItemViewer()
 {
-    terminalcommands::openItemViewer(m_state, m_services,
-                                     terminalcommands::linkOf(*this, m_services.settings), this);
+    terminalcommands::openItemViewer(m_state, m_services, *m_terminal, this);
 }

@@ -1,10 +1,9 @@
 #include "mainwin/FormMain.h"
 
 #include "link/ui/TerminalCommands.h"
-#include "platform/ui/Services.h"
+#include "link/ui/TerminalSession.h"
 
 void FormMain::openOptionsWindow()
 {
-    terminalcommands::openOptionsWindow(m_services,
-                                        terminalcommands::linkOf(*this, m_services.settings), this);
+    terminalcommands::openOptionsWindow(m_services, *m_terminal, this);
 }

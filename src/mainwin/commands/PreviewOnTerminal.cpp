@@ -1,8 +1,8 @@
 #include "mainwin/FormMain.h"
 
-#include "link/TerminalLink.h"
 #include "link/ui/TerminalCommands.h"
 #include "platform/ui/Services.h"
+#include "link/ui/TerminalSession.h"
 #include "project/ProjectState.h"
 
 #include <QTableView>
@@ -12,6 +12,5 @@ void FormMain::previewOnTerminal()
     if (!m_state.hasCurrentItem())
         return;
     GridData->selectRow(static_cast<int>(m_state.currentItem()));
-    terminalcommands::previewOnTerminal(m_state, m_services,
-                                        terminalcommands::linkOf(*this, m_services.settings));
+    terminalcommands::previewOnTerminal(m_state, m_services, m_terminal->transport());
 }
