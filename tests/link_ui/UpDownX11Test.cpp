@@ -9,8 +9,10 @@
 #include "platform/ui/Messages.h"
 #include "platform/ui/Services.h"
 #include "project/ProjectState.h"
+#include "support/MemorySettings.h"
 #include "support/QtPrinting.h"
 #include "support/ScriptedFileDialogs.h"
+#include "support/TemporaryRegistry.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -175,7 +177,9 @@ protected:
 
     BoxMessages messages;
     ScriptedFileDialogs dialogs;
-    Services services{messages, dialogs};
+    MemorySettings settings;
+    TemporaryRegistry registry;
+    Services services{messages, dialogs, settings, registry};
     ProjectState state;
 };
 

@@ -112,8 +112,8 @@ bool FormOption::previewEnabled(const Settings &settings)
 void FormOption::Form_Load()
 {
     CheckPreview->setChecked(previewEnabled(m_services.settings));
-    optCom[optionrules::portNumber(m_services.settings.read(PortKey, QStringLiteral("1"))) - 1]->setChecked(
-        true);
+    optCom[optionrules::portNumber(m_services.settings.read(PortKey, QStringLiteral("1"))) - 1]
+        ->setChecked(true);
     TextIP->setText(m_services.settings.read(IpKey, TerminalLink::defaultIp()));
     TextUDP->setText(m_services.settings.read(UdpKey, QStringLiteral("1001")));
     if (m_services.settings.read(IfaceKey, True) == True) {

@@ -5,7 +5,6 @@
 #include "link/ui/WindowPlace.h"
 #include "platform/CodePage.h"
 #include "platform/SaveFile.h"
-#include "platform/Settings.h"
 #include "platform/ui/ChooseFile.h"
 #include "platform/ui/Messages.h"
 #include "platform/ui/Services.h"
@@ -98,7 +97,8 @@ FormTerminalLog::~FormTerminalLog()
 
 void FormTerminalLog::placeBeside(const QWidget &main)
 {
-    if (const std::optional<QRect> place = windowplace::fromText(m_services.settings.read(PlaceKey))) {
+    if (const std::optional<QRect> place =
+            windowplace::fromText(m_services.settings.read(PlaceKey))) {
         const QScreen *screen = QGuiApplication::screenAt(place->center());
         if (screen && screen->availableGeometry().intersects(*place)) {
             resize(place->size());

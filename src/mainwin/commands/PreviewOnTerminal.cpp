@@ -1,8 +1,8 @@
 #include "mainwin/FormMain.h"
 
 #include "link/ui/TerminalCommands.h"
-#include "platform/ui/Services.h"
 #include "link/ui/TerminalSession.h"
+#include "platform/ui/Services.h"
 #include "project/ProjectState.h"
 
 #include <QTableView>
