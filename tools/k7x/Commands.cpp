@@ -57,7 +57,7 @@ bool open(Opened &opened, const QString &path, Streams io)
         io.err << shown(path) << ':' << error.text() << '\n';
         return false;
     }
-    opened.contents = k7x::read(opened.input.device());
+    opened.contents = k7x::read(opened.input.device(), opened.input.cut());
     return true;
 }
 

@@ -1,5 +1,7 @@
 #include "Streams.h"
 
+#include "builder/K7xReader.h"
+
 #include <QFileInfo>
 
 #include <cerrno>
@@ -22,11 +24,15 @@ PlatformError Input::open(const QString &path)
         if (!m_file.isSequential())
             return {};
     }
-    // Standard input is read from where it stands, even when it is a file.
-    errno = 0;
-    m_buffer.setData(m_file.readAll());
-    if (m_file.error() != QFileDevice::NoError)
-        return platformerror::fromFile(m_file, errno);
+    // Standard input is read from where it stands, even when it is a file;
+    // a shell's pipe may pause, so it is waited for.
+    boundedread::Source source(boundedread::WaitForever);
+    source.adopt(m_file.handle());
+    k7x::SequentialRead read = k7x::readSequential(source);
+    if (read.error.isError())
+        return read.error;
+    m_cut = read.cut;
+    m_buffer.setData(std::move(read.bytes));
     m_file.close();
     m_buffer.open(QIODevice::ReadOnly);
     return {};

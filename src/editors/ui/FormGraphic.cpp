@@ -6,6 +6,7 @@
 #include "editors/ui/EditorForm.h"
 #include "editors/ui/FormSize.h"
 #include "editors/ui/FormText.h"
+#include "graphics/GraphicImage.h"
 #include "platform/PlatformError.h"
 #include "platform/Settings.h"
 #include "platform/ui/Messages.h"
@@ -19,7 +20,6 @@
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QIcon>
-#include <QImageReader>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
@@ -32,7 +32,6 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
-#include <cerrno>
 
 // Resources of a static library are registered by name from outside any namespace.
 static void initGraphicIcons()
@@ -276,7 +275,8 @@ void FormGraphic::Form_Load()
     m_state.folderWithSeparator();
     const editorform::CurrentItem current = editorform::loadCurrentItem(
         m_state, m_services.messages, QStringLiteral(". Clicking OK will create a new file"));
-    if (!current.exists()) {
+    m_refused = current.refused;
+    if (!current.exists() || m_refused) {
         CmdOK->setEnabled(false);
         return;
     }
@@ -290,8 +290,14 @@ void FormGraphic::Form_Load()
         Vog.put(QStringLiteral("SizeX"), m_limits.maxWidth);
         Vog.put(QStringLiteral("SizeY"), 8 * m_limits.maxBands);
     } else {
-        // A header the control refuses leaves its own graphic; the size check judges that.
-        Vog.call(QStringLiteral("SetData"), {graphiccodec::bytesToDotText(current.read.bytes)});
+        // A header the control refuses leaves its own graphic; the size check
+        // judges that. A file that held something else is replaced only when asked.
+        m_notAGraphic =
+            !Vog.call(QStringLiteral("SetData"), {graphiccodec::bytesToDotText(current.read.bytes)})
+                 .toBool() &&
+            !current.read.bytes.isEmpty();
+        if (m_notAGraphic)
+            m_services.messages.show(editorform::notAGraphicText(m_fileName));
         if (!sizeInRange())
             m_services.messages.show(graphiccodec::invalidSizeText());
     }
@@ -322,8 +328,8 @@ void FormGraphic::CmdOK_Click()
         m_services.messages.show(QStringLiteral("Internal error: no data to save"));
         return;
     }
-    if (editorform::save(m_services.messages, m_path, m_fileName,
-                         graphiccodec::dotTextToBytes(data)))
+    if (editorform::save(m_services.messages, m_state, m_path, m_fileName,
+                         graphiccodec::dotTextToBytes(data), m_notAGraphic))
         accept();
 }
 
@@ -541,20 +547,14 @@ void FormGraphic::CmdImport_Click()
     }
     settings::write(QStringLiteral("FileImport"), chosen.fileName);
 
-    QImageReader reader(chosen.fileName);
-    reader.setAutoTransform(true);
-    errno = 0;
-    const QImage picture = reader.read();
-    if (picture.isNull()) {
-        const PlatformError error =
-            reader.error() == QImageReader::FileNotFoundError
-                ? platformerror::forMissingOrUnreadable(chosen.fileName, errno ? errno : ENOENT)
-                : platformerror::make(platformerror::InvalidPicture);
-        m_services.messages.show(failure + error.text());
+    // Only the part of the picture the control keeps is read.
+    const graphics::Picture picture = graphics::readPicture(chosen.fileName);
+    if (picture.error.isError()) {
+        m_services.messages.show(failure + picture.error.text());
         return;
     }
     beforePlacing();
-    Vog.call(QStringLiteral("ImportPicture"), {picture});
+    Vog.call(QStringLiteral("ImportPicture"), {picture.image});
     refreshUndo();
 }
 

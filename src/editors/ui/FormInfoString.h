@@ -24,6 +24,10 @@ public:
     // through services before the window appears.
     FormInfoString(ProjectState &state, Services &services, QWidget *parent = nullptr);
     ~FormInfoString() override;
+    // The item's file is no file an editor can take (a FIFO, a device, too
+    // big): the load has said so, and the window must not be opened.
+    bool itemRefused() const { return m_refused; }
+
 
     QGroupBox *Frame1 = nullptr;
     QLabel *Label1 = nullptr;
@@ -57,4 +61,5 @@ private:
     QString m_type;
     QString m_path;
     QString m_content; // the whole file, one character per byte
+    bool m_refused = false;
 };
