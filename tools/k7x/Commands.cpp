@@ -87,8 +87,8 @@ QString usage(const QString &command)
             "Usage: k7x verify FILE\n"
             "Checks an extended firmware file: header, label, item count, jump table (each\n"
             "item inside the data area, contiguous and in order), resource area length and\n"
-            "checksum. Prints one line per fault and exits 1 when there is any; otherwise\n"
-            "prints a one-line summary. FILE \"-\" reads standard input.\n");
+            "checksum. Prints one line per fault on standard output and exits 1 when there\n"
+            "is any; otherwise prints a one-line summary. FILE \"-\" reads standard input.\n");
     if (command == QLatin1String("list"))
         return QStringLiteral(
             "Usage: k7x list FILE [PROJECT.k7r]\n"
