@@ -66,8 +66,9 @@ struct SequentialRead
 };
 
 // A pipe, FIFO or device read in order: at most what the header at its start
-// allows (the image and L bytes, or a whole header when L is less) plus one
-// byte, so an endless input costs no more than the file it claims to be.
+// allows (the image and L bytes, or a whole header when L is less or the
+// format bytes are wrong) plus one byte, so an endless input costs no more
+// than the file it claims to be.
 SequentialRead readSequential(boundedread::Source &source);
 
 // Item k's bytes, or nothing when its entry is missing or points outside the

@@ -56,6 +56,7 @@ TEST(EndlessInput, EveryCommandStopsWhereTheFormatEnds)
         int status;
     } cases[] = {
         {"\"$K7X\" verify /dev/zero", 1},
+        {"\"$K7X\" verify /dev/urandom", 1},
         {"\"$K7X\" list /dev/zero", 1},
         {"\"$K7X\" extract /dev/zero 0 out.bin", 1},
         // a valid header, then bytes without end: the item is still where it was
