@@ -67,8 +67,8 @@ bool sequential(mode_t mode)
 // an item may hold.
 std::optional<QByteArray> readOnce(const QString &path, PlatformError &error)
 {
-    boundedread::Result read = boundedread::read(path, k7x::MaxItemSize + 1,
-                                                 boundedread::Accept::AnyKind);
+    boundedread::Result read =
+        boundedread::read(path, k7x::MaxItemSize + 1, boundedread::Accept::AnyKind);
     error = read.error;
     if (!read.ok())
         return std::nullopt;

@@ -36,8 +36,8 @@ struct Taken
 {
     qint64 bytes = 0; // the file's size
     PlatformError error;
-    QString path;      // as in Size
-    bool read = false; // whether its bytes were appended
+    QString path;                   // as in Size
+    bool read = false;              // whether its bytes were appended
     std::optional<QByteArray> once; // as in Size, when they did not fit room
 };
 

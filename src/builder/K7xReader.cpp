@@ -221,8 +221,8 @@ SequentialRead readSequential(boundedread::Source &source)
     // A header without the format bytes is no header to trust: only as much
     // is read as it takes to say what is wrong with it.
     const char *data = read.bytes.constData();
-    const bool formatted = data[FormatOffset] == FormatBytes[0] &&
-                           data[FormatOffset + 1] == FormatBytes[1];
+    const bool formatted =
+        data[FormatOffset] == FormatBytes[0] && data[FormatOffset + 1] == FormatBytes[1];
     const qint64 length = formatted ? qFromBigEndian<quint32>(data + LengthOffset) : 0;
     const qint64 limit = ImageSize + std::max(length, HeaderSize + ChecksumSize) + 1;
     read.error = source.readUpTo(read.bytes, limit);

@@ -93,17 +93,17 @@ Picture readPicture(const QString &path)
     const QSize stored = reader.size();
     if (stored.isValid()) {
         const QImageIOHandler::Transformations turn = reader.transformation();
-        const QSize shown = turn & QImageIOHandler::TransformationRotate90 ? stored.transposed()
-                                                                           : stored;
+        const QSize shown =
+            turn & QImageIOHandler::TransformationRotate90 ? stored.transposed() : stored;
         const QSize kept = shown.boundedTo(QSize(MaxWidth, MaxBands * BandHeight));
         if (kept != shown && reader.supportsOption(QImageIOHandler::ClipRect))
             reader.setClipRect(storedPart(stored, turn, kept));
         else if (kept != shown)
             // A decoder that cannot clip (PNG) holds the whole picture for a
             // moment: allowed up to 32 bits a pixel of 16384 x 16384.
-            reader.setAllocationLimit(static_cast<int>(std::clamp<qint64>(
-                qint64(stored.width()) * stored.height() * 4 / (1 << 20) + 1,
-                reader.allocationLimit(), MaxDecodedMiB)));
+            reader.setAllocationLimit(static_cast<int>(
+                std::clamp<qint64>(qint64(stored.width()) * stored.height() * 4 / (1 << 20) + 1,
+                                   reader.allocationLimit(), MaxDecodedMiB)));
     }
     errno = 0;
     Picture picture{reader.read(), {}};

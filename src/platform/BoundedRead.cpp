@@ -88,8 +88,7 @@ PlatformError Source::readUpTo(QByteArray &into, qint64 upTo)
             continue;
         // A FIFO reads as ended while it has no writer; one that has had no
         // bytes yet is given the wait to find one.
-        const bool noWriterYet = got == 0 && m_kind == Kind::Sequential && m_got == 0 &&
-                                 !m_waited;
+        const bool noWriterYet = got == 0 && m_kind == Kind::Sequential && m_got == 0 && !m_waited;
         if (got == 0 && !noWriterYet) {
             m_atEnd = true;
             return {};

@@ -45,14 +45,14 @@ QString writeTarget(const QString &path)
         folder.setFile(folder.absolutePath());
     }
     const QString base = folder.canonicalFilePath();
-    return QDir::cleanPath((base.isEmpty() ? folder.absoluteFilePath() : base) +
-                           QLatin1Char('/') + rest);
+    return QDir::cleanPath((base.isEmpty() ? folder.absoluteFilePath() : base) + QLatin1Char('/') +
+                           rest);
 }
 
 bool liesOutside(const QString &path, const QString &projectFolder)
 {
-    QString folder =
-        QFileInfo(projectFolder.isEmpty() ? QStringLiteral(".") : projectFolder).canonicalFilePath();
+    QString folder = QFileInfo(projectFolder.isEmpty() ? QStringLiteral(".") : projectFolder)
+                         .canonicalFilePath();
     if (folder.isEmpty())
         folder = QDir::cleanPath(QFileInfo(projectFolder).absoluteFilePath());
     if (!folder.endsWith(QLatin1Char('/')))

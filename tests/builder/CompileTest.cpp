@@ -331,8 +331,8 @@ TEST_F(CompileTest, ReadAheadOrNotTheSameBytes)
     ASSERT_TRUE(run().ok());
     const QByteArray all = contentsOf(output);
     ASSERT_EQ(all.size(), 65536 + 26 + 8 * 5 + 350);
-    EXPECT_EQ(all.mid(65536 + 24 + 40, 350), firmware(100, 1) + firmware(50, 3) +
-                                                 firmware(100, 4) + firmware(100, 1));
+    EXPECT_EQ(all.mid(65536 + 24 + 40, 350),
+              firmware(100, 1) + firmware(50, 3) + firmware(100, 4) + firmware(100, 1));
     // every boundary: none read ahead, the first item just fits or just not, all
     for (const qint64 bytes : {0, 1, 99, 100, 101, 150, 249, 250, 251, 350, 351}) {
         readAhead = bytes;
@@ -410,7 +410,7 @@ TEST_F(CompileTest, EveryKindOfItemGivesItsBytesOrAMessageNamingIt)
             const QByteArray data = QByteArray(c.bytes) + "abc";
             EXPECT_EQ(all.size(), 65536 + 24 + 16 + data.size() + 2);
             const char *table = qstrlen(c.bytes) == 8 ? "00000000000800000000000800030000"
-                                                        : "00000000000000000000000000030000";
+                                                      : "00000000000000000000000000030000";
             EXPECT_EQ(all.mid(65536 + 24, 16).toHex(), QByteArray(table));
             EXPECT_EQ(all.mid(65536 + 40, data.size()), data);
         }

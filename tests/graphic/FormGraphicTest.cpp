@@ -1,9 +1,9 @@
 #include "editors/ui/FormGraphic.h"
 #include "GraphicFixture.h"
-#include "support/ItemKinds.h"
 #include "editors/GraphicTools.h"
 #include "mainwin/FormMain.h"
 #include "platform/Settings.h"
+#include "support/ItemKinds.h"
 
 #include <QHeaderView>
 #include <QLabel>
@@ -80,7 +80,7 @@ TEST_F(GraphicWindowTest, FileThatHoldsNoGraphicIsReplacedOnlyWhenAsked)
                                         "will replace it with the one shown");
     const QString question = QStringLiteral(
         "The item file Misc/Logo.bin does not hold a graphic. Replace it with the one shown?");
-    const QByteArray files[] = {QByteArray(1, '\x05'),      QByteArray("\x00\x01\xff", 3),
+    const QByteArray files[] = {QByteArray(1, '\x05'),         QByteArray("\x00\x01\xff", 3),
                                 QByteArray("\xc8\x01\xff", 3), QByteArray("\x05\x00\xff", 3),
                                 QByteArray("\x05\x11\xff", 3), QByteArray("user's text\n")};
     for (const QByteArray &bytes : files) {
@@ -96,8 +96,7 @@ TEST_F(GraphicWindowTest, FileThatHoldsNoGraphicIsReplacedOnlyWhenAsked)
             ASSERT_EQ(messages.shown.size(), 1u);
             EXPECT_TRUE(messages.shown[0].question);
             EXPECT_EQ(messages.shown[0].text, question);
-            EXPECT_EQ(readGraphic(),
-                      answer == Messages::Answer::Yes ? graphic(32, 4) : bytes);
+            EXPECT_EQ(readGraphic(), answer == Messages::Answer::Yes ? graphic(32, 4) : bytes);
         }
     }
 }

@@ -134,7 +134,8 @@ TEST_F(PreviewTest, NoKindOfFileKeepsTheWindowWaiting)
     big.append(QByteArray(70000, '\0'));
     write(u"Misc/thing"_s, big);
     open("Thing\tMisc\\thing\tThing\tG\r\n");
-    EXPECT_EQ(text->text(), u"8 x 8 dots (1 band)\nThe file holds 65526 bytes beyond the graphic"_s);
+    EXPECT_EQ(text->text(),
+              u"8 x 8 dots (1 band)\nThe file holds 65526 bytes beyond the graphic"_s);
 }
 
 TEST_F(PreviewTest, FollowsTheCurrentItemAndDrawsItsDots)

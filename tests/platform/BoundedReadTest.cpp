@@ -40,9 +40,8 @@ TEST(BoundedRead, EveryKindGivesItsBytesUpToTheLimitOrARefusal)
             SCOPED_TRACE(testing::Message() << int(c.kind) << " " << int(accept));
             const itemkinds::ItemOfKind item(c.kind, path);
             const boundedread::Result read = boundedread::read(path, 16, accept);
-            const int error = accept == Accept::RegularOnly && c.regularOnlyError
-                                  ? c.regularOnlyError
-                                  : c.error;
+            const int error =
+                accept == Accept::RegularOnly && c.regularOnlyError ? c.regularOnlyError : c.error;
             EXPECT_EQ(read.error.number, error);
             const qsizetype size = c.kind == Kind::DevZero ? 16 : c.bytes ? qstrlen(c.bytes) : 0;
             EXPECT_EQ(read.bytes, error ? QByteArray() : QByteArray(c.bytes, size));

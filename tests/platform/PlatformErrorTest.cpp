@@ -18,10 +18,10 @@ TEST(PlatformError, ErrnoMapsToRunTimeNumbers)
     {
         int os;
         int number;
-    } cases[] = {{ENOENT, 53}, {ENOTDIR, 76},      {EACCES, 70}, {EPERM, 70},  {EROFS, 70},
-                 {ENOSPC, 61}, {EDQUOT, 61},       {EIO, 57},    {EEXIST, 58}, {EISDIR, 75},
-                 {EMFILE, 67}, {ENAMETOOLONG, 52}, {ENXIO, 68},  {0, 57},      {EPIPE, 57},
-                 {ELOOP, 77}};
+    } cases[] = {{ENOENT, 53}, {ENOTDIR, 76}, {EACCES, 70}, {EPERM, 70},
+                 {EROFS, 70},  {ENOSPC, 61},  {EDQUOT, 61}, {EIO, 57},
+                 {EEXIST, 58}, {EISDIR, 75},  {EMFILE, 67}, {ENAMETOOLONG, 52},
+                 {ENXIO, 68},  {0, 57},       {EPIPE, 57},  {ELOOP, 77}};
     for (const auto &c : cases) {
         const PlatformError error = platformerror::fromErrno(c.os);
         EXPECT_EQ(error.number, c.number) << c.os;

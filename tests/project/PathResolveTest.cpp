@@ -225,13 +225,10 @@ TEST(ItemFileTarget, WritesOutsideTheFolderAreTold)
         const char *item;
         bool outside;
     } cases[] = {
-        {"Misc/logo.bin", false},
-        {"Misc/new/folders/logo.bin", false},
-        {"../../victim.txt", true},
-        {"Misc/../../proj/Misc/logo.bin", false},
+        {"Misc/logo.bin", false},   {"Misc/new/folders/logo.bin", false},
+        {"../../victim.txt", true}, {"Misc/../../proj/Misc/logo.bin", false},
         {"Misc/gone", true}, // a link to a file not yet there
-        {"Misc/away/x.bin", true},
-        {"Misc/here", false},
+        {"Misc/away/x.bin", true},  {"Misc/here", false},
     };
     for (const auto &c : cases)
         EXPECT_EQ(itemfile::liesOutside(project + u"/"_s + QLatin1String(c.item), project),

@@ -37,13 +37,15 @@ struct Case
     const char *name;
 };
 
-inline constexpr Case AllKinds[] = {
-    {Kind::Regular, "regular"},   {Kind::Empty, "empty"},
-    {Kind::FifoWithWriter, "FIFO with a writer"},
-    {Kind::FifoWithoutWriter, "FIFO without a writer"},
-    {Kind::DevZero, "/dev/zero"}, {Kind::DevNull, "/dev/null"},
-    {Kind::Folder, "folder"},     {Kind::Socket, "socket"},
-    {Kind::LinkLoop, "link loop"}};
+inline constexpr Case AllKinds[] = {{Kind::Regular, "regular"},
+                                    {Kind::Empty, "empty"},
+                                    {Kind::FifoWithWriter, "FIFO with a writer"},
+                                    {Kind::FifoWithoutWriter, "FIFO without a writer"},
+                                    {Kind::DevZero, "/dev/zero"},
+                                    {Kind::DevNull, "/dev/null"},
+                                    {Kind::Folder, "folder"},
+                                    {Kind::Socket, "socket"},
+                                    {Kind::LinkLoop, "link loop"}};
 
 // Makes path name a file of the kind, and takes it away again.
 class ItemOfKind
@@ -95,8 +97,9 @@ public:
             m_socket = ::socket(AF_UNIX, SOCK_STREAM, 0);
             sockaddr_un address{};
             address.sun_family = AF_UNIX;
-            encoded.left(sizeof(address.sun_path) - 1).toStdString().copy(address.sun_path,
-                                                                           sizeof(address.sun_path) - 1);
+            encoded.left(sizeof(address.sun_path) - 1)
+                .toStdString()
+                .copy(address.sun_path, sizeof(address.sun_path) - 1);
             ::bind(m_socket, reinterpret_cast<const sockaddr *>(&address), sizeof(address));
             break;
         }

@@ -91,7 +91,8 @@ void FormConstant::CmdOK_Click()
     if (editorform::refuse(m_services.messages,
                            textcheck::refusal(QStringLiteral("Constant value"), text)))
         return;
-    if (editorform::save(m_services.messages, m_state, m_path, m_fileName, constantfile::bytes(text)))
+    if (editorform::save(m_services.messages, m_state, m_path, m_fileName,
+                         constantfile::bytes(text)))
         accept();
 }
 

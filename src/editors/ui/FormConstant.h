@@ -24,7 +24,6 @@ public:
     // big): the load has said so, and the window must not be opened.
     bool itemRefused() const { return m_refused; }
 
-
     QGroupBox *Frame1 = nullptr;
     QLabel *Label2 = nullptr;
     QLineEdit *TextValue = nullptr;

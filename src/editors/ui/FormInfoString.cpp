@@ -187,7 +187,8 @@ void FormInfoString::CmdOK_Click()
         break;
     }
 
-    if (editorform::save(m_services.messages, m_state, m_path, m_fileName, codepage::encode(m_content)))
+    if (editorform::save(m_services.messages, m_state, m_path, m_fileName,
+                         codepage::encode(m_content)))
         accept();
 }
 

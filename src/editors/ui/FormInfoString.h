@@ -28,7 +28,6 @@ public:
     // big): the load has said so, and the window must not be opened.
     bool itemRefused() const { return m_refused; }
 
-
     QGroupBox *Frame1 = nullptr;
     QLabel *Label1 = nullptr;
     QLineEdit *TextName = nullptr;
