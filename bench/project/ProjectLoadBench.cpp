@@ -1,4 +1,5 @@
-// Loading large project files into the item table and its model, as Open does.
+// Loading large project files (up to the 32 MB a project file may hold) into
+// the item table and its model, as Open does.
 // Reports the time per load and the process's peak resident memory.
 #include "platform/ui/FileDialogs.h"
 #include "platform/ui/Messages.h"
@@ -91,8 +92,8 @@ void BM_LoadProjectIntoGrid(benchmark::State &bench)
 {
     loadProject(bench, true);
 }
-BENCHMARK(BM_LoadProject)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_LoadProjectIntoGrid)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LoadProject)->Arg(100000)->Arg(250000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LoadProjectIntoGrid)->Arg(100000)->Arg(250000)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

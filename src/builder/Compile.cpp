@@ -5,6 +5,7 @@
 #include "builder/K7xLayout.h"
 #include "builder/K7xWriter.h"
 #include "platform/SaveFile.h"
+#include "project/ItemFile.h"
 #include "project/ItemTable.h"
 #include "project/PathResolve.h"
 
@@ -48,25 +49,10 @@ QString Outcome::message() const
 
 namespace {
 
-// Item file names use "\" between folders; shown to the user, they take this
-// system's separator.
-QString shownName(const QString &fileName)
-{
-    QString name = fileName;
-    name.replace(QLatin1Char('\\'), QDir::separator());
-    return QDir::toNativeSeparators(name);
-}
-
 QString itemContext(const QString &fileName)
 {
-    return QStringLiteral("Resource Item file error ('...") + shownName(fileName) +
+    return QStringLiteral("Resource Item file error ('...") + itemfile::shownName(fileName) +
            QStringLiteral(") OR Temporary File error (data.tmp): ");
-}
-
-QString tooBigMessage(const QString &fileName)
-{
-    return QStringLiteral("Resource Item file '...") + shownName(fileName) +
-           QStringLiteral("' is too big (>64K bytes)");
 }
 
 class Compiler
@@ -127,6 +113,8 @@ private:
     Request m_request;
     // Where measureItems() found the items that are not where written.
     QHash<qsizetype, QString> m_found;
+    // The bytes of the FIFOs and devices after m_taken, which cannot be read twice.
+    QHash<qsizetype, QByteArray> m_once;
     // The bytes of the items before m_taken, read while they were measured.
     QByteArray m_data;
     qsizetype m_taken = 0;
@@ -153,20 +141,22 @@ std::optional<Outcome> Compiler::measureItems()
             const itemfiles::Taken taken = itemfiles::take(m_resolver, path, m_data, room);
             if (taken.read)
                 m_taken = k + 1;
-            size = {taken.bytes, taken.error, taken.path};
+            size = {taken.bytes, taken.error, taken.path, std::move(taken.once)};
         } else {
             size = itemfiles::sizeOf(m_resolver, path);
         }
         if (size.error.isError())
             return failed(itemContext(fileName), size.error, k);
-        if (size.path != path)
+        if (size.once)
+            m_once.insert(k, std::move(*size.once));
+        else if (size.path != path)
             m_found.insert(k, size.path);
         // An unreadable file is found when it is read in the second pass.
         switch (m_table.add(size.bytes)) {
         case k7x::JumpTable::Added::Ok:
             break;
         case k7x::JumpTable::Added::ItemTooBig:
-            return refused(tooBigMessage(fileName), k);
+            return refused(itemfile::tooBigMessage(fileName), k);
         case k7x::JumpTable::Added::TooManyItems:
             return refused(QStringLiteral("Too many Resource Items (>65535)"), k);
         case k7x::JumpTable::Added::AreaTooBig:
@@ -209,6 +199,12 @@ std::optional<Outcome> Compiler::copyItems(k7x::Writer &writer)
     const qsizetype count = m_request.items.count();
     for (qsizetype k = m_taken; k < count; ++k) {
         const qint64 expected = m_table.at(k).length;
+        if (const auto once = m_once.constFind(k); once != m_once.cend()) {
+            errno = 0;
+            if (!writer.writeData(*once))
+                return outputFailed(outputContext);
+            continue;
+        }
         const auto found = m_found.constFind(k);
         const QString path = found == m_found.cend() ? plainPath(k) : *found;
         PlatformError error;

@@ -1,5 +1,7 @@
 #include "builder/ItemFiles.h"
 
+#include "builder/K7xLayout.h"
+#include "platform/BoundedRead.h"
 #include "project/PathResolve.h"
 
 #include <cerrno>
@@ -17,7 +19,7 @@ PlatformError failure(const QString &path, int osError)
     return platformerror::fromErrno(osError);
 }
 
-// Closes the descriptor it holds on every way out.
+// Opens as every bounded read does, and closes on every way out.
 class Descriptor
 {
 public:
@@ -32,7 +34,7 @@ public:
 
     int open(const QByteArray &path)
     {
-        fd = ::open(path.constData(), O_RDONLY | O_CLOEXEC);
+        fd = boundedread::openForReading(path);
         return fd < 0 ? errno : 0;
     }
 
@@ -56,6 +58,23 @@ qint64 readUpTo(int fd, char *buffer, qint64 size)
     return total;
 }
 
+bool sequential(mode_t mode)
+{
+    return S_ISFIFO(mode) || S_ISCHR(mode) || S_ISBLK(mode);
+}
+
+// A FIFO's or a device's bytes, read to its end but never past one more than
+// an item may hold.
+std::optional<QByteArray> readOnce(const QString &path, PlatformError &error)
+{
+    boundedread::Result read =
+        boundedread::read(path, k7x::MaxItemSize + 1, boundedread::Accept::AnyKind);
+    error = read.error;
+    if (!read.ok())
+        return std::nullopt;
+    return std::move(read.bytes);
+}
+
 } // namespace
 
 Size sizeOf(pathresolve::Resolver &resolver, const QString &path)
@@ -66,11 +85,18 @@ Size sizeOf(pathresolve::Resolver &resolver, const QString &path)
     const auto tried = resolver.tryPath(path, [&info](const QByteArray &encoded) {
         return ::stat(encoded.constData(), &info) == 0 ? 0 : errno;
     });
+    Size size{0, {}, tried.path, std::nullopt};
     if (tried.error)
-        return {0, failure(tried.path, tried.error), tried.path};
-    if (S_ISDIR(info.st_mode))
-        return {0, platformerror::make(platformerror::PathFileAccess), tried.path};
-    return {static_cast<qint64>(info.st_size), {}, tried.path};
+        size.error = failure(tried.path, tried.error);
+    else if (sequential(info.st_mode))
+        size.once = readOnce(tried.path, size.error);
+    else if (!S_ISREG(info.st_mode))
+        size.error = platformerror::make(platformerror::PathFileAccess);
+    else
+        size.bytes = static_cast<qint64>(info.st_size);
+    if (size.once)
+        size.bytes = size.once->size();
+    return size;
 }
 
 Taken take(pathresolve::Resolver &resolver, const QString &path, QByteArray &into, qint64 room)
@@ -78,28 +104,56 @@ Taken take(pathresolve::Resolver &resolver, const QString &path, QByteArray &int
     Descriptor file;
     const auto tried =
         resolver.tryPath(path, [&file](const QByteArray &encoded) { return file.open(encoded); });
-    if (tried.error)
-        return {0, failure(tried.path, tried.error), tried.path};
+    Taken taken{0, {}, tried.path, false, std::nullopt};
+    if (tried.error) {
+        taken.error = failure(tried.path, tried.error);
+        return taken;
+    }
     struct stat info
     {
     };
-    if (::fstat(file.fd, &info) != 0)
-        return {0, platformerror::fromErrno(errno), tried.path};
-    if (S_ISDIR(info.st_mode))
-        return {0, platformerror::make(platformerror::PathFileAccess), tried.path};
-    const qint64 size = info.st_size;
-    if (size > room)
-        return {size, {}, tried.path};
+    if (::fstat(file.fd, &info) != 0) {
+        taken.error = platformerror::fromErrno(errno);
+        return taken;
+    }
+    if (sequential(info.st_mode)) {
+        boundedread::Source source;
+        source.adopt(file.fd);
+        QByteArray bytes;
+        taken.error = source.check();
+        if (!taken.error.isError())
+            taken.error = source.readUpTo(bytes, k7x::MaxItemSize + 1);
+        if (taken.error.isError())
+            return taken;
+        taken.bytes = bytes.size();
+        taken.read = taken.bytes <= room;
+        if (taken.read)
+            into.append(bytes);
+        else
+            taken.once = std::move(bytes);
+        return taken;
+    }
+    if (!S_ISREG(info.st_mode)) {
+        taken.error = platformerror::make(platformerror::PathFileAccess);
+        return taken;
+    }
+    taken.bytes = info.st_size;
+    if (taken.bytes > room)
+        return taken;
     const qsizetype start = into.size();
-    into.resize(start + size);
-    const qint64 got = readUpTo(file.fd, into.data() + start, size);
+    into.resize(start + taken.bytes);
+    const qint64 got = readUpTo(file.fd, into.data() + start, taken.bytes);
     if (got < 0) {
         into.truncate(start);
-        return {0, failure(tried.path, errno), tried.path};
+        taken.error = failure(tried.path, errno);
+        taken.bytes = 0;
+        return taken;
     }
     // A file that shrank after fstat counts at the size it was read at.
     into.truncate(start + got);
-    return {got, {}, tried.path, true};
+    taken.bytes = got;
+    taken.read = true;
+    return taken;
 }
 
 qint64 read(const QString &path, char *buffer, qint64 expected, PlatformError &error)
@@ -116,12 +170,13 @@ qint64 read(const QString &path, char *buffer, qint64 expected, PlatformError &e
         error = platformerror::fromErrno(errno);
         return -1;
     }
-    if (S_ISDIR(info.st_mode)) {
+    // Only a regular file is read again; one that changed size since it was
+    // measured is not read.
+    if (!S_ISREG(info.st_mode)) {
         error = platformerror::make(platformerror::PathFileAccess);
         return -1;
     }
-    // A file that changed size since it was measured is not read.
-    if (S_ISREG(info.st_mode) && info.st_size != expected)
+    if (info.st_size != expected)
         return static_cast<qint64>(info.st_size);
     const qint64 got = readUpTo(file.fd, buffer, expected);
     if (got < 0)
@@ -131,25 +186,18 @@ qint64 read(const QString &path, char *buffer, qint64 expected, PlatformError &e
 
 Start readStart(pathresolve::Resolver &resolver, const QString &path, qint64 size)
 {
-    Descriptor file;
-    const auto tried =
-        resolver.tryPath(path, [&file](const QByteArray &encoded) { return file.open(encoded); });
+    boundedread::Source file;
+    const auto tried = resolver.tryPath(
+        path, [&file](const QByteArray &encoded) { return file.openEncoded(encoded); });
     if (tried.error == ENOENT || tried.error == ENOTDIR)
         return {{}, {}, true};
     if (tried.error)
         return {{}, failure(tried.path, tried.error)};
-    struct stat info
-    {
-    };
-    if (::fstat(file.fd, &info) != 0)
-        return {{}, platformerror::fromErrno(errno)};
-    if (S_ISDIR(info.st_mode))
-        return {{}, platformerror::make(platformerror::PathFileAccess)};
-    QByteArray bytes(size, Qt::Uninitialized);
-    const qint64 got = readUpTo(file.fd, bytes.data(), size);
-    if (got < 0)
-        return {{}, platformerror::make(platformerror::DeviceIO)};
-    bytes.truncate(got);
+    if (const PlatformError error = file.check(); error.isError())
+        return {{}, error};
+    QByteArray bytes;
+    if (const PlatformError error = file.readUpTo(bytes, size); error.isError())
+        return {{}, error};
     return {bytes, {}};
 }
 

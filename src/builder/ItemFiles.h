@@ -5,6 +5,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include <optional>
+
 namespace pathresolve {
 class Resolver;
 }
@@ -20,23 +22,29 @@ struct Size
     qint64 bytes = 0;
     PlatformError error;
     QString path; // where the file was found ("/" separated), or looked for last
+    // A FIFO or a device cannot be read twice: its bytes, read to its end (at
+    // most one more than an item may hold).
+    std::optional<QByteArray> once;
 };
 
 // The size of a regular file, looked up by resolver (the path as written,
-// else its letter-case match); a folder is an access error.
+// else its letter-case match); a FIFO or a device is read now, within the
+// bounded wait. A folder or a socket is an access error.
 Size sizeOf(pathresolve::Resolver &resolver, const QString &path);
 
 struct Taken
 {
     qint64 bytes = 0; // the file's size
     PlatformError error;
-    QString path;      // as in Size
-    bool read = false; // whether its bytes were appended
+    QString path;                   // as in Size
+    bool read = false;              // whether its bytes were appended
+    std::optional<QByteArray> once; // as in Size, when they did not fit room
 };
 
 // Opens the file (looked up by resolver) and, when it holds no more than room
 // bytes, appends them to into: open, fstat, read, close. A larger file is only
-// measured. A folder is an access error.
+// measured. A FIFO or a device is read as sizeOf reads it. A folder or a
+// socket is an access error.
 Taken take(pathresolve::Resolver &resolver, const QString &path, QByteArray &into, qint64 room);
 
 // Reads the file at path (as sizeOf found it) into buffer, which must hold

@@ -5,6 +5,8 @@
 #include <QIODevice>
 #include <QtEndian>
 
+#include <algorithm>
+
 namespace k7x {
 namespace {
 
@@ -75,7 +77,11 @@ void Scanner::header()
     c.hasHeader = true;
     const char *data = bytes->constData();
     c.resourceLength = qFromBigEndian<quint32>(data);
-    if (c.resourceLength != c.fileSize - ImageSize)
+    if (c.cut)
+        fault(LengthOffset, Fault::Kind::Length,
+              QStringLiteral("resource area length %1, but more than %2 bytes follow the image")
+                  .arg(number(c.resourceLength), number(c.fileSize - ImageSize - 1)));
+    else if (c.resourceLength != c.fileSize - ImageSize)
         fault(LengthOffset, Fault::Kind::Length,
               QStringLiteral("resource area length %1, but %2 bytes follow the image")
                   .arg(number(c.resourceLength), number(c.fileSize - ImageSize)));
@@ -192,10 +198,11 @@ bool Contents::itemInside(qint64 item) const
     return qint64(entry.offset) + entry.length <= dataSize;
 }
 
-Contents read(QIODevice &device)
+Contents read(QIODevice &device, bool cut)
 {
     Contents contents;
     contents.fileSize = device.size();
+    contents.cut = cut;
     Scanner scanner(device, contents);
     scanner.header();
     if (!contents.hasHeader)
@@ -203,6 +210,24 @@ Contents read(QIODevice &device)
     scanner.jumpTable();
     scanner.checksum();
     return contents;
+}
+
+SequentialRead readSequential(boundedread::Source &source)
+{
+    SequentialRead read;
+    read.error = source.readUpTo(read.bytes, JumpTableOffset);
+    if (read.error.isError() || source.atEnd())
+        return read;
+    // A header without the format bytes is no header to trust: only as much
+    // is read as it takes to say what is wrong with it.
+    const char *data = read.bytes.constData();
+    const bool formatted =
+        data[FormatOffset] == FormatBytes[0] && data[FormatOffset + 1] == FormatBytes[1];
+    const qint64 length = formatted ? qFromBigEndian<quint32>(data + LengthOffset) : 0;
+    const qint64 limit = ImageSize + std::max(length, HeaderSize + ChecksumSize) + 1;
+    read.error = source.readUpTo(read.bytes, limit);
+    read.cut = !read.error.isError() && !source.atEnd();
+    return read;
 }
 
 std::optional<QByteArray> readItem(QIODevice &device, const Contents &contents, qint64 item)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "builder/K7xLayout.h"
+#include "platform/BoundedRead.h"
 
 #include <QByteArray>
 #include <QString>
@@ -36,7 +37,8 @@ struct Fault
 // ever read, whatever its header claims.
 struct Contents
 {
-    qint64 fileSize = 0;
+    qint64 fileSize = 0; // of a cut input: the bytes read
+    bool cut = false;
     bool hasHeader = false;
     quint32 resourceLength = 0;
     QString label;
@@ -53,7 +55,21 @@ struct Contents
 };
 
 // Reads and verifies a file opened for reading on a random-access device.
-Contents read(QIODevice &device);
+// cut: the device holds only the start of a longer input (see readSequential).
+Contents read(QIODevice &device, bool cut = false);
+
+struct SequentialRead
+{
+    QByteArray bytes;
+    bool cut = false; // the input goes on past what its header allows
+    PlatformError error;
+};
+
+// A pipe, FIFO or device read in order: at most what the header at its start
+// allows (the image and L bytes, or a whole header when L is less or the
+// format bytes are wrong) plus one byte, so an endless input costs no more
+// than the file it claims to be.
+SequentialRead readSequential(boundedread::Source &source);
 
 // Item k's bytes, or nothing when its entry is missing or points outside the
 // data area or the device fails.

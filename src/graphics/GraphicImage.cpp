@@ -5,6 +5,8 @@
 #include <QBuffer>
 #include <QImageReader>
 #include <QImageWriter>
+#include <QPainter>
+#include <QTransform>
 
 #include <algorithm>
 #include <cerrno>
@@ -75,10 +77,51 @@ std::optional<Graphic> fromPicture(const QImage &picture)
     return fromDots(dots);
 }
 
+namespace {
+
+constexpr qint64 MaxDecodedMiB = 1024;
+
+// Where the shown picture's top-left corner of `kept` pixels lies in the
+// picture as stored, for a picture of `stored` size that is shown turned.
+QRect storedPart(QSize stored, QImageIOHandler::Transformations turn, QSize kept)
+{
+    const qreal w = stored.width();
+    const qreal h = stored.height();
+    // Stored to shown: mirror, then flip, then a quarter turn clockwise.
+    QTransform toShown;
+    if (turn & QImageIOHandler::TransformationRotate90)
+        toShown = QTransform(0, 1, -1, 0, h, 0);
+    if (turn & QImageIOHandler::TransformationFlip)
+        toShown = QTransform(1, 0, 0, -1, 0, h) * toShown;
+    if (turn & QImageIOHandler::TransformationMirror)
+        toShown = QTransform(-1, 0, 0, 1, w, 0) * toShown;
+    const QRectF shown(QPointF(0, 0), QSizeF(kept));
+    return toShown.inverted().mapRect(shown).toAlignedRect() & QRect(QPoint(0, 0), stored);
+}
+
+} // namespace
+
 Picture readPicture(const QString &path)
 {
     QImageReader reader(path);
     reader.setAutoTransform(true);
+    // Only the part the import rule keeps is decoded, so a picture far larger
+    // than a graphic imports without holding all its pixels.
+    const QSize stored = reader.size();
+    if (stored.isValid()) {
+        const QImageIOHandler::Transformations turn = reader.transformation();
+        const QSize shown =
+            turn & QImageIOHandler::TransformationRotate90 ? stored.transposed() : stored;
+        const QSize kept = shown.boundedTo(QSize(MaxWidth, MaxBands * BandHeight));
+        if (kept != shown && reader.supportsOption(QImageIOHandler::ClipRect))
+            reader.setClipRect(storedPart(stored, turn, kept));
+        else if (kept != shown)
+            // A decoder that cannot clip (PNG) holds the whole picture for a
+            // moment: allowed up to 32 bits a pixel of 16384 x 16384.
+            reader.setAllocationLimit(static_cast<int>(
+                std::clamp<qint64>(qint64(stored.width()) * stored.height() * 4 / (1 << 20) + 1,
+                                   reader.allocationLimit(), MaxDecodedMiB)));
+    }
     errno = 0;
     Picture picture{reader.read(), {}};
     if (picture.image.isNull())

@@ -23,9 +23,11 @@ namespace {
 class PrintedMessages final : public Messages
 {
 protected:
-    void present(const Message &message) override
+    // A question is answered No, the choice that changes nothing.
+    Answer present(const Message &message) override
     {
         QTextStream(stderr) << message.title << ": " << message.text << '\n';
+        return message.question ? Answer::No : Answer::Ok;
     }
 };
 

@@ -44,6 +44,8 @@ QString describe(int number)
         return QStringLiteral("Path/File access error");
     case PathNotFound:
         return QStringLiteral("Path not found");
+    case SymbolicLinkLoop:
+        return QStringLiteral("Too many levels of symbolic links");
     case InvalidPicture:
         return QStringLiteral("Invalid picture");
     case InvalidFileName:
@@ -94,6 +96,8 @@ PlatformError fromErrno(int osError)
     case ENODEV:
     case ENXIO:
         return make(DeviceUnavailable);
+    case ELOOP:
+        return make(SymbolicLinkLoop);
     default:
         return make(DeviceIO);
     }

@@ -33,6 +33,7 @@ enum Number {
     DiskNotReady = 71,
     PathFileAccess = 75,
     PathNotFound = 76,
+    SymbolicLinkLoop = 77,
     InvalidPicture = 481,
     InvalidFileName = 20477,
     DialogCancelled = 32755,

@@ -3,34 +3,42 @@
 #include "project/ItemTable.h"
 #include "project/TextFields.h"
 
-#include <QFileInfo>
-
-#include <cerrno>
+#include "platform/BoundedRead.h"
 
 namespace projectload {
 
 PlatformError ProjectBytes::open(const QString &path)
 {
-    if (QFileInfo(path).isDir())
-        return platformerror::make(platformerror::PathFileAccess);
-    m_file.setFileName(path);
-    errno = 0;
-    if (!m_file.open(QIODevice::ReadOnly))
-        return platformerror::fromFile(m_file, errno);
-    if (!m_file.isSequential()) {
-        const qint64 size = m_file.size();
+    boundedread::Source source;
+    if (const int osError = source.openEncoded(QFile::encodeName(path)))
+        return platformerror::forMissingOrUnreadable(path, osError);
+    if (const PlatformError error = source.check(); error.isError())
+        return error;
+    if (source.kind() == boundedread::Kind::Regular) {
+        const qint64 size = source.size();
+        if (size > boundedread::ProjectLimit)
+            return tooBigError();
         if (size == 0)
             return {};
-        m_mapped = m_file.map(0, size);
-        if (m_mapped) {
-            m_view = QByteArrayView(reinterpret_cast<const char *>(m_mapped), size);
-            return {};
+        m_file.setFileName(path);
+        if (m_file.open(QIODevice::ReadOnly)) {
+            m_mapped = m_file.map(0, size);
+            if (m_mapped) {
+                m_view = QByteArrayView(reinterpret_cast<const char *>(m_mapped), size);
+                return {};
+            }
         }
     }
-    errno = 0;
-    m_copy = m_file.readAll();
-    if (m_file.error() != QFileDevice::NoError)
-        return platformerror::fromFile(m_file, errno);
+    // Pipes, FIFOs and devices, and files that cannot be mapped: read in order,
+    // one byte past the limit to tell a file that is too big.
+    m_copy.reserve(boundedread::ProjectLimit + 1);
+    if (const PlatformError error = source.readUpTo(m_copy, boundedread::ProjectLimit + 1);
+        error.isError())
+        return error;
+    if (m_copy.size() > boundedread::ProjectLimit) {
+        m_copy = QByteArray();
+        return tooBigError();
+    }
     m_view = m_copy;
     return {};
 }
@@ -38,6 +46,11 @@ PlatformError ProjectBytes::open(const QString &path)
 PlatformError noItemsError()
 {
     return {30009, QStringLiteral("The project file lists no items")};
+}
+
+PlatformError tooBigError()
+{
+    return {30010, QStringLiteral("The project file is larger than 32 MB")};
 }
 
 QString failureText(const projectfile::ParseResult &result)

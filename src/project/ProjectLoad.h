@@ -16,8 +16,9 @@ class ItemTable;
 namespace projectload {
 
 // The project file's bytes, mapped when the system allows it so that a huge
-// project is not held twice while the table is built. Pipes and other
-// sequential files are read to their end.
+// project is not held twice while the table is built. Pipes, FIFOs and
+// devices are read to their end; more than 32 MB is refused, so that an
+// endless input costs no more.
 class ProjectBytes
 {
 public:
@@ -33,6 +34,8 @@ private:
 
 // The failure shown when a project file lists no item to select.
 PlatformError noItemsError();
+// The failure of a project file larger than a project may be (32 MB).
+PlatformError tooBigError();
 
 // "Invalid Project File Data at line N" or the no-items text; empty when the
 // parse succeeded.

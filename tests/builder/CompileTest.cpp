@@ -7,9 +7,11 @@
 #include <QDirIterator>
 
 #include "BuilderFiles.h"
+#include "support/ItemKinds.h"
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <csignal>
 #include <sys/resource.h>
 #include <unistd.h>
@@ -349,10 +351,15 @@ TEST_F(CompileTest, ReadAheadOrNotTheSameBytes)
         const QByteArray bytes = firmware(sizes[k], k + 1);
         addItem(QStringLiteral("i%1.bin").arg(k), &bytes);
     }
-    addItem(QStringLiteral("i0.bin"), nullptr);
+    // found by letter case, in either pass
+    items.clear();
+    for (const char *written : {"i0.bin", "I1.BIN", "i2.BIN", "I3.bin", "I0.Bin"})
+        addItem(QLatin1String(written), nullptr);
     ASSERT_TRUE(run().ok());
     const QByteArray all = contentsOf(output);
     ASSERT_EQ(all.size(), 65536 + 26 + 8 * 5 + 350);
+    EXPECT_EQ(all.mid(65536 + 24 + 40, 350),
+              firmware(100, 1) + firmware(50, 3) + firmware(100, 4) + firmware(100, 1));
     // every boundary: none read ahead, the first item just fits or just not, all
     for (const qint64 bytes : {0, 1, 99, 100, 101, 150, 249, 250, 251, 350, 351}) {
         readAhead = bytes;
@@ -367,14 +374,74 @@ TEST_F(CompileTest, ReadAheadOrNotTheSameBytes)
     onProgress = [this](compile::Stage stage) {
         if (stage == compile::Stage::Constructing) {
             put(folder + QStringLiteral("i0.bin"), "changed");
-            QFile::remove(folder + QStringLiteral("i1.bin"));
+            QFile::remove(folder + QStringLiteral("i2.bin"));
         }
     };
     const compile::Outcome outcome = run();
     EXPECT_EQ(outcome.message(),
-              QStringLiteral("Resource Item file error ('...i1.bin) OR Temporary "
+              QStringLiteral("Resource Item file error ('...i2.BIN) OR Temporary "
                              "File error (data.tmp):  53: File not found"));
-    EXPECT_EQ(outcome.failingItem, 1);
+    EXPECT_EQ(outcome.failingItem, 2);
+}
+
+TEST_F(CompileTest, EveryKindOfItemGivesItsBytesOrAMessageNamingIt)
+{
+    using itemkinds::Kind;
+    const auto context = [](const char *error) {
+        return QStringLiteral("Resource Item file error ('...Misc/thing) OR Temporary File error "
+                              "(data.tmp):  ") +
+               QLatin1String(error);
+    };
+    const struct
+    {
+        Kind kind;
+        const char *bytes; // the item's bytes, or nullptr: refused with message
+        QString message;
+    } cases[] = {
+        {Kind::Regular, "FIFODATA", {}},
+        {Kind::Empty, "", {}},
+        {Kind::FifoWithWriter, "FIFODATA", {}},
+        {Kind::FifoWithoutWriter, nullptr, context("68: Device unavailable")},
+        {Kind::DevZero, nullptr,
+         QStringLiteral("Resource Item file '...Misc/thing' is too big (>64K bytes)")},
+        {Kind::DevNull, "", {}},
+        {Kind::Folder, nullptr, context("75: Path/File access error")},
+        {Kind::Socket, nullptr, context("75: Path/File access error")},
+        {Kind::LinkLoop, nullptr, context("77: Too many levels of symbolic links")},
+    };
+    const QByteArray abc = "abc";
+    addItem(QStringLiteral("Misc\\thing"), nullptr);
+    addItem(QStringLiteral("Const\\abc.bin"), &abc);
+    // read while measured, and measured first and read while written
+    for (const qint64 ahead : {compile::DefaultReadAhead, qint64(0)}) {
+        readAhead = ahead;
+        for (const auto &c : cases) {
+            SCOPED_TRACE(testing::Message() << int(c.kind) << " read-ahead " << ahead);
+            QFile::remove(output);
+            const auto start = std::chrono::steady_clock::now();
+            compile::Outcome outcome;
+            {
+                const itemkinds::ItemOfKind item(c.kind, folder + QStringLiteral("Misc/thing"));
+                outcome = run();
+            }
+            // no hang: the wait for a FIFO's writer is bounded
+            EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
+            if (!c.bytes) {
+                EXPECT_EQ(outcome.message(), c.message);
+                EXPECT_EQ(outcome.failingItem, 0);
+                EXPECT_FALSE(QFileInfo::exists(output));
+                continue;
+            }
+            ASSERT_TRUE(outcome.ok()) << outcome.message().toStdString();
+            const QByteArray all = contentsOf(output);
+            const QByteArray data = QByteArray(c.bytes) + "abc";
+            EXPECT_EQ(all.size(), 65536 + 24 + 16 + data.size() + 2);
+            const char *table = qstrlen(c.bytes) == 8 ? "00000000000800000000000800030000"
+                                                      : "00000000000000000000000000030000";
+            EXPECT_EQ(all.mid(65536 + 24, 16).toHex(), QByteArray(table));
+            EXPECT_EQ(all.mid(65536 + 40, data.size()), data);
+        }
+    }
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 #include "GraphicFixture.h"
 #include "editors/GraphicTools.h"
 #include "mainwin/FormMain.h"
+#include "support/ItemKinds.h"
 
 #include <QHeaderView>
 #include <QLabel>
@@ -67,6 +68,52 @@ TEST_F(GraphicWindowTest, LoadChecksSizeAndOkWritesTheGraphic)
         EXPECT_EQ(form.result(), c.saved ? QDialog::Accepted : QDialog::Rejected);
         EXPECT_EQ(messages.texts(), c.saved ? QStringList() : QStringList{Invalid});
         EXPECT_EQ(readGraphic(), c.written);
+    }
+}
+
+// A file that holds something else than a graphic opens with a note on the
+// control's blank graphic, and OK replaces it only when the user says Yes.
+TEST_F(GraphicWindowTest, FileThatHoldsNoGraphicIsReplacedOnlyWhenAsked)
+{
+    const QString note = QStringLiteral("The item file Misc/Logo.bin does not hold a graphic; OK "
+                                        "will replace it with the one shown");
+    const QString question = QStringLiteral(
+        "The item file Misc/Logo.bin does not hold a graphic. Replace it with the one shown?");
+    const QByteArray files[] = {QByteArray(1, '\x05'),         QByteArray("\x00\x01\xff", 3),
+                                QByteArray("\xc8\x01\xff", 3), QByteArray("\x05\x00\xff", 3),
+                                QByteArray("\x05\x11\xff", 3), QByteArray("user's text\n")};
+    for (const QByteArray &bytes : files) {
+        for (const auto answer : {Messages::Answer::No, Messages::Answer::Yes}) {
+            SCOPED_TRACE(testing::Message() << bytes.toHex().toStdString() << " " << int(answer));
+            useGraphic();
+            writeGraphic(bytes);
+            messages.answer = answer;
+            FormGraphic form(state, services);
+            EXPECT_EQ(messages.texts(), QStringList{note});
+            messages.clear();
+            form.CmdOK_Click();
+            ASSERT_EQ(messages.shown.size(), 1u);
+            EXPECT_TRUE(messages.shown[0].question);
+            EXPECT_EQ(messages.shown[0].text, question);
+            EXPECT_EQ(readGraphic(), answer == Messages::Answer::Yes ? graphic(32, 4) : bytes);
+        }
+    }
+}
+
+// A FIFO, a device or a folder is no file the window can show or write back:
+// it says so and does not open, without waiting for a writer.
+TEST_F(GraphicWindowTest, FileThatIsNoRegularFileKeepsTheWindowShut)
+{
+    using itemkinds::Kind;
+    for (const Kind kind : {Kind::FifoWithoutWriter, Kind::DevZero, Kind::DevNull, Kind::Folder}) {
+        SCOPED_TRACE(int(kind));
+        useGraphic();
+        const itemkinds::ItemOfKind item(kind, graphicPath());
+        FormGraphic form(state, services);
+        EXPECT_TRUE(form.itemRefused());
+        EXPECT_EQ(messages.texts(), QStringList{QStringLiteral(
+                                        "Could not access Resource file ('Misc/Logo.bin'): 75: "
+                                        "Path/File access error")});
     }
 }
 

@@ -115,4 +115,23 @@ if head -c 65535 fw.bin | "$k7x" build P/Resource.k7r - out.k7x 2> short.err; th
 fi
 grep -q "Invalid Original File ('/dev/stdin')" short.err || fail "short: $(cat short.err)"
 test ! -e out.k7x || fail "a refused build left an output"
+# Items that are FIFOs or devices: read to their end; endless or writerless ones refused.
+mkdir -p Q/Misc
+mkfifo Q/Misc/fifo
+ln -s /dev/null Q/Misc/null
+ln -s /dev/zero Q/Misc/zero
+printf 'F\tMisc\\fifo\th\tT\r\nN\tMisc\\null\th\tT\r\n' > Q/q.k7r
+printf FIFODATA > Q/Misc/fifo &
+"$k7x" build Q/q.k7r fw.bin q.k7x
+wait
+test "$("$k7x" extract q.k7x 0 -)" = FIFODATA || fail "FIFO item"
+test "$("$k7x" extract q.k7x 1 - | wc -c)" -eq 0 || fail "/dev/null item"
+if "$k7x" build Q/q.k7r fw.bin none.k7x 2> nowriter.err; then fail "a FIFO without writer built"; fi
+grep -q "Misc/fifo) OR Temporary File error (data.tmp):  68: Device unavailable" nowriter.err ||
+    fail "no writer: $(cat nowriter.err)"
+printf 'Z\tMisc\\zero\th\tT\r\n' > Q/z.k7r
+if "$k7x" build Q/z.k7r fw.bin none.k7x 2> zero.err; then fail "/dev/zero built"; fi
+grep -q "Resource Item file '...Misc/zero' is too big (>64K bytes)" zero.err || fail "zero: $(cat zero.err)"
+test ! -e none.k7x || fail "a refused build left an output"
+
 echo "k7x streams: all passed"

@@ -1,5 +1,6 @@
 #include "MainWindowFixture.h"
 
+#include "support/ItemKinds.h"
 #include "support/QtPrinting.h"
 
 #include "mainwin/MainLayout.h"
@@ -7,6 +8,8 @@
 #include "project/ItemTableModel.h"
 
 #include <QPixmap>
+
+#include <chrono>
 
 #include <gtest/gtest.h>
 
@@ -95,6 +98,44 @@ TEST_F(PreviewTest, ShowsTheCurrentGraphicOrWhyNotAndNothingForOtherTypes)
         EXPECT_EQ(pane->dotSize() > 0, c.dots) << c.item;
     }
     EXPECT_TRUE(messages.shown.empty()) << messages.last();
+}
+
+// The pane reads only regular files, at most one byte more than an item may
+// hold: nothing makes the main window wait or fill its memory.
+TEST_F(PreviewTest, NoKindOfFileKeepsTheWindowWaiting)
+{
+    using itemkinds::Kind;
+    const char *notAFile = "Cannot read the file: 75: Path/File access error";
+    const struct
+    {
+        Kind kind;
+        const char *text;
+    } cases[] = {
+        {Kind::Regular, "Not a graphic: width 70, 73 bands"},
+        {Kind::Empty, "Not a graphic: the file is empty"},
+        {Kind::FifoWithWriter, notAFile},
+        {Kind::FifoWithoutWriter, notAFile},
+        {Kind::DevZero, notAFile},
+        {Kind::DevNull, notAFile},
+        {Kind::Folder, notAFile},
+        {Kind::Socket, notAFile},
+        {Kind::LinkLoop, "Cannot read the file: 77: Too many levels of symbolic links"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(int(c.kind));
+        const itemkinds::ItemOfKind item(c.kind, path(u"Misc/thing"_s));
+        const auto start = std::chrono::steady_clock::now();
+        open("Thing\tMisc\\thing\tThing\tG\r\n");
+        EXPECT_EQ(text->text(), QString::fromLatin1(c.text));
+        EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
+    }
+    // an endless regular file is read no further than an item may go
+    QByteArray big = graphic(8, 1);
+    big.append(QByteArray(70000, '\0'));
+    write(u"Misc/thing"_s, big);
+    open("Thing\tMisc\\thing\tThing\tG\r\n");
+    EXPECT_EQ(text->text(),
+              u"8 x 8 dots (1 band)\nThe file holds 65526 bytes beyond the graphic"_s);
 }
 
 TEST_F(PreviewTest, FollowsTheCurrentItemAndDrawsItsDots)

@@ -23,11 +23,15 @@ TEST(PlatformError, ErrnoMapsToRunTimeNumbers)
     {
         int os;
         int number;
-    } cases[] = {{ENOENT, 53}, {ENOTDIR, 76},      {EACCES, 70}, {EPERM, 70},  {EROFS, 70},
-                 {ENOSPC, 61}, {EDQUOT, 61},       {EIO, 57},    {EEXIST, 58}, {EISDIR, 75},
-                 {EMFILE, 67}, {ENAMETOOLONG, 52}, {ENXIO, 68},  {0, 57},      {EPIPE, 57}};
-    for (const auto &c : cases)
-        EXPECT_EQ(platformerror::fromErrno(c.os).number, c.number) << c.os;
+    } cases[] = {{ENOENT, 53}, {ENOTDIR, 76}, {EACCES, 70}, {EPERM, 70},
+                 {EROFS, 70},  {ENOSPC, 61},  {EDQUOT, 61}, {EIO, 57},
+                 {EEXIST, 58}, {EISDIR, 75},  {EMFILE, 67}, {ENAMETOOLONG, 52},
+                 {ENXIO, 68},  {0, 57},       {EPIPE, 57},  {ELOOP, 77}};
+    for (const auto &c : cases) {
+        const PlatformError error = platformerror::fromErrno(c.os);
+        EXPECT_EQ(error.number, c.number) << c.os;
+        EXPECT_FALSE(error.description.isEmpty());
+    }
     // a folder opened as a file, whatever the system said (missing paths: the loader's tests)
     EXPECT_EQ(platformerror::forMissingOrUnreadable(QDir::tempPath(), 0).number, 75);
 }
@@ -53,6 +57,7 @@ TEST(PlatformError, EveryNumberHasItsText)
         {71, " 71: Disk not ready"},
         {75, " 75: Path/File access error"},
         {76, " 76: Path not found"},
+        {77, " 77: Too many levels of symbolic links"},
         {481, " 481: Invalid picture"},
         {20477, " 20477: Invalid file name"},
         {32755, " 32755: Cancel was selected"},

@@ -1,9 +1,11 @@
 #include "project/PathResolve.h"
 #include "platform/PlatformError.h"
 #include "project/FolderIndex.h"
+#include "project/ItemFile.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include "support/QtPrinting.h"
@@ -222,6 +224,47 @@ TEST(FolderIndex, TrailingBlanksAndDotsAloneAreKept)
         EXPECT_EQ(pathresolve::windowsName(QString::fromUtf8(c.name)).toString(),
                   QString::fromUtf8(c.windows))
             << '"' << c.name << '"';
+}
+
+} // namespace
+
+namespace {
+
+// Where an editor's write lands, judged before it asks: by "..", by a link
+// (also one whose file is not there yet), or inside.
+TEST(ItemFileTarget, WritesOutsideTheFolderAreTold)
+{
+    QTemporaryDir scratch;
+    const QString project = scratch.filePath(u"deep/proj"_s);
+    QDir().mkpath(project + u"/Misc"_s);
+    QDir().mkpath(scratch.filePath(u"other"_s));
+    QFile::link(scratch.filePath(u"other/victim.txt"_s), project + u"/Misc/gone"_s);
+    QFile::link(scratch.filePath(u"other"_s), project + u"/Misc/away"_s);
+    QFile::link(project + u"/Misc/inside.bin"_s, project + u"/Misc/here"_s);
+    const struct
+    {
+        const char *item;
+        bool outside;
+    } cases[] = {
+        {"Misc/logo.bin", false},   {"Misc/new/folders/logo.bin", false},
+        {"../../victim.txt", true}, {"Misc/../../proj/Misc/logo.bin", false},
+        {"Misc/gone", true}, // a link to a file not yet there
+        {"Misc/away/x.bin", true},  {"Misc/here", false},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(itemfile::liesOutside(project + u"/"_s + QLatin1String(c.item), project),
+                  c.outside)
+            << c.item;
+    EXPECT_EQ(itemfile::writeTarget(project + u"/Misc/gone"_s),
+              QFileInfo(scratch.filePath(u"other"_s)).canonicalFilePath() + u"/victim.txt"_s);
+}
+
+TEST(ItemFileTarget, TooBigIsOneByteMoreThanAnItemHolds)
+{
+    EXPECT_FALSE(itemfile::tooBig(QByteArray(65535, 'x')));
+    EXPECT_TRUE(itemfile::tooBig(QByteArray(65536, 'x')));
+    EXPECT_EQ(itemfile::tooBigMessage(u"Misc\\big.bin"_s),
+              u"Resource Item file '...Misc/big.bin' is too big (>64K bytes)"_s);
 }
 
 } // namespace

@@ -1,3 +1,4 @@
+#include "support/ItemKinds.h"
 #include "support/ProjectFixture.h"
 
 #include "project/ItemTable.h"
@@ -80,7 +81,15 @@ TEST_F(ProjectLoader, UnopenableFilesKeepTheTable)
     QList<std::pair<QString, QString>> cases = {
         {path(u"missing.k7r"_s), u" 53: File not found"_s},
         {path(u"nofolder/x.k7r"_s), u" 76: Path not found"_s},
-        {path(u"folder.k7r"_s), u" 75: Path/File access error"_s}};
+        {path(u"folder.k7r"_s), u" 75: Path/File access error"_s},
+        {u"/dev/zero"_s, u" 30010: The project file is larger than 32 MB"_s},
+        {path(u"big.k7r"_s), u" 30010: The project file is larger than 32 MB"_s},
+        {path(u"fifo.k7r"_s), u" 68: Device unavailable"_s},
+        {path(u"loop.k7r"_s), u" 77: Too many levels of symbolic links"_s}};
+    // one byte more than a project file may hold, without writing it
+    QFile(write(u"big.k7r"_s, {})).resize((32 << 20) + 1);
+    const itemkinds::ItemOfKind fifo(itemkinds::Kind::FifoWithoutWriter, path(u"fifo.k7r"_s));
+    const itemkinds::ItemOfKind loop(itemkinds::Kind::LinkLoop, path(u"loop.k7r"_s));
     if (::geteuid() != 0) { // root reads every file
         const QString locked = write(u"locked.k7r"_s, kTwoItems);
         QFile(locked).setPermissions({});
@@ -97,6 +106,14 @@ TEST_F(ProjectLoader, UnopenableFilesKeepTheTable)
         EXPECT_EQ(state.projectFile(), path(u"First.k7r"_s));
         EXPECT_EQ(setting(), file);
     }
+}
+
+TEST_F(ProjectLoader, ProjectOfTheLargestSizeIsRead)
+{
+    QFile(write(u"big.k7r"_s, {})).resize(32 << 20);
+    dialogs.answer(path(u"big.k7r"_s));
+    EXPECT_EQ(OpenProject(state, services), -1);
+    EXPECT_EQ(messages.texts(), QStringList{u"Invalid Project File Data at line  0"_s});
 }
 
 TEST_F(ProjectLoader, RejectedContentKeepsAcceptedRowsAndCaption)

@@ -21,8 +21,8 @@ const std::array<Command, 9> table{{
     {"verify", "FILE", "check every field and the checksum",
      "Checks an extended firmware file: header, label, item count, jump table (each\n"
      "item inside the data area, contiguous and in order), resource area length and\n"
-     "checksum. Prints one line per fault and exits 1 when there is any; otherwise\n"
-     "prints a one-line summary. FILE \"-\" reads standard input.\n",
+     "checksum. Prints one line per fault on standard output and exits 1 when there\n"
+     "is any; otherwise prints a one-line summary. FILE \"-\" reads standard input.\n",
      verify},
     {"list", "FILE [PROJECT.k7r]", "show the jump table",
      "Prints the jump table (item number, data offset, length; with a project also the\n"

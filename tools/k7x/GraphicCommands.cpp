@@ -1,6 +1,8 @@
 #include "GraphicCommands.h"
 
 #include "Arguments.h"
+#include "platform/BoundedRead.h"
+
 #include "ProjectInput.h"
 #include "Streams.h"
 #include "builder/FilePair.h"
@@ -58,7 +60,9 @@ int render(const QStringList &args, Streams io)
     const QString &out = a.words[1];
     if (refuseSameFile(item, out, io))
         return Refused;
-    const itemfile::ReadResult read = itemfile::read(item);
+    // A pipe or a device is read as the compile reads an item.
+    const boundedread::Result read =
+        boundedread::read(item, boundedread::ItemLimit, boundedread::Accept::AnyKind);
     if (!read.ok()) {
         io.err << shown(item) << ':' << read.error.text() << '\n';
         return Refused;

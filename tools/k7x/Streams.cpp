@@ -1,5 +1,7 @@
 #include "Streams.h"
 
+#include "builder/K7xReader.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QTextStream>
@@ -26,10 +28,18 @@ PlatformError Input::open(const QString &path, QIODevice *standardInput)
         if (!m_file.isSequential())
             return {};
     }
-    // Standard input is read from where it stands, even when it is a file.
-    const PlatformError error = readWhole(m_file);
+    // Standard input is read from where it stands, even when it is a file;
+    // a shell's pipe may pause, so it is waited for.
+    boundedread::Source source(boundedread::WaitForever);
+    source.adopt(m_file.handle());
+    k7x::SequentialRead read = k7x::readSequential(source);
+    if (read.error.isError())
+        return read.error;
+    m_cut = read.cut;
+    m_buffer.setData(std::move(read.bytes));
     m_file.close();
-    return error;
+    m_buffer.open(QIODevice::ReadOnly);
+    return {};
 }
 
 // To the end, or to the first failed read: bytes that were read before a
@@ -100,7 +110,7 @@ bool open(Opened &opened, const QString &path, Streams io)
         io.err << shown(path) << ':' << error.text() << '\n';
         return false;
     }
-    opened.contents = k7x::read(opened.input.device());
+    opened.contents = k7x::read(opened.input.device(), opened.input.cut());
     return true;
 }
 

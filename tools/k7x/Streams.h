@@ -13,8 +13,9 @@
 namespace k7xtool {
 
 // An input read in order from its start: a file, a FIFO, a pipe (/dev/stdin, a
-// process substitution) or standard input. What cannot seek is read whole
-// into memory first, so the firmware reader may seek in it.
+// process substitution) or standard input. What cannot seek is read into
+// memory first, so the firmware reader may seek in it, up to what its header
+// allows plus one byte.
 class Input
 {
 public:
@@ -22,12 +23,15 @@ public:
     // for the process's standard input when given.
     PlatformError open(const QString &path, QIODevice *standardInput = nullptr);
     QIODevice &device();
+    // The input went on past what its header allows; device() has its start.
+    bool cut() const { return m_cut; }
 
 private:
     PlatformError readWhole(QIODevice &from);
 
     QFile m_file;
     QBuffer m_buffer;
+    bool m_cut = false;
 };
 
 // The path that the compile and the save procedure take for an argument:

@@ -2,6 +2,7 @@
 
 #include "builder/K7xReader.h"
 
+#include <QBuffer>
 #include <QFile>
 
 FirmwareItems FirmwareItems::load(const QString &path, QString *error)
@@ -12,7 +13,23 @@ FirmwareItems FirmwareItems::load(const QString &path, QString *error)
         *error = file.errorString();
         return result;
     }
-    const k7x::Contents contents = k7x::read(file);
+    // A FIFO or a device is read as far as its header allows, plus one byte.
+    QBuffer buffer;
+    bool cut = false;
+    if (file.isSequential()) {
+        boundedread::Source source(boundedread::WaitForever);
+        source.adopt(file.handle());
+        k7x::SequentialRead read = k7x::readSequential(source);
+        if (read.error.isError()) {
+            *error = read.error.description;
+            return result;
+        }
+        cut = read.cut;
+        buffer.setData(std::move(read.bytes));
+        buffer.open(QIODevice::ReadOnly);
+    }
+    QIODevice &device = file.isSequential() ? static_cast<QIODevice &>(buffer) : file;
+    const k7x::Contents contents = k7x::read(device, cut);
     if (!contents.hasHeader) {
         *error = QStringLiteral("no resource area");
         return result;
@@ -22,7 +39,7 @@ FirmwareItems FirmwareItems::load(const QString &path, QString *error)
     for (const k7x::Fault &fault : contents.faults)
         result.m_warnings << fault.text;
     for (qint64 k = 0; k < contents.itemCount; ++k) {
-        const std::optional<QByteArray> item = k7x::readItem(file, contents, k);
+        const std::optional<QByteArray> item = k7x::readItem(device, contents, k);
         if (!item)
             break;
         result.m_items.push_back(*item);

@@ -4,6 +4,7 @@
 #include "project/ProjectState.h"
 
 #include <QDialog>
+#include <QDir>
 #include <QEvent>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -77,13 +78,35 @@ CurrentItem loadCurrentItem(ProjectState &state, Messages &messages, const QStri
     current.fileName = state.items().fileName(item);
     current.path = state.itemFilePath(item);
     current.read = itemfile::read(current.path);
-    if (!current.read.ok())
+    const bool notAFile = current.read.error.number == platformerror::PathFileAccess;
+    current.refused = notAFile || itemfile::tooBig(current.read.bytes);
+    if (notAFile)
+        messages.show(itemfile::accessMessage(current.fileName, current.read.error));
+    else if (current.refused)
+        messages.show(itemfile::tooBigMessage(current.fileName));
+    else if (!current.read.ok())
         messages.show(itemfile::accessMessage(current.fileName, current.read.error, failureSuffix));
     return current;
 }
 
-bool save(Messages &messages, const QString &path, const QString &fileName, const QByteArray &bytes)
+QString notAGraphicText(const QString &fileName)
 {
+    return QStringLiteral("The item file ") + itemfile::shownName(fileName) +
+           QStringLiteral(" does not hold a graphic; OK will replace it with the one shown");
+}
+
+bool save(Messages &messages, ProjectState &state, const QString &path, const QString &fileName,
+          const QByteArray &bytes, bool replacesNonGraphic)
+{
+    if (itemfile::liesOutside(path, state.folderPath()) &&
+        !messages.ask(QStringLiteral("The item file ") +
+                      QDir::toNativeSeparators(itemfile::writeTarget(path)) +
+                      QStringLiteral(" lies outside the project folder. Write it anyway?")))
+        return false;
+    if (replacesNonGraphic &&
+        !messages.ask(QStringLiteral("The item file ") + itemfile::shownName(fileName) +
+                      QStringLiteral(" does not hold a graphic. Replace it with the one shown?")))
+        return false;
     const PlatformError error = itemfile::write(path, bytes);
     if (error.isError())
         messages.show(itemfile::accessMessage(fileName, error));

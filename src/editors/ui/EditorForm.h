@@ -43,18 +43,29 @@ struct CurrentItem
     QString path;        // on disk
     itemfile::ReadResult read;
 
+    // A FIFO, a device, a folder, or more than an item may hold: nothing an
+    // editor can show or write back, so its window does not open.
+    bool refused = false;
+
     bool exists() const { return item >= 0; }
-    bool fileRead() const { return exists() && read.ok(); }
+    bool fileRead() const { return exists() && read.ok() && !refused; }
 };
 
 // Reads the current item's file. A file that cannot be read is shown as the
-// access message ending in failureSuffix. Having no current item is the
+// access message ending in failureSuffix; one that is refused, as the access
+// message or the too-big message alone. Having no current item is the
 // caller's mistake.
 CurrentItem loadCurrentItem(ProjectState &state, Messages &messages, const QString &failureSuffix);
 
 // Writes an item file; a failure is shown as the access message (no suffix).
-bool save(Messages &messages, const QString &path, const QString &fileName,
-          const QByteArray &bytes);
+// A file that lies outside the project folder is written only when the user
+// says Yes to the question, and so is one whose content is not of its type
+// (replacesNonGraphic).
+bool save(Messages &messages, ProjectState &state, const QString &path, const QString &fileName,
+          const QByteArray &bytes, bool replacesNonGraphic = false);
+
+// "The item file NAME does not hold a graphic; OK will replace it with the one shown".
+QString notAGraphicText(const QString &fileName);
 
 // Where a dialog of the given size goes so that it leaves its owner window in
 // view: right of it, else left of it, else in the screen's bottom right

@@ -46,7 +46,8 @@ void FormConstant::Form_Load()
 {
     const editorform::CurrentItem current = editorform::loadCurrentItem(
         m_state, m_services.messages, QStringLiteral(". Clicking OK will create a new file"));
-    if (!current.exists()) {
+    m_refused = current.refused;
+    if (!current.exists() || m_refused) {
         CmdOK->setEnabled(false);
         return;
     }
@@ -90,7 +91,8 @@ void FormConstant::CmdOK_Click()
     if (editorform::refuse(m_services.messages,
                            textcheck::refusal(QStringLiteral("Constant value"), text)))
         return;
-    if (editorform::save(m_services.messages, m_path, m_fileName, constantfile::bytes(text)))
+    if (editorform::save(m_services.messages, m_state, m_path, m_fileName,
+                         constantfile::bytes(text)))
         accept();
 }
 

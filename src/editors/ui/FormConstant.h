@@ -20,6 +20,9 @@ public:
     // Loads the current item of state at once; messages of the load show
     // through services before the window appears.
     FormConstant(ProjectState &state, Services &services, QWidget *parent = nullptr);
+    // The item's file is no file an editor can take (a FIFO, a device, too
+    // big): the load has said so, and the window must not be opened.
+    bool itemRefused() const { return m_refused; }
 
     QGroupBox *Frame1 = nullptr;
     QLabel *Label2 = nullptr;
@@ -43,4 +46,5 @@ private:
     QString m_fileName;
     QString m_path;
     ConstantLimits m_limits;
+    bool m_refused = false;
 };

@@ -290,7 +290,8 @@ void FormGraphic::Form_Load()
     m_state.folderWithSeparator();
     const editorform::CurrentItem current = editorform::loadCurrentItem(
         m_state, m_services.messages, QStringLiteral(". Clicking OK will create a new file"));
-    if (!current.exists()) {
+    m_refused = current.refused;
+    if (!current.exists() || m_refused) {
         CmdOK->setEnabled(false);
         return;
     }
@@ -304,8 +305,13 @@ void FormGraphic::Form_Load()
         m_vog.setSizeX(m_limits.maxWidth);
         m_vog.setSizeY(8 * m_limits.maxBands);
     } else {
-        // A header the control refuses leaves its own graphic; the size check judges that.
-        m_vog.setData(graphiccodec::bytesToDotText(current.read.bytes));
+        // A header the control refuses leaves its own graphic; the size check
+        // judges that. A file that held something else is replaced only when asked.
+        m_notAGraphic =
+            !m_vog.setData(graphiccodec::bytesToDotText(current.read.bytes)) &&
+            !current.read.bytes.isEmpty();
+        if (m_notAGraphic)
+            m_services.messages.show(editorform::notAGraphicText(m_fileName));
         if (!sizeInRange())
             m_services.messages.show(graphiccodec::invalidSizeText());
     }
@@ -336,8 +342,8 @@ void FormGraphic::CmdOK_Click()
         m_services.messages.show(QStringLiteral("Internal error: no data to save"));
         return;
     }
-    if (editorform::save(m_services.messages, m_path, m_fileName,
-                         graphiccodec::dotTextToBytes(dots)))
+    if (editorform::save(m_services.messages, m_state, m_path, m_fileName,
+                         graphiccodec::dotTextToBytes(dots), m_notAGraphic))
         accept();
 }
 

@@ -36,6 +36,9 @@ public:
     ~FormGraphic() override;
 
     bool controlCreated() const { return !Vog.isNull(); }
+    // The item's file is no file an editor can take (a FIFO, a device, too
+    // big): the load has said so, and the window must not be opened.
+    bool itemRefused() const { return m_refused; }
     int zoomStep() const { return m_zoomStep; }
     // Held while the window is open; the size dialog reads them.
     const GraphicLimits &graphicLimits() const { return m_limits; }
@@ -150,4 +153,6 @@ private:
     QString m_fileName;
     QString m_path;
     bool m_loaded = false;
+    bool m_refused = false;
+    bool m_notAGraphic = false; // asked before OK replaces it
 };

@@ -83,6 +83,7 @@ void FormInfoString::Form_Load()
         m_state, m_services.messages,
         QStringLiteral(". This Program cannot create new InfoString Resource File because it "
                        "needs some data from the original InfoString Resource File"));
+    m_refused = current.refused;
     if (!current.fileRead()) {
         CmdOK->setEnabled(false);
         return;
@@ -186,7 +187,8 @@ void FormInfoString::CmdOK_Click()
         break;
     }
 
-    if (editorform::save(m_services.messages, m_path, m_fileName, codepage::encode(m_content)))
+    if (editorform::save(m_services.messages, m_state, m_path, m_fileName,
+                         codepage::encode(m_content)))
         accept();
 }
 

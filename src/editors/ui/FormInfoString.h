@@ -26,6 +26,9 @@ public:
     // through services before the window appears.
     FormInfoString(ProjectState &state, Services &services, QWidget *parent = nullptr);
     ~FormInfoString() override;
+    // The item's file is no file an editor can take (a FIFO, a device, too
+    // big): the load has said so, and the window must not be opened.
+    bool itemRefused() const { return m_refused; }
 
     QGroupBox *Frame1 = nullptr;
     QLabel *Label1 = nullptr;
@@ -59,4 +62,5 @@ private:
     ItemType m_type = ItemType::InfoStringF;
     QString m_path;
     QString m_content; // the whole file, one character per byte
+    bool m_refused = false;
 };

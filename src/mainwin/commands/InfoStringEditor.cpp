@@ -4,5 +4,6 @@
 void FormMain::openInfoStringEditor()
 {
     FormInfoString form(m_state, m_services, this);
-    form.exec();
+    if (!form.itemRefused())
+        form.exec();
 }

@@ -3,9 +3,16 @@
 #include <QApplication>
 #include <QMessageBox>
 
-void DialogMessages::present(const Message &message)
+Messages::Answer DialogMessages::present(const Message &message)
 {
     QMessageBox box(message.icon == Icon::Critical ? QMessageBox::Critical : QMessageBox::NoIcon,
-                    message.title, message.text, QMessageBox::Ok, QApplication::activeWindow());
-    box.exec();
+                    message.title, message.text,
+                    message.question ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
+                    QApplication::activeWindow());
+    if (message.question)
+        box.setDefaultButton(QMessageBox::No);
+    const int chosen = box.exec();
+    if (!message.question)
+        return Answer::Ok;
+    return chosen == QMessageBox::Yes ? Answer::Yes : Answer::No;
 }

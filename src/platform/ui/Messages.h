@@ -9,12 +9,14 @@ class Messages
 {
 public:
     enum class Icon { None, Critical };
+    enum class Answer { Ok, Yes, No };
 
     struct Message
     {
         QString text;
         QString title;
         Icon icon = Icon::None;
+        bool question = false; // Yes and No, No the default, instead of OK
     };
 
     virtual ~Messages() = default;
@@ -26,16 +28,22 @@ public:
         present({text, title, Icon::None});
     }
 
+    // Yes/No, No the default: true only when the user chose Yes.
+    bool ask(const QString &text)
+    {
+        return present({text, applicationTitle(), Icon::None, true}) == Answer::Yes;
+    }
+
     static QString applicationTitle() { return QStringLiteral("Fendrel"); }
 
 protected:
-    // Returns when the user has closed the message.
-    virtual void present(const Message &message) = 0;
+    // Returns when the user has closed the message, with the button chosen.
+    virtual Answer present(const Message &message) = 0;
 };
 
 // Modal message boxes parented to the active window.
 class DialogMessages final : public Messages
 {
 protected:
-    void present(const Message &message) override;
+    Answer present(const Message &message) override;
 };
