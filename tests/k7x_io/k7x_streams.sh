@@ -80,7 +80,7 @@ grep -q "the file ends after 100 bytes" short.out || fail "cut file: $(cat short
 
 # Standard input that fails to be read (a folder) is refused, not taken as empty.
 if "$k7x" verify - < P > dir.out 2> dir.err; then fail "a folder on standard input verified"; fi
-test "$(cat dir.err)" = "-: 57: Device I/O error" || fail "folder input: $(cat dir.err)"
+test "$(cat dir.err)" = "-: 75: Path/File access error" || fail "folder input: $(cat dir.err)"
 
 # diff and unpack read standard input and pipes as well.
 cat ref.k7x | "$k7x" diff - ref.k7x || fail "diff - of the same file"

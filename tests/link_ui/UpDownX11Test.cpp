@@ -82,10 +82,11 @@ public:
     QStringList texts;
 
 protected:
-    void present(const Message &message) override
+    Answer present(const Message &message) override
     {
         texts << message.text;
         m_boxes.showTitled(message.text, message.title);
+        return Answer::Ok;
     }
 
 private:

@@ -307,9 +307,8 @@ void FormGraphic::Form_Load()
     } else {
         // A header the control refuses leaves its own graphic; the size check
         // judges that. A file that held something else is replaced only when asked.
-        m_notAGraphic =
-            !m_vog.setData(graphiccodec::bytesToDotText(current.read.bytes)) &&
-            !current.read.bytes.isEmpty();
+        m_notAGraphic = !m_vog.setData(graphiccodec::bytesToDotText(current.read.bytes)) &&
+                        !current.read.bytes.isEmpty();
         if (m_notAGraphic)
             m_services.messages.show(editorform::notAGraphicText(m_fileName));
         if (!sizeInRange())
