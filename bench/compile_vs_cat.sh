@@ -12,21 +12,7 @@
 #   SKIP_BIG=1          leave out the 1 GB project
 #   SCRATCH=folder      where the projects are made (default: a temporary folder)
 set -euo pipefail
-root=$(cd "$(dirname "$0")/.." && pwd)
-rounds=${1:-5}
-
-if [[ -z "${K7X:-}" ]]; then
-  # Sanitizers and debug code would make the comparison meaningless.
-  cmake -S "$root" -B "$root/build-bench" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-    -DFENDREL_SANITIZE=OFF -DFENDREL_BENCHMARKS=OFF >/dev/null
-  ninja -C "$root/build-bench" k7x >/dev/null
-  K7X="$root/build-bench/bin/k7x"
-fi
-
-scratch=${SCRATCH:-$(mktemp -d)}
-mkdir -p "$scratch"
-cleanup() { [[ -n "${SCRATCH:-}" ]] || rm -rf "$scratch"; }
-trap cleanup EXIT
+source "$(dirname "$0")/lib/k7x.sh"
 
 # make_project DIR COUNT SIZE [LAYOUT]: COUNT item files of about SIZE bytes,
 # listed in DIR/Project.k7r and, for cat, in DIR/files (NUL-separated, the

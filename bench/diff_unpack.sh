@@ -12,20 +12,7 @@
 #   SCRATCH=folder      where the inputs are made (default: a temporary folder,
 #                       removed at the end; the inputs take about 220 MB)
 set -euo pipefail
-root=$(cd "$(dirname "$0")/.." && pwd)
-rounds=${1:-5}
-
-if [[ -z "${K7X:-}" ]]; then
-  cmake -S "$root" -B "$root/build-bench" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-    -DFENDREL_SANITIZE=OFF -DFENDREL_BENCHMARKS=OFF >/dev/null
-  ninja -C "$root/build-bench" k7x >/dev/null
-  K7X="$root/build-bench/bin/k7x"
-fi
-
-scratch=${SCRATCH:-$(mktemp -d)}
-mkdir -p "$scratch"
-cleanup() { [[ -n "${SCRATCH:-}" ]] || rm -rf "$scratch"; }
-trap cleanup EXIT
+source "$(dirname "$0")/lib/k7x.sh"
 
 # firmware OUT COUNT SIZE [CHANGED]: COUNT items of SIZE bytes; item CHANGED,
 # when given, with other bytes. Also writes OUT.k7r naming Items\iNNNNN.bin.
