@@ -22,3 +22,12 @@ if(FENDREL_SANITIZE)
     -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
   target_link_options(fendrel_options INTERFACE -fsanitize=address,undefined)
 endif()
+
+# The fuzz build instruments every library it links for libFuzzer's coverage;
+# only the fuzz programs themselves link libFuzzer's main.
+if(FENDREL_FUZZ)
+  if(NOT CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
+    message(FATAL_ERROR "FENDREL_FUZZ needs clang: configure with -DCMAKE_CXX_COMPILER=clang++")
+  endif()
+  target_compile_options(fendrel_options INTERFACE -fsanitize=fuzzer-no-link)
+endif()

@@ -1,13 +1,8 @@
-# Shared by scripts/fuzz-*: builds one libFuzzer target with clang (ASan, UBSan)
-# into build-fuzz/ and runs it over its corpus. Sources are compiled one by one,
-# through ccache when present, with the one include root src/.
+# Shared by scripts/fuzz-*: configures build-fuzz/ once (clang, libFuzzer,
+# AddressSanitizer, UndefinedBehaviorSanitizer, the options of every build),
+# builds one fuzz target of tools/fuzz and runs it over its corpus.
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 out="$root/build-fuzz"
-launcher=()
-command -v ccache >/dev/null && launcher=(ccache)
-cxxflags=(-std=c++20 -O1 -g -fPIC -fno-omit-frame-pointer
-  -fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=undefined
-  -Wall -Wextra -Werror -DQT_NO_CAST_FROM_ASCII -I"$root/src")
 
 # fuzz_seed NAME FILE...: copies the files (relative to the checkout) into the corpus.
 fuzz_seed()
@@ -21,25 +16,18 @@ fuzz_seed()
     done
 }
 
-# fuzz_build NAME qt|noqt SOURCE...: compiles the sources and links build-fuzz/fuzz-NAME.
+# fuzz_build NAME: builds build-fuzz/bin/fuzz-NAME.
 fuzz_build()
 {
-    local name=$1 qt=$2
-    shift 2
-    local qtflags=() qtlibs=()
-    if [ "$qt" = qt ]; then
-        read -ra qtflags <<<"$(pkg-config --cflags Qt6Core)"
-        read -ra qtlibs <<<"$(pkg-config --libs Qt6Core)"
+    local name=$1
+    if [ ! -f "$out/CMakeCache.txt" ]; then
+        cmake -S "$root" -B "$out" -G Ninja -DCMAKE_CXX_COMPILER=clang++ \
+            -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS=-O1 -DFENDREL_FUZZ=ON \
+            -DFENDREL_SANITIZE=ON -DFENDREL_WERROR=ON -DBUILD_TESTING=OFF \
+            -DFENDREL_BENCHMARKS=OFF >/dev/null
     fi
     mkdir -p "$out/corpus-$name"
-    local objects=() source object
-    for source in "$@"; do
-        object="$out/obj/${source%.cpp}.o"
-        mkdir -p "$(dirname "$object")"
-        "${launcher[@]}" clang++ "${cxxflags[@]}" "${qtflags[@]}" -c "$root/$source" -o "$object"
-        objects+=("$object")
-    done
-    clang++ -fsanitize=fuzzer,address,undefined "${objects[@]}" "${qtlibs[@]}" -o "$out/fuzz-$name"
+    cmake --build "$out" --target "fuzz-$name" >/dev/null
 }
 
 # fuzz_run NAME ARGUMENT...: runs the target over its corpus; the arguments go to libFuzzer.
@@ -48,5 +36,5 @@ fuzz_run()
     local name=$1
     shift
     cd "$out"
-    exec "./fuzz-$name" "$@" "corpus-$name"
+    exec "./bin/fuzz-$name" "$@" "corpus-$name"
 }

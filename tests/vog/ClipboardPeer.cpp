@@ -2,6 +2,7 @@
 // copies it, says "ready" and keeps the clipboard until its input closes;
 // "paste" pastes into a new control and prints the floating selection.
 #include "platform/automation/Object.h"
+#include "platform/automation/Registry.h"
 
 #include <QApplication>
 #include <QSocketNotifier>
@@ -13,7 +14,8 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     const QStringList args = QCoreApplication::arguments();
     automation::Object vog;
-    if (automation::failed(vog.create(QStringLiteral("Vog.VogCtrl.1"))))
+    if (automation::failed(
+            vog.create(QStringLiteral("Vog.VogCtrl.1"), automation::ClassRegistry::user())))
         return 2;
     QTextStream out(stdout);
     if (args.value(1) == QLatin1String("copy")) {

@@ -2,14 +2,11 @@
 
 #include "platform/automation/Library.h"
 
+#include <utility>
+
 namespace automation {
 
 Object::Object(std::unique_ptr<ComponentObject> object) : m_object(std::move(object)) {}
-
-Status Object::create(const QString &progId)
-{
-    return create(progId, ClassRegistry::user());
-}
 
 Status Object::create(const QString &progId, const ClassRegistry &registry)
 {
@@ -72,7 +69,7 @@ QVariant withStatus(Status outcome, QVariant result, Status *status)
 {
     if (status)
         *status = outcome;
-    return failed(outcome) ? QVariant() : result;
+    return failed(outcome) ? QVariant() : std::move(result);
 }
 
 } // namespace
@@ -81,14 +78,14 @@ QVariant Object::call(const QString &name, const QVariantList &args, Status *sta
 {
     QVariant result;
     const Status outcome = invoke(name, DISPATCH_METHOD, args, &result);
-    return withStatus(outcome, result, status);
+    return withStatus(outcome, std::move(result), status);
 }
 
 QVariant Object::get(const QString &name, Status *status)
 {
     QVariant result;
     const Status outcome = invoke(name, DISPATCH_PROPERTYGET, {}, &result);
-    return withStatus(outcome, result, status);
+    return withStatus(outcome, std::move(result), status);
 }
 
 Status Object::put(const QString &name, const QVariant &value)
@@ -100,14 +97,14 @@ QVariant Object::call(DispId id, const QVariantList &args, Status *status)
 {
     QVariant result;
     const Status outcome = invoke(id, DISPATCH_METHOD, args, &result);
-    return withStatus(outcome, result, status);
+    return withStatus(outcome, std::move(result), status);
 }
 
 QVariant Object::get(DispId id, Status *status)
 {
     QVariant result;
     const Status outcome = invoke(id, DISPATCH_PROPERTYGET, {}, &result);
-    return withStatus(outcome, result, status);
+    return withStatus(outcome, std::move(result), status);
 }
 
 Status Object::put(DispId id, const QVariant &value)

@@ -16,7 +16,7 @@ namespace automation {
 // once and kept) or by dispatch identifier, with the status of every call.
 //
 //     automation::Object vog;
-//     if (automation::failed(vog.create(QStringLiteral("Vog.VogCtrl.1")))) ...
+//     if (automation::failed(vog.create(QStringLiteral("Vog.VogCtrl.1"), registry))) ...
 //     vog.put(QStringLiteral("SizeX"), 64);
 //     const QString data = vog.call(QStringLiteral("GetData")).toString();
 class Object
@@ -25,9 +25,8 @@ public:
     Object() = default;
     explicit Object(std::unique_ptr<ComponentObject> object);
 
-    // Creates by ProgID through the given registry (the user's when omitted) and
-    // starts the object with its defaults. On failure the handle stays empty.
-    Status create(const QString &progId);
+    // Creates by ProgID through the given registry and starts the object with its
+    // defaults. On failure the handle stays empty.
     Status create(const QString &progId, const ClassRegistry &registry);
 
     bool isNull() const { return !m_object; }
