@@ -13,17 +13,11 @@
 #include "support/QtPrinting.h"
 #include "support/ScriptedFileDialogs.h"
 #include "support/TemporaryRegistry.h"
+#include "support/XSession.h"
 
-#include <QApplication>
 #include <QElapsedTimer>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QNetworkDatagram>
-#include <QPointer>
-#include <QProcess>
-#include <QPushButton>
-#include <QStandardPaths>
-#include <QTimer>
 #include <QToolButton>
 #include <QUdpSocket>
 
@@ -75,95 +69,15 @@ private:
     QElapsedTimer m_clock;
 };
 
-// Real message boxes, with what they said.
-class BoxMessages final : public Messages
-{
-public:
-    QStringList texts;
-
-protected:
-    Answer present(const Message &message) override
-    {
-        texts << message.text;
-        m_boxes.showTitled(message.text, message.title);
-        return Answer::Ok;
-    }
-
-private:
-    DialogMessages m_boxes;
-};
-
-QString xdotool()
-{
-    return QStandardPaths::findExecutable(u"xdotool"_s);
-}
-
-// Runs xdotool and lets the program take the events meanwhile (a press may
-// start a command that waits and shows a message before xdotool returns).
-void xdo(const QStringList &args)
-{
-    QProcess process;
-    process.start(xdotool(), args);
-    while (process.state() != QProcess::NotRunning) {
-        process.waitForFinished(10);
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    }
-    EXPECT_EQ(process.exitCode(), 0) << args.join(u' ').toStdString();
-}
-
-QStringList at(const QWidget *widget)
-{
-    const QPoint p = widget->mapToGlobal(widget->rect().center());
-    return {u"mousemove"_s, u"--sync"_s, QString::number(p.x()), QString::number(p.y())};
-}
-
-void settle(int ms)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (clock.elapsed() < ms)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-}
-
-// Closes every message box as a user would, with Enter or with a click on OK,
-// from inside the box's own event loop; counts what it closed.
-class Closer
-{
-public:
-    Closer()
-    {
-        QObject::connect(&m_timer, &QTimer::timeout, [this] { look(); });
-        m_timer.start(100);
-    }
-    int closed = 0;
-
-private:
-    void look()
-    {
-        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        if (!box || box == m_seen)
-            return;
-        m_seen = box;
-        ++closed;
-        auto *process = new QProcess(&m_processes);
-        QStringList args{u"key"_s, u"Return"_s};
-        if (closed % 2 == 0 && !box->buttons().isEmpty())
-            args = at(box->buttons().first()) + QStringList{u"click"_s, u"1"_s};
-        process->start(xdotool(), args);
-    }
-
-    QObject m_processes; // they outlive the box they close
-    QTimer m_timer;
-    QPointer<QMessageBox> m_seen; // a new box may take the old one's address
-};
+using namespace xsession;
 
 class UpDownX11 : public ::testing::Test
 {
 protected:
     void SetUp() override
     {
-        if (QGuiApplication::platformName() != "xcb"_L1 || xdotool().isEmpty())
-            GTEST_SKIP() << "needs an X display and xdotool";
+        if (const QString why = whyNot(); !why.isEmpty())
+            GTEST_SKIP() << why.toStdString();
     }
 
     std::unique_ptr<FormView> viewer(Transport &transport, const char *number)
