@@ -18,6 +18,7 @@
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QNetworkDatagram>
+#include <QPushButton>
 #include <QToolButton>
 #include <QUdpSocket>
 
