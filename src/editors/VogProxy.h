@@ -46,6 +46,8 @@ public:
     int dragWidth() { return number(DragWidth); }
     int dragHeight() { return number(DragHeight); }
     bool canUndo() { return flag(CanUndo); }
+    // Snapshots the history keeps, 8..256.
+    void setUndoDepth(int depth) { put(UndoDepth, depth); }
     bool canRedo() { return flag(CanRedo); }
 
     void paintSelection(int paintMode) { call(PaintSelection, {paintMode}); }
@@ -104,6 +106,7 @@ private:
         HoverDotY = 41,
         DragWidth = 42,
         DragHeight = 43,
+        UndoDepth = 44,
     };
 
     int number(Id id) { return get(id).toInt(); }

@@ -169,6 +169,9 @@ Status CVogCtrl::getProperty(DispId id, QVariant *result) const
     case DragHeight:
         *result = int16(w.dragExtent() ? w.dragExtent()->y : 0);
         break;
+    case UndoDepth:
+        *result = int16(m_model.undoDepth());
+        break;
     default:
         return DISP_E_MEMBERNOTFOUND;
     }
@@ -209,6 +212,10 @@ void CVogCtrl::putProperty(DispId id, const QVariant &value)
         return; // the position is the mouse's to set
     case TextAlignment:
         m_textAlignment = std::clamp(number, 0, 2);
+        w.setModified();
+        return;
+    case UndoDepth:
+        m_model.putUndoDepth(number); // nothing shown changes
         w.setModified();
         return;
     case SizeX:

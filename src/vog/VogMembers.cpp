@@ -61,6 +61,8 @@ const QList<Entry> &all()
         readOnly(HoverDotY, "HoverDotY", Int16),
         readOnly(DragWidth, "DragWidth", Int16),
         readOnly(DragHeight, "DragHeight", Int16),
+        // After the stock properties, so that the specified ones keep their order.
+        property(UndoDepth, "UndoDepth", Int16, 16, 8),
         method(PaintSelection, "PaintSelection", Void, {param("PaintMode", Int16)}),
         method(Escape, "Escape", Void),
         method(Copy, "Copy", Bool),

@@ -52,6 +52,7 @@ enum Id : automation::DispId {
     HoverDotY,
     DragWidth,
     DragHeight,
+    UndoDepth,
     Font = -512,
     AboutBox = -552,
 };

@@ -57,6 +57,7 @@ Status CVogCtrl::load(const PropertyBag &bag)
     m_widget->loadDisplay(values[DotSize], values[DotGap], values[FromX], values[FromY],
                           values[Mode] != 0, vog::codes::pen(values[DrawMode]));
     m_textAlignment = std::clamp(values[TextAlignment], 0, 2);
+    m_model.putUndoDepth(values[UndoDepth]); // the history has room for 8..256 only
     m_font = font;
     m_widget->setFont(m_font);
     afterExchange();

@@ -18,6 +18,8 @@
 
 namespace {
 
+using namespace Qt::StringLiterals;
+
 // Acts on the modal dialog of type D once its event loop runs.
 template <typename D> void whenShown(std::function<void(D &)> act)
 {
@@ -211,6 +213,19 @@ TEST_F(DropAndUndoTest, UndoAndRedoAfterEveryOperation)
          },
          click("CmdPaste"), true},
         {"select all", nothing, [](DropAndUndoTest &, FormGraphic &f) { f.SelectAll(); }, true},
+        // A lift shows nothing new: with the operation after it, it is one step.
+        {"select all, fill", nothing,
+         [](DropAndUndoTest &, FormGraphic &f) {
+             f.SelectAll();
+             f.CmdFill->click();
+         },
+         true},
+        {"click into the selection, rotate", marked,
+         [](DropAndUndoTest &, FormGraphic &f) {
+             move(f, 3, 3, 3, 3);
+             f.CmdRotate180->click();
+         },
+         true},
         // Every selection operation shares one path: one of each kind is enough.
         // Without a selection they change nothing: no step to undo.
         {"fill without a selection", nothing, click("CmdFill"), false},
@@ -275,33 +290,44 @@ TEST_F(DropAndUndoTest, UndoAndRedoAfterEveryOperation)
     }
 }
 
-// Eight snapshots: nine changes can be undone seven steps back, to the state
-// after the second one; Redo walks forward again.
-TEST_F(DropAndUndoTest, TheOldestStepsAreForgotten)
+// A hundred steps: the k-th of 101 changes inverts column (k - 1) mod 8, and
+// 100 undos go back to the state after the first; Redo walks forward again.
+TEST_F(DropAndUndoTest, AHundredStepsToUndo)
 {
+    // After n changes, n mod 16: the first columns turn black, then white again.
+    const QString after[16] = {
+        u"008,001,000,000,000,000,000,000,000,000"_s, u"008,001,255,000,000,000,000,000,000,000"_s,
+        u"008,001,255,255,000,000,000,000,000,000"_s, u"008,001,255,255,255,000,000,000,000,000"_s,
+        u"008,001,255,255,255,255,000,000,000,000"_s, u"008,001,255,255,255,255,255,000,000,000"_s,
+        u"008,001,255,255,255,255,255,255,000,000"_s, u"008,001,255,255,255,255,255,255,255,000"_s,
+        u"008,001,255,255,255,255,255,255,255,255"_s, u"008,001,000,255,255,255,255,255,255,255"_s,
+        u"008,001,000,000,255,255,255,255,255,255"_s, u"008,001,000,000,000,255,255,255,255,255"_s,
+        u"008,001,000,000,000,000,255,255,255,255"_s, u"008,001,000,000,000,000,000,255,255,255"_s,
+        u"008,001,000,000,000,000,000,000,255,255"_s, u"008,001,000,000,000,000,000,000,000,255"_s,
+    };
     useGraphic();
-    writeGraphic(graphic(16, 1));
+    writeGraphic(graphic(8, 1));
     FormGraphic form(state, services);
-    QStringList states{data(form)};
-    for (int column = 0; column < 9; ++column) {
-        drag(form, column, 0, column, 7);
-        form.CmdFill->click(); // black: one more black column each time
-        states.append(data(form));
+    ASSERT_EQ(data(form), after[0]);
+    form.OptionInvert->click();
+    for (int k = 1; k <= 101; ++k) {
+        drag(form, (k - 1) % 8, 0, (k - 1) % 8, 7);
+        form.CmdFill->click();
     }
-    EXPECT_EQ(states[9].left(47),
-              QStringLiteral("016,001,255,255,255,255,255,255,255,255,255,000"));
-    for (int back = 8; back >= 2; --back) {
-        ASSERT_TRUE(form.CmdUndo->isEnabled()) << back;
-        form.CmdUndo_Click();
-        EXPECT_EQ(data(form), states[back]);
+    ASSERT_EQ(data(form), after[5]);
+    for (int k = 100; k >= 1; --k) {
+        ASSERT_TRUE(form.CmdUndo->isEnabled()) << k;
+        form.CmdUndo->click();
+        ASSERT_EQ(data(form), after[k % 16]) << k;
     }
+    EXPECT_EQ(data(form), after[1]);
     EXPECT_FALSE(form.CmdUndo->isEnabled());
     form.CmdUndo_Click();
-    EXPECT_EQ(data(form), states[2]);
-    for (int forward = 3; forward <= 9; ++forward) {
-        ASSERT_TRUE(form.CmdRedo->isEnabled()) << forward;
-        form.CmdRedo_Click();
-        EXPECT_EQ(data(form), states[forward]);
+    EXPECT_EQ(data(form), after[1]);
+    for (int k = 2; k <= 101; ++k) {
+        ASSERT_TRUE(form.CmdRedo->isEnabled()) << k;
+        form.CmdRedo->click();
+        ASSERT_EQ(data(form), after[k % 16]) << k;
     }
     EXPECT_FALSE(form.CmdRedo->isEnabled());
 }
@@ -326,16 +352,18 @@ TEST_F(DropAndUndoTest, KeyboardShortcuts)
                           number(form, "SelPosX2"), number(form, "SelPosY2")}),
               (std::array{0, 0, 15, 11}));
     key(Qt::Key_Delete, Qt::NoModifier);
-    key(Qt::Key_Z, Qt::ControlModifier);
-    key(Qt::Key_Z, Qt::ControlModifier);
+    key(Qt::Key_Z, Qt::ControlModifier); // the lift goes with the Delete
     EXPECT_EQ(data(form), loaded);
     EXPECT_FALSE(selected(form));
     key(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_TRUE(selected(form));
+    EXPECT_FALSE(form.CmdRedo->isEnabled());
+    key(Qt::Key_Z, Qt::ControlModifier);
     key(Qt::Key_Y, Qt::ControlModifier);
     EXPECT_FALSE(form.CmdRedo->isEnabled());
     key(Qt::Key_Z, Qt::ControlModifier);
 
+    key(Qt::Key_A, Qt::ControlModifier);
     key(Qt::Key_C, Qt::ControlModifier);
     const QMimeData *offered = QApplication::clipboard()->mimeData();
     ASSERT_NE(offered, nullptr);
@@ -418,35 +446,69 @@ TEST_F(DropAndUndoTest, ToolKeysLineSavedByOkAndWheelZoom)
 }
 
 // Escape ends a selection and never the window: a floating one is placed
-// where it is shown (the move stays one undo step), a marked one ends, and
-// without one nothing happens.
+// where it is shown, a marked one ends, without one nothing happens. Nothing
+// seen changes, so OK saves what it would have saved before, and Escape is
+// no undo step: one undo takes back what made the selection float.
 TEST_F(DropAndUndoTest, EscapeInEachSelectionState)
 {
-    useGraphic();
-    writeGraphic(columns({3, 3}));
-    FormGraphic form(state, services);
-    activate(form);
-    const QString loaded = data(form);
-    QTest::keyClick(&form, Qt::Key_Escape);
-    EXPECT_TRUE(form.isVisible());
-    EXPECT_EQ(data(form), loaded);
-
-    drag(form, 0, 0, 1, 1);
-    QTest::keyClick(&form, Qt::Key_Escape);
-    EXPECT_FALSE(selected(form));
-    EXPECT_EQ(data(form), loaded);
-    EXPECT_FALSE(form.CmdUndo->isEnabled());
-
-    drag(form, 0, 0, 1, 1);
-    move(form, 0, 0, 4, 2);
-    QTest::keyClick(&form, Qt::Key_Escape);
-    EXPECT_FALSE(selected(form));
-    EXPECT_TRUE(form.isVisible());
-    form.CmdUndo_Click();
-    EXPECT_EQ(data(form), loaded);
-    form.CmdRedo_Click();
-    form.CmdOK_Click();
-    EXPECT_EQ(readGraphic(), columns({0, 0, 0, 0, 12, 12}));
+    using Step = std::function<void(DropAndUndoTest &, FormGraphic &)>;
+    const struct
+    {
+        const char *name;
+        Step prepare;
+        QByteArray saved;
+        bool undoable;    // the preparation
+        bool pen = false; // the tool, before Escape and after it
+    } cases[] = {
+        {"none", [](DropAndUndoTest &, FormGraphic &) {}, columns({3, 3}), false},
+        {"marked", [](DropAndUndoTest &, FormGraphic &f) { drag(f, 0, 0, 1, 1); }, columns({3, 3}),
+         false},
+        {"floating, moved",
+         [](DropAndUndoTest &, FormGraphic &f) {
+             drag(f, 0, 0, 1, 1);
+             move(f, 0, 0, 4, 2);
+         },
+         columns({0, 0, 0, 0, 12, 12}), true},
+        // The dot of the picture at (2, 1), its white cells over the graphic's.
+        {"floating, imported with the pen",
+         [](DropAndUndoTest &t, FormGraphic &f) {
+             f.OptionDraw->click();
+             t.dialogs.answer(t.picture());
+             f.CmdImport->click();
+         },
+         columns({0, 0, 2}), true, true},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        useGraphic();
+        writeGraphic(columns({3, 3}));
+        {
+            FormGraphic form(state, services);
+            c.prepare(*this, form);
+            form.CmdOK_Click();
+            EXPECT_EQ(readGraphic(), c.saved) << "before Escape";
+        }
+        writeGraphic(columns({3, 3}));
+        FormGraphic form(state, services);
+        activate(form);
+        const QString loaded = data(form);
+        c.prepare(*this, form);
+        QTest::keyClick(&form, Qt::Key_Escape);
+        EXPECT_TRUE(form.isVisible());
+        EXPECT_FALSE(selected(form));
+        EXPECT_EQ(form.Vog.get(u"Tool"_s).toInt(), c.pen ? 1 : 0);
+        EXPECT_EQ(form.CmdUndo->isEnabled(), c.undoable);
+        QTest::keyClick(&form, Qt::Key_Escape); // nothing left to end
+        EXPECT_TRUE(form.isVisible());
+        if (c.undoable) {
+            form.CmdUndo_Click();
+            EXPECT_EQ(data(form), loaded);
+            EXPECT_FALSE(form.CmdUndo->isEnabled());
+            form.CmdRedo_Click();
+        }
+        form.CmdOK_Click();
+        EXPECT_EQ(readGraphic(), c.saved) << "after Escape";
+    }
 }
 
 TEST_F(DropAndUndoTest, TextOutsideTheCodePageNeverReachesTheControl)

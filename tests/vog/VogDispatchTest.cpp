@@ -16,8 +16,9 @@ using VogDispatch = VogFixture;
 TEST_F(VogDispatch, DefaultsThenPutsLimitTheirValues)
 {
     const std::pair<const char *, QVariant> defaults[] = {
-        {"SizeX", 32}, {"SizeY", 32},     {"DotSize", 16}, {"DotGap", 4},   {"FromX", 0},
-        {"FromY", 0},  {"SelSet", false}, {"Mode", false}, {"DrawMode", 0}, {"TextAlignment", 0}};
+        {"SizeX", 32},   {"SizeY", 32},        {"DotSize", 16},   {"DotGap", 4},
+        {"FromX", 0},    {"FromY", 0},         {"SelSet", false}, {"Mode", false},
+        {"DrawMode", 0}, {"TextAlignment", 0}, {"UndoDepth", 8}};
     for (const auto &[name, value] : defaults)
         EXPECT_EQ(vog.get(QLatin1String(name)), value) << name;
     EXPECT_EQ(vog.call(u"GetData"_s).toString(), u"032,004"_s + u",000"_s.repeated(128));
@@ -29,13 +30,14 @@ TEST_F(VogDispatch, DefaultsThenPutsLimitTheirValues)
         QVariant value;
         int expected;
     } cases[] = {
-        {"SizeX", 200, 128},    {"SizeX", 0, 1},          {"SizeY", -4, 1},
-        {"DotSize", 51, 50},    {"DotSize", 0, 1},        {"DotGap", 11, 10},
-        {"DotGap", 0, 1},       {"FromX", 129, 128},      {"FromY", -1, 0},
-        {"DrawMode", 3, 2},     {"TextAlignment", -1, 0}, {"TextAlignment", 7, 2},
-        {"SizeX", 32, 32},      {"SelPosX1", -3, 0},      {"SelPosX2", 40, 31},
-        {"SizeY", u"16"_s, 16}, {"SelPosY2", 2.5, 2},     {"SelPosY1", 3.5, 4},
-        {"SelPosY2", 99, 15},   {"MouseX", 5, 37},
+        {"SizeX", 200, 128},     {"SizeX", 0, 1},          {"SizeY", -4, 1},
+        {"DotSize", 51, 50},     {"DotSize", 0, 1},        {"DotGap", 11, 10},
+        {"DotGap", 0, 1},        {"FromX", 129, 128},      {"FromY", -1, 0},
+        {"DrawMode", 3, 2},      {"TextAlignment", -1, 0}, {"TextAlignment", 7, 2},
+        {"SizeX", 32, 32},       {"SelPosX1", -3, 0},      {"SelPosX2", 40, 31},
+        {"SizeY", u"16"_s, 16},  {"SelPosY2", 2.5, 2},     {"SelPosY1", 3.5, 4},
+        {"SelPosY2", 99, 15},    {"MouseX", 5, 37},        {"UndoDepth", 7, 8},
+        {"UndoDepth", 257, 256}, {"UndoDepth", 8, 8},      {"UndoDepth", 256, 256},
     };
     for (const auto &c : cases) {
         EXPECT_EQ(vog.put(QLatin1String(c.name), c.value), S_OK) << c.name;
@@ -90,7 +92,7 @@ TEST_F(VogDispatch, MembersMatchTheTypeLibrary)
     EXPECT_EQ(library.name, u"VogLib"_s);
     const InterfaceInfo *dispatch = library.findInterface(u"_DVog"_s);
     ASSERT_NE(dispatch, nullptr);
-    ASSERT_EQ(dispatch->members.size(), 45);
+    ASSERT_EQ(dispatch->members.size(), 46);
 
     ComponentObject *object = vog.get();
     for (const Member &member : dispatch->members) {
@@ -182,8 +184,11 @@ TEST_F(VogDispatch, ToolAndModeAgreeBothWays)
 TEST_F(VogDispatch, PersistenceKeepsPropertiesButNeverDots)
 {
     ASSERT_TRUE(vog.call(u"SetData"_s, {u"002,001,255,001"_s}).toBool());
-    const std::pair<QString, int> puts[] = {
-        {u"DotSize"_s, 7}, {u"SelPosX2"_s, 1}, {u"SelSet"_s, 1}, {u"TextAlignment"_s, 2}};
+    const std::pair<QString, int> puts[] = {{u"DotSize"_s, 7},
+                                            {u"SelPosX2"_s, 1},
+                                            {u"SelSet"_s, 1},
+                                            {u"TextAlignment"_s, 2},
+                                            {u"UndoDepth"_s, 100}};
     for (const auto &[name, value] : puts)
         vog.put(name, value);
     PropertyBag bag;
@@ -191,8 +196,9 @@ TEST_F(VogDispatch, PersistenceKeepsPropertiesButNeverDots)
     QStringList names;
     for (const auto &[name, value] : bag)
         names.append(name);
-    EXPECT_EQ(names.join(u' '), u"_Version SizeX SizeY DotSize DotGap FromX FromY SelSet SelPosX1 "
-                                u"SelPosY1 SelPosX2 SelPosY2 Mode DrawMode TextAlignment Font"_s);
+    EXPECT_EQ(names.join(u' '),
+              u"_Version SizeX SizeY DotSize DotGap FromX FromY SelSet SelPosX1 "
+              u"SelPosY1 SelPosX2 SelPosY2 Mode DrawMode TextAlignment Font UndoDepth"_s);
     // Saving is an exchange too: the plane is white afterwards.
     EXPECT_EQ(vog.call(u"GetData"_s).toString(), u"002,001,000,000"_s);
 
@@ -211,7 +217,8 @@ TEST_F(VogDispatch, PersistenceKeepsPropertiesButNeverDots)
         QString name;
         int stored, expected;
     } stored[] = {{u"SizeX"_s, 500, 128}, {u"SizeY"_s, -2, 1},       {u"DotSize"_s, 0, 1},
-                  {u"DotGap"_s, 0, 1},    {u"SelPosX2"_s, 900, 127}, {u"FromX"_s, -7, 0}};
+                  {u"DotGap"_s, 0, 1},    {u"SelPosX2"_s, 900, 127}, {u"FromX"_s, -7, 0},
+                  {u"UndoDepth"_s, 3, 8}};
     PropertyBag bad;
     for (const auto &s : stored)
         bad.append({s.name, s.stored});

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <iterator>
 #include <memory>
 #include <random>
 #include <vector>
@@ -19,14 +20,21 @@ struct ReferenceHistory
 {
     std::vector<int> snapshots; // the newest first
     int position = 0;
+    std::size_t depth = 8;
 
+    void setDepth(int d)
+    {
+        depth = static_cast<std::size_t>(std::clamp(d, 8, 256));
+        snapshots.resize(std::min(snapshots.size(), depth)); // the oldest go
+        position = std::min(position, std::max(static_cast<int>(snapshots.size()) - 1, 0));
+    }
     void save(int state)
     {
-        if (position == 0) // every snapshot one older, the ninth lost
+        if (position == 0) // every snapshot one older, the oldest lost beyond the depth
             snapshots.insert(snapshots.begin(), state);
         else // redo snapshots 1..position-1 dropped, snapshot 0 overwritten
             snapshots.erase(snapshots.begin() + 1, snapshots.begin() + position);
-        snapshots.resize(std::min<std::size_t>(snapshots.size(), 8));
+        snapshots.resize(std::min(snapshots.size(), depth));
         position = 0;
         snapshots[0] = state;
     }
@@ -45,32 +53,42 @@ struct ReferenceHistory
 
 TEST(Undo, AgreesWithTheObviousHistoryOverRandomSequences)
 {
-    std::mt19937 rng(11);
-    auto m = std::make_unique<DotModel>();
-    ReferenceHistory ref;
-    int state = m->SizeX();
-    for (int step = 0; step < 20000; ++step) {
-        const int op = static_cast<int>(rng() % 40);
-        if (op < 10) {
-            m->SaveUndo();
-            ref.save(state);
-        } else if (op < 20) {
-            m->Undo();
-            state = ref.undo(state);
-        } else if (op < 28) {
-            m->Redo();
-            state = ref.redo(state);
-        } else if (op == 28) {
-            m->ResetUndo();
-            ref = ReferenceHistory();
-        } else {
-            state = 1 + static_cast<int>(rng() % 128);
-            m->putSizeX(state);
+    // Now and then the depth changes, to each end of its range and beyond.
+    const int depths[] = {7, 8, 9, 12, 255, 256, 257};
+    for (const bool changesDepth : {false, true}) {
+        std::mt19937 rng(11);
+        auto m = std::make_unique<DotModel>();
+        ReferenceHistory ref;
+        int state = m->SizeX();
+        for (int step = 0; step < 20000; ++step) {
+            const int op = static_cast<int>(rng() % 40);
+            if (op < 10) {
+                m->SaveUndo();
+                ref.save(state);
+            } else if (op < 20) {
+                m->Undo();
+                state = ref.undo(state);
+            } else if (op < 28) {
+                m->Redo();
+                state = ref.redo(state);
+            } else if (op == 28) {
+                m->ResetUndo();
+                ref.snapshots.clear();
+                ref.position = 0;
+            } else if (op == 29 && changesDepth && rng() % 8 == 0) {
+                const int depth = depths[rng() % std::size(depths)];
+                m->putUndoDepth(depth);
+                ref.setDepth(depth);
+            } else {
+                state = 1 + static_cast<int>(rng() % 128);
+                m->putSizeX(state);
+            }
+            ASSERT_EQ(m->SizeX(), state) << step;
+            ASSERT_EQ(std::pair(m->undoPosition(), m->undoCount()),
+                      std::pair(ref.position, static_cast<int>(ref.snapshots.size())))
+                << step;
+            ASSERT_EQ(m->undoDepth(), static_cast<int>(ref.depth)) << step;
         }
-        ASSERT_EQ(m->SizeX(), state) << step;
-        ASSERT_EQ(std::pair(m->undoPosition(), m->undoCount()),
-                  std::pair(ref.position, static_cast<int>(ref.snapshots.size())))
-            << step;
     }
 }
 
@@ -195,4 +213,103 @@ TEST(Undo, AGestureIsOneStepTakenBeforeItsFirstChange)
     EXPECT_EQ(m->GetData(), "003,001,000,000,000");
     m->Redo();
     EXPECT_EQ(m->GetData(), "003,001,001,001,001");
+}
+
+// The host's buttons have as many steps as the depth: leaving the newest state
+// keeps it beside the snapshots. Column k black after the k-th change.
+TEST(Undo, ChangeStepsReachAsFarAsTheDepth)
+{
+    const struct
+    {
+        int put, steps;
+    } cases[] = {{7, 8}, {8, 8}, {256, 256}, {257, 256}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.put);
+        auto m = std::make_unique<DotModel>();
+        m->putUndoDepth(c.put);
+        ASSERT_TRUE(m->SetData("128,001"));
+        for (int k = 0; k <= c.steps; ++k) {
+            m->SaveUndo();
+            m->setMainCell(k % 128, k / 128, 1);
+        }
+        int undone = 0;
+        while (m->undoChange())
+            ++undone;
+        EXPECT_EQ(undone, c.steps);
+        // Back to the first change only: the dot of the change before it stays.
+        EXPECT_EQ(m->mainCell(0, 0), 1);
+        EXPECT_EQ(m->mainCell(1, 0), 0);
+        int redone = 0;
+        while (m->redoChange())
+            ++redone;
+        EXPECT_EQ(redone, c.steps);
+        EXPECT_EQ(m->mainCell(c.steps % 128, c.steps / 128), 1);
+    }
+}
+
+// A shallower history forgets its oldest snapshots and keeps the newest.
+TEST(Undo, AShallowerDepthForgetsTheOldest)
+{
+    auto m = std::make_unique<DotModel>();
+    m->putUndoDepth(20);
+    for (int size = 1; size <= 20; ++size) {
+        m->SaveUndo();
+        m->putSizeX(size); // the snapshots hold 32, 1, ..., 19
+    }
+    m->putUndoDepth(9);
+    EXPECT_EQ(m->undoCount(), 9);
+    std::vector<int> seen;
+    while (m->undoChange())
+        seen.push_back(m->SizeX());
+    EXPECT_EQ(seen, std::vector<int>({19, 18, 17, 16, 15, 14, 13, 12, 11}));
+}
+
+// A selection lifted without a change of its own (a click into it, select
+// all) goes with the operation after it: one press undoes both, one redoes
+// both. A paste shows new dots: a step of its own.
+TEST(Undo, ALiftAndTheOperationAfterItAreOneStep)
+{
+    const std::vector<std::string> rows = {"#...", ".#..", "...."};
+    for (const bool cut : {true, false}) {
+        SCOPED_TRACE(cut);
+        auto m = vogtest::graphic(rows);
+        m->SaveUndo();
+        vogtest::select(*m, 0, 0, 2, 1);
+        m->SaveUndo(); // the lift's own step, as a gesture takes it
+        m->LiftSelection(cut, false);
+        m->setSelState(SelFloating);
+        m->SaveUndo();
+        m->PaintSelection(PaintMode::Invert);
+        EXPECT_TRUE(m->undoChange());
+        EXPECT_EQ(m->selState(), SelMarked);
+        EXPECT_EQ(vogtest::picture(*m, false, 4, 3), "#.../.#../....");
+        EXPECT_FALSE(m->canUndo());
+        EXPECT_TRUE(m->redoChange());
+        EXPECT_EQ(m->selState(), SelFloating);
+        EXPECT_EQ(vogtest::picture(*m, true, 3, 2), ".##/#.#");
+        EXPECT_FALSE(m->canRedo());
+    }
+
+    // The lift alone is a step: the frame it leaves is what it changed.
+    auto m = vogtest::graphic(rows);
+    m->SaveUndo();
+    vogtest::select(*m, 0, 0, 2, 1);
+    m->SaveUndo();
+    m->LiftSelection(true, false);
+    m->setSelState(SelFloating);
+    EXPECT_TRUE(m->undoChange());
+    EXPECT_EQ(m->selState(), SelMarked);
+    EXPECT_TRUE(m->redoChange());
+    EXPECT_EQ(m->selState(), SelFloating);
+
+    auto p = vogtest::graphic(rows);
+    p->SaveUndo();
+    ASSERT_TRUE(p->SetOvl("002,002,003,003")); // "##/##" over "#./.#"
+    p->SaveUndo();
+    p->PaintSelection(PaintMode::Invert);
+    EXPECT_TRUE(p->undoChange());
+    EXPECT_EQ(p->selState(), SelFloating);
+    EXPECT_EQ(vogtest::picture(*p, true, 2, 2), "##/##");
+    EXPECT_TRUE(p->undoChange());
+    EXPECT_FALSE(p->SelSet());
 }

@@ -286,6 +286,8 @@ void FormGraphic::Form_Load()
         return;
     }
     placeControl();
+    // A hundred steps to undo, where a host that does not ask has eight.
+    m_vog.setUndoDepth(100);
 
     m_state.folderWithSeparator();
     const editorform::CurrentItem current = editorform::loadCurrentItem(
@@ -366,9 +368,16 @@ void FormGraphic::keyPressEvent(QKeyEvent *event)
 void FormGraphic::EscapeSelection()
 {
     // A floating selection is placed where it is shown, as a click outside
-    // places it; a marked one ends; without one nothing happens.
-    if (dropFloating())
-        refreshUndo();
+    // places it; a marked one ends; without one nothing happens. Nothing seen
+    // changes, so it is no step of its own: an undo after it takes back what
+    // made the selection float. The tool stays what it was.
+    if (!m_vog.selSet())
+        return;
+    const VogProxy::Tool tool = m_vog.tool();
+    m_vog.escape();
+    if (tool != VogProxy::Tool::Select)
+        m_vog.setTool(tool);
+    refreshUndo();
 }
 
 void FormGraphic::applyZoom()

@@ -204,19 +204,59 @@ void DotModel::SaveUndo()
 
 namespace {
 
+bool floats(const DotState &s)
+{
+    return s.selSet && s.selState == SelFloating;
+}
+
 // What the user sees: the size, the committed dots and what floats where; a
 // marked frame alone is no picture of its own.
 bool samePicture(const DotState &a, const DotState &b)
 {
     if (a.sizeX != b.sizeX || a.sizeY != b.sizeY || a.main != b.main)
         return false;
-    const bool floatingA = a.selSet && a.selState == SelFloating;
-    const bool floatingB = b.selSet && b.selState == SelFloating;
-    if (floatingA != floatingB)
+    if (floats(a) != floats(b))
         return false;
-    return !floatingA ||
+    return !floats(a) ||
            (a.overlay == b.overlay && a.selPosX1 == b.selPosX1 && a.selPosY1 == b.selPosY1 &&
             a.selPosX2 == b.selPosX2 && a.selPosY2 == b.selPosY2);
+}
+
+// The dots shown, with what floats placed where it is (as DropSelection
+// would place it), compared within the graphic.
+bool sameDotsShown(const DotState &a, const DotState &b)
+{
+    if (a.sizeX != b.sizeX || a.sizeY != b.sizeY)
+        return false;
+    const auto shown = [](const DotState &s) {
+        Rect r{std::min(s.selPosX1, s.selPosX2), std::min(s.selPosY1, s.selPosY2),
+               std::max(s.selPosX1, s.selPosX2), std::max(s.selPosY1, s.selPosY2)};
+        r.left = std::clamp(r.left, 0, s.sizeX - 1);
+        r.top = std::clamp(r.top, 0, s.sizeY - 1);
+        if (!floats(s))
+            r = Rect{0, 0, -1, -1};
+        return [&s, r](int x, int y) {
+            if (x >= r.left && x <= r.right && y >= r.top && y <= r.bottom) {
+                const std::uint8_t v = s.overlay[cellIndex(x - r.left, y - r.top)];
+                if (v == White || v == Black)
+                    return v;
+            }
+            return s.main[cellIndex(x, y)];
+        };
+    };
+    const auto dotA = shown(a);
+    const auto dotB = shown(b);
+    for (int y = 0; y < a.sizeY; ++y)
+        for (int x = 0; x < a.sizeX; ++x)
+            if (dotA(x, y) != dotB(x, y))
+                return false;
+    return true;
+}
+
+// `after` is `before` with its selection lifted and nothing else changed.
+bool isLift(const DotState &before, const DotState &after)
+{
+    return !floats(before) && floats(after) && sameDotsShown(before, after);
 }
 
 } // namespace
@@ -225,8 +265,8 @@ bool DotModel::canUndo() const
 {
     if (!m_history.canStepBack())
         return false;
-    // From the newest state the first Undo returns to snapshot 0 (after saving
-    // the state it leaves); from further back, to the next older one.
+    // From the newest state the first step returns to snapshot 0 (after
+    // keeping the state it leaves); from further back, to the next older one.
     const int position = m_history.position();
     for (int i = position == 0 ? 0 : position + 1; i < m_history.count(); ++i)
         if (!samePicture(m_history.at(i), m_state))
@@ -242,14 +282,24 @@ bool DotModel::canRedo() const
     return false;
 }
 
+void DotModel::stepBack()
+{
+    if (m_history.position() == 0)
+        m_history.keep(m_state);
+    m_state = m_history.stepBack();
+}
+
 bool DotModel::undoChange()
 {
     if (!canUndo())
         return false;
     const DotState before = m_state; // once a press, not per step
     do
-        Undo();
+        stepBack();
     while (samePicture(m_state, before));
+    // Back at a lift that showed nothing new: the state before it.
+    if (m_history.canStepBack() && isLift(m_history.at(m_history.position() + 1), m_state))
+        stepBack();
     return true;
 }
 
@@ -257,10 +307,17 @@ bool DotModel::redoChange()
 {
     if (!canRedo())
         return false;
-    const DotState before = m_state;
+    DotState before = m_state;
     do
         Redo();
     while (samePicture(m_state, before));
+    // A lift that showed nothing new goes on to the operation after it.
+    if (m_history.canStepForward() && isLift(before, m_state)) {
+        before = m_state;
+        do
+            Redo();
+        while (m_history.canStepForward() && samePicture(m_state, before));
+    }
     return true;
 }
 

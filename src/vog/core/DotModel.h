@@ -113,14 +113,20 @@ public:
     void ResetUndo() { m_history.reset(); }
     int undoPosition() const { return m_history.position(); }
     int undoCount() const { return m_history.count(); }
-    // Whether Undo and Redo would step (not whether the dots would differ).
-    // Whether Undo (Redo), pressed as often as needed, would change the state:
-    // the history may repeat the state shown (an Undo from the newest first
-    // saves the state it leaves), and such steps alone are nothing to offer.
+    // Snapshots kept, 8..256 (8 unless a host asks for more); a put limits.
+    int undoDepth() const { return m_history.depth(); }
+    void putUndoDepth(int depth) { m_history.setDepth(depth); }
+    // Whether undoChange() (redoChange()) would change the picture: the
+    // history may repeat the state shown (an Undo from the newest first saves
+    // the state it leaves), and such steps alone are nothing to offer.
     bool canUndo() const;
     bool canRedo() const;
-    // Undo (Redo) as often as it takes to change the picture: a host's
-    // buttons, which must never do nothing. False when nothing differs.
+    // Steps back (forward) as often as it takes to change the picture: a
+    // host's buttons, which must never do nothing. A selection lifted without
+    // a change of its own (a click into it, select all) and the operation that
+    // followed are one step. Leaving the newest state keeps it without losing
+    // the oldest snapshot, so the host has as many steps as the depth.
+    // False when nothing differs.
     bool undoChange();
     bool redoChange();
 
@@ -155,6 +161,8 @@ public:
     template <class IsBlack> bool PlacePicture(int width, int height, IsBlack isBlack);
 
 private:
+    // One step back for undoChange(): leaving the newest state keeps it.
+    void stepBack();
     // The rectangle on the active plane: main plane at its absolute place,
     // overlay at relative (0, 0).
     struct Region
