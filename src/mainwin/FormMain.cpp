@@ -183,6 +183,7 @@ void FormMain::buildToolbar()
                      &FormMain::CmdEdit_Click);
     CmdCompile =
         button("CmdCompile", "Compile", QStyle::SP_DriveFDIcon, 1200, &FormMain::CmdCompile_Click);
+    CmdCompile->setIcon(QIcon(QStringLiteral(":/icons/main/compile.png"))); // no floppy: not Save
     // Beside Compile rather than on top of it, so that both stay visible.
     Command1 = button("Command1", "Preview on Terminal", QStyle::SP_ComputerIcon, 1740,
                       &FormMain::Command1_Click);
