@@ -262,6 +262,23 @@ TEST(Undo, AShallowerDepthForgetsTheOldest)
     while (m->undoChange())
         seen.push_back(m->SizeX());
     EXPECT_EQ(seen, std::vector<int>({19, 18, 17, 16, 15, 14, 13, 12, 11}));
+
+    // Far back in the history, the shown state stays and Redo goes on from
+    // the oldest snapshot kept.
+    m->ResetUndo();
+    m->putUndoDepth(20);
+    for (int size = 1; size <= 20; ++size) {
+        m->SaveUndo();
+        m->putSizeX(size);
+    }
+    for (int i = 0; i < 15; ++i)
+        m->Undo(); // the first keeps 20 and forgets 32
+    EXPECT_EQ(m->SizeX(), 5);
+    m->putUndoDepth(9); // 20 .. 12 stay
+    EXPECT_EQ(std::pair(m->undoPosition(), m->undoCount()), std::pair(8, 9));
+    EXPECT_EQ(m->SizeX(), 5);
+    m->Redo();
+    EXPECT_EQ(m->SizeX(), 13);
 }
 
 // A selection lifted without a change of its own (a click into it, select
