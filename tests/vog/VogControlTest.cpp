@@ -51,7 +51,8 @@ TEST(VogMembers, TheTypeLibraryHoldsExactlyTheTable)
         QJsonDocument::fromJson(typeLibraryData())[u"interfaces"_s][0].toObject();
     ASSERT_EQ(vogInterface[u"name"_s].toString(), u"_DVog"_s);
     QStringList readOnlyInData, readOnlyInTable;
-    for (const QJsonValue &p : vogInterface[u"properties"_s].toArray()) {
+    const QJsonArray properties = vogInterface[u"properties"_s].toArray();
+    for (const auto &p : properties) {
         if (p[u"readonly"_s].toBool())
             readOnlyInData.append(p[u"name"_s].toString());
     }

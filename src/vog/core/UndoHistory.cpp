@@ -10,8 +10,9 @@ void UndoHistory::setDepth(int depth)
     // One slot beyond the depth may hold the state an undo left.
     m_count = std::min(m_count, m_depth);
     m_position = std::min(m_position, std::max(m_count - 1, 0));
-    if (m_slots.size() > static_cast<std::size_t>(m_depth + 1))
-        m_slots.resize(static_cast<std::size_t>(m_depth + 1));
+    const std::size_t room = static_cast<std::size_t>(m_depth) + 1;
+    if (m_slots.size() > room)
+        m_slots.resize(room);
 }
 
 void UndoHistory::reset()
