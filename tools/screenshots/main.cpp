@@ -107,8 +107,8 @@ public:
         for (const auto &[type, file] : {std::pair{ItemType::Graphic, "graphic-editor.png"},
                                          {ItemType::Constant, "constant-editor.png"},
                                          {ItemType::InfoStringI, "info-string-editor.png"}}) {
-            open([this, type] {
-                m_state.setCurrentItem(firstOfType(type));
+            open([this, itemType = type] {
+                m_state.setCurrentItem(firstOfType(itemType));
                 m_window.MenuItemEdit_Click();
             });
             shootModal(file);
@@ -179,7 +179,7 @@ private:
     {
         if (m_steps.empty())
             return;
-        QTimer::singleShot(700, [this] {
+        QTimer::singleShot(700, &m_window, [this] {
             std::function<void()> step = std::move(m_steps.front());
             m_steps.pop_front();
             // A modal window's step runs the following ones from its own loop.
