@@ -3,11 +3,14 @@
 #include "link/ui/TerminalCommands.h"
 #include "link/ui/TerminalSession.h"
 #include "mainwin/MainLayout.h"
+#include "mainwin/MainPlace.h"
 #include "mainwin/PreviewPane.h"
+#include "mainwin/RecentProjects.h"
 #include "mainwin/Twips.h"
 #include "mainwin/UserGuide.h"
 #include "platform/ui/Services.h"
 #include "platform/ui/Shell.h"
+#include "platform/ui/WindowPlace.h"
 #include "project/ItemTable.h"
 #include "project/ItemTableModel.h"
 #include "project/ProjectState.h"
@@ -16,9 +19,13 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
 #include <QEvent>
+#include <QFileInfo>
 #include <QFont>
 #include <QHeaderView>
+#include <QKeySequence>
 #include <QLabel>
 #include <QMenuBar>
 #include <QStyle>
@@ -94,8 +101,11 @@ FormMain::FormMain(ProjectState &state, Services &services, QWidget *parent)
         showCurrentHelp(item);
         refreshPreview();
     });
-    connect(&m_state, &ProjectState::projectFileChanged, this,
-            [this](const QString &path) { setWindowTitle(path); });
+    connect(&m_state, &ProjectState::projectFileChanged, this, [this](const QString &path) {
+        setWindowTitle(path);
+        recentprojects::add(m_services.settings, path);
+        fillRecentMenu();
+    });
     connect(&m_state, &ProjectState::loadStarted, this, [this] { GridData->hide(); });
     connect(&m_state, &ProjectState::loadFinished, this, [this] {
         GridData->show();
@@ -122,9 +132,10 @@ int FormMain::toPixels(int value) const
 void FormMain::buildMenus()
 {
     const auto entry = [this](QMenu *menu, const char *name, const char *caption,
-                              void (FormMain::*handler)()) {
+                              void (FormMain::*handler)(), const QList<QKeySequence> &keys = {}) {
         QAction *action = menu->addAction(QString::fromLatin1(caption));
         action->setObjectName(QString::fromLatin1(name));
+        action->setShortcuts(keys);
         connect(action, &QAction::triggered, this, handler);
         return action;
     };
@@ -134,31 +145,69 @@ void FormMain::buildMenus()
         return m;
     };
 
-    MenuFile = menu("MenuFile", "File");
-    MenuNew = entry(MenuFile, "MenuNew", "New...", &FormMain::MenuNew_Click);
-    MenuOpen = entry(MenuFile, "MenuOpen", "Open...", &FormMain::MenuOpen_Click);
+    MenuFile = menu("MenuFile", "&File");
+    MenuNew = entry(MenuFile, "MenuNew", "&New...", &FormMain::MenuNew_Click, {QKeySequence::New});
+    MenuOpen =
+        entry(MenuFile, "MenuOpen", "&Open...", &FormMain::MenuOpen_Click, {QKeySequence::Open});
+    MenuRecent = MenuFile->addMenu(QStringLiteral("&Recent Projects"));
+    MenuRecent->setObjectName(QStringLiteral("MenuRecent"));
+    fillRecentMenu();
     MenuFile->addSeparator();
-    MenuCompile = entry(MenuFile, "MenuCompile", "Compile...", &FormMain::MenuCompile_Click);
+    MenuCompile = entry(MenuFile, "MenuCompile", "&Compile...", &FormMain::MenuCompile_Click,
+                        {Qt::CTRL | Qt::Key_B, Qt::Key_F7});
     MenuFile->addSeparator();
-    MenuExit = entry(MenuFile, "MenuExit", "Exit", &FormMain::MenuExit_Click);
+    MenuExit =
+        entry(MenuFile, "MenuExit", "E&xit", &FormMain::MenuExit_Click, {Qt::CTRL | Qt::Key_Q});
 
-    MenuTools = menu("MenuTools", "Tools");
-    MenuItemEdit = entry(MenuTools, "MenuItemEdit", "Edit Item", &FormMain::MenuItemEdit_Click);
+    MenuTools = menu("MenuTools", "&Tools");
+    MenuItemEdit = entry(MenuTools, "MenuItemEdit", "&Edit Item", &FormMain::MenuItemEdit_Click,
+                         {Qt::Key_Enter, Qt::Key_Return});
+    // Enter edits only where the hand is on the grid; elsewhere it keeps its own meaning.
+    MenuItemEdit->setShortcutContext(Qt::WidgetShortcut);
     MenuPreview =
-        entry(MenuTools, "MenuPreview", "Preview on Terminal", &FormMain::MenuPreview_Click);
+        entry(MenuTools, "MenuPreview", "&Preview on Terminal", &FormMain::MenuPreview_Click);
     MenuTools->addSeparator();
-    MenuView = entry(MenuTools, "MenuView", "View Items in Terminal", &FormMain::MenuView_Click);
-    entry(MenuTools, "MenuTerminalLog", "Terminal Log", &FormMain::openTerminalLog);
+    MenuView = entry(MenuTools, "MenuView", "&View Items in Terminal", &FormMain::MenuView_Click);
+    entry(MenuTools, "MenuTerminalLog", "Terminal &Log", &FormMain::openTerminalLog);
     MenuTools->addSeparator();
-    MenuOptions = entry(MenuTools, "MenuOptions", "Options", &FormMain::MenuOptions_Click);
+    MenuOptions = entry(MenuTools, "MenuOptions", "&Options", &FormMain::MenuOptions_Click);
 
-    MenuHelp = menu("MenuHelp", "Help");
-    MenuWeb = MenuHelp->addAction(QStringLiteral("www.merivane.example"));
+    MenuHelp = menu("MenuHelp", "&Help");
+    MenuWeb = MenuHelp->addAction(QStringLiteral("&www.merivane.example"));
     MenuWeb->setObjectName(QStringLiteral("MenuWeb"));
     connect(MenuWeb, &QAction::triggered, this, &FormMain::MenuWeb_Click);
-    MenuTutorial = entry(MenuHelp, "MenuTutorial", "Tutorial", &FormMain::MenuTutorial_Click);
+    MenuTutorial = entry(MenuHelp, "MenuTutorial", "&Tutorial", &FormMain::MenuTutorial_Click,
+                         {QKeySequence::HelpContents});
     MenuHelp->addSeparator();
-    MenuAbout = entry(MenuHelp, "MenuAbout", "About", &FormMain::MenuAbout_Click);
+    MenuAbout = entry(MenuHelp, "MenuAbout", "&About", &FormMain::MenuAbout_Click);
+}
+
+void FormMain::fillRecentMenu()
+{
+    MenuRecent->clear();
+    const QStringList files = recentprojects::read(m_services.settings);
+    for (qsizetype k = 0; k < files.size(); ++k) {
+        QString shown = QDir::toNativeSeparators(files[k]);
+        shown.replace(QLatin1Char('&'), QStringLiteral("&&"));
+        const QString &file = files[k];
+        QAction *action = MenuRecent->addAction(QStringLiteral("&%1 %2").arg(k + 1).arg(shown));
+        connect(action, &QAction::triggered, this, [this, file] { MenuRecent_Click(file); });
+    }
+    MenuRecent->setEnabled(!files.isEmpty());
+}
+
+void FormMain::MenuRecent_Click(const QString &projectFile)
+{
+    if (!QFileInfo(projectFile).isFile()) {
+        recentprojects::remove(m_services.settings, projectFile);
+        fillRecentMenu();
+        m_services.messages.show(
+            QStringLiteral("The project file '%1' no longer exists; it has been taken off "
+                           "Recent Projects.")
+                .arg(QDir::toNativeSeparators(projectFile)));
+        return;
+    }
+    openProjectFile(projectFile);
 }
 
 void FormMain::buildToolbar()
@@ -214,6 +263,7 @@ void FormMain::buildGrid()
     GridData->horizontalHeader()->setHighlightSections(false);
     GridData->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     GridData->setGeometry(toPixels(60), toPixels(650), toPixels(5475), toPixels(2775));
+    GridData->addAction(MenuItemEdit);
 
     connect(GridData->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex &current) { followGridCurrent(current.row()); });
@@ -266,10 +316,44 @@ void FormMain::showEvent(QShowEvent *event)
     Form_Resize();
 }
 
+void FormMain::closeEvent(QCloseEvent *event)
+{
+    mainplace::write(m_services.settings, normalGeometry(), isMaximized());
+    QMainWindow::closeEvent(event);
+}
+
+void FormMain::showRemembered()
+{
+    const mainplace::Place place = mainplace::read(m_services.settings);
+    if (place.normal && windowplace::fits(*place.normal, windowplace::availableAreas()))
+        setGeometry(*place.normal);
+    if (place.maximized)
+        showMaximized();
+    else
+        show();
+}
+
+void FormMain::keepLeastSize()
+{
+    // The rule sizes the grid from the outer size; the least inner size is
+    // what keeps its results from overlapping: the last button in view across,
+    // and down the grid's header and three rows above the help.
+    const int frameWidth = frameGeometry().width() - width();
+    const int frameHeight = frameGeometry().height() - height();
+    const int rows = GridData->horizontalHeader()->sizeHint().height() +
+                     3 * GridData->verticalHeader()->defaultSectionSize() +
+                     2 * GridData->frameWidth() + 1;
+    const QSize least(toPixels(mainlayout::kLeastWidth) - frameWidth,
+                      rows + toPixels(mainlayout::kHeightAroundGrid) - frameHeight);
+    if (minimumSize() != least)
+        setMinimumSize(least);
+}
+
 void FormMain::Form_Resize()
 {
     if (!GridData)
         return;
+    keepLeastSize();
     const int dpi = logicalDpiX();
     const QSize outer = frameGeometry().size();
     const int width = twips::fromPixels(outer.width(), dpi);

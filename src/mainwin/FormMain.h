@@ -52,6 +52,12 @@ public:
     void CmdCompile_Click() { MenuCompile_Click(); }
     void Command1_Click() { MenuPreview_Click(); }
     void GridData_DblClick() { editItem(); }
+    // An entry of File > Recent Projects; one that no longer exists is taken off.
+    void MenuRecent_Click(const QString &projectFile);
+
+    // Shows the window where and as large as it was at the last close, when
+    // that still fits the screens; otherwise at its first size.
+    void showRemembered();
 
     // The desktop shell's "Open"; a test replaces it to see what would open.
     void setShellOpen(std::function<void(const QString &)> open) { m_shellOpen = std::move(open); }
@@ -76,6 +82,7 @@ public:
 protected:
     void resizeEvent(QResizeEvent *event) override;
     void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     // Commands of the other subsystems, each in a file of its own under
@@ -103,6 +110,9 @@ private:
     void refreshPreview();
     void projectLoaded();
     void followGridCurrent(int viewRow);
+    void fillRecentMenu();
+    // No smaller than keeps every button, the help and three rows of the grid in view.
+    void keepLeastSize();
 
     ProjectState &m_state;
     Services &m_services;
@@ -125,6 +135,7 @@ private:
     QMenu *MenuFile = nullptr;
     QAction *MenuNew = nullptr;
     QAction *MenuOpen = nullptr;
+    QMenu *MenuRecent = nullptr;
     QAction *MenuCompile = nullptr;
     QAction *MenuExit = nullptr;
     QMenu *MenuTools = nullptr;

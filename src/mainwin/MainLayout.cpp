@@ -36,7 +36,7 @@ Layout compute(int outerWidth, int outerHeight)
         layout.gridWidth - 400 - layout.columns[0] - layout.columns[1] - layout.columns[2];
     layout.labelWidth = std::max(1, outerWidth - 220);
     layout.labelTop = std::max(1, outerHeight - kLabelHeight - 750);
-    layout.gridHeight = std::max(1, outerHeight - kLabelHeight - 1450);
+    layout.gridHeight = std::max(1, outerHeight - kHeightAroundGrid);
     return layout;
 }
 

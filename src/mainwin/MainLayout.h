@@ -10,6 +10,12 @@ inline constexpr int kLeft = 60;
 inline constexpr int kGridTop = 650;
 inline constexpr int kLabelHeight = 915;
 inline constexpr int kToolbarHeight = 630;
+// Outer height beside the grid's own: the strip, the menu and frame above it,
+// the help label and the gap below it.
+inline constexpr int kHeightAroundGrid = kLabelHeight + 1450;
+// The least outer width keeps the last tool button (Preview, beside Compile)
+// in view, with the margin the first one has.
+inline constexpr int kLeastWidth = 1740 + 495 + 120;
 // Room a graphic preview takes at the right of the grid: 128 dots at two
 // pixels a dot and a frame at 96 dpi; never more than two fifths of the grid.
 inline constexpr int kPreviewRoom = 4500;

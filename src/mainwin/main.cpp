@@ -134,7 +134,7 @@ int main(int argc, char **argv)
     ProjectState state;
 
     FormMain window(state, services);
-    window.show();
+    window.showRemembered();
     if (!args.isEmpty())
         window.openProjectFile(QFileInfo(args.first()).absoluteFilePath());
     if (checking)

@@ -105,7 +105,9 @@ protected:
         QWidget *surface = area->viewport();
         const int size = number(form, "DotSize");
         const int gap = number(form, "DotGap");
-        const QPointF point(gap + x * (size + gap) + size / 2, gap + y * (size + gap) + size / 2);
+        // the middle of the dot, on a whole pixel as a real pointer is
+        const int half = size / 2;
+        const QPointF point(gap + x * (size + gap) + half, gap + y * (size + gap) + half);
         const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
         const Qt::MouseButtons held =
             type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
@@ -144,7 +146,7 @@ protected:
     // (2, 1), 65481 of 65535: a dot, as Import judges it at its own depth.
     QString picture()
     {
-        const QString path = folder.filePath(QStringLiteral("dot.png"));
+        QString path = folder.filePath(QStringLiteral("dot.png"));
         QImage image(3, 2, QImage::Format_RGBX64);
         image.fill(Qt::white);
         image.setPixelColor(2, 1, QColor::fromRgba64(65481, 65481, 65481));
@@ -167,7 +169,7 @@ protected:
         QByteArray bytes;
         bytes.append(static_cast<char>(width));
         bytes.append(static_cast<char>(bands));
-        bytes.append(QByteArray(width * bands, fill));
+        bytes.append(QByteArray(static_cast<qsizetype>(width) * bands, fill));
         return bytes;
     }
 };

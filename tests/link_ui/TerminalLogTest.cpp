@@ -6,7 +6,6 @@
 #include "link/ui/FrameLogModel.h"
 #include "link/ui/TerminalCommands.h"
 #include "link/ui/TerminalSession.h"
-#include "link/ui/WindowPlace.h"
 #include "support/QtPrinting.h"
 #include "support/ScriptedTransport.h"
 
@@ -109,10 +108,8 @@ TEST_F(TerminalLogTest, LinesForEachOutcome)
         EXPECT_EQ(rows(window), expected) << c.name;
         const QString time =
             window.GridFrames->model()->index(0, FrameLogModel::Time).data().toString();
-        EXPECT_TRUE(QRegularExpression(QStringLiteral("^\\d\\d:\\d\\d:\\d\\d\\.\\d\\d\\d$"))
-                        .match(time)
-                        .hasMatch())
-            << time.toStdString();
+        static const QRegularExpression clock(QStringLiteral("^\\d\\d:\\d\\d:\\d\\d\\.\\d\\d\\d$"));
+        EXPECT_TRUE(clock.match(time).hasMatch()) << time.toStdString();
         EXPECT_EQ(window.GridFrames->model()->index(0, FrameLogModel::Hex).data().toString(),
                   QStringLiteral("02 31 31 44 56 30 30 30 35 43 31 30 41 03"));
     }
@@ -149,32 +146,6 @@ TEST_F(TerminalLogTest, OpenedFromTheRunAndAttachedWhileShown)
     TerminalSession nextRun(settings);
     const FormTerminalLog &again = terminalcommands::openTerminalLog(services, nextRun, owner);
     EXPECT_EQ(again.pos(), QPoint(30, 40)) << "the place is remembered";
-}
-
-TEST(WindowPlace, BesideTheMainWindow)
-{
-    const QRect screen(0, 0, 1000, 800);
-    const QSize log(300, 200);
-    const struct
-    {
-        QRect main;
-        QPoint place;
-    } cases[] = {
-        {{0, 0, 700, 500}, {700, 0}},     // right: exactly fits
-        {{0, 0, 701, 500}, {0, 500}},     // one more: below
-        {{0, 650, 600, 100}, {600, 600}}, // right, raised to stay on the screen
-        {{100, 0, 800, 600}, {100, 600}}, // below: exactly fits
-        {{800, 0, 150, 600}, {700, 600}}, // below, moved in from the right edge
-        {{0, 0, 900, 601}, {700, 30}},    // neither: right edge, under the menu bar
-    };
-    for (const auto &c : cases)
-        EXPECT_EQ(windowplace::beside(c.main, c.main.top() + 29, log, screen), c.place)
-            << c.main.width() << "x" << c.main.height();
-
-    EXPECT_EQ(windowplace::toText(QRect(-5, 7, 300, 200)), QStringLiteral("-5,7,300,200"));
-    EXPECT_EQ(windowplace::fromText(QStringLiteral("-5,7,300,200")), QRect(-5, 7, 300, 200));
-    for (const char *bad : {"", "1,2,3", "1,2,3,4,5", "1,2,0,4", "1,2,3,-1", "a,2,3,4"})
-        EXPECT_FALSE(windowplace::fromText(QString::fromLatin1(bad))) << bad;
 }
 
 TEST_F(TerminalLogTest, ClearAndSaveAs)

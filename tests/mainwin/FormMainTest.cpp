@@ -9,6 +9,7 @@
 
 #include <QAbstractItemModelTester>
 #include <QAction>
+#include <QKeySequence>
 #include <QMenu>
 #include <QToolButton>
 
@@ -42,13 +43,16 @@ TEST_F(FormMainTest, StartsEmptyWithItsMenusAndButtons)
     EXPECT_TRUE(help->text().isEmpty());
     EXPECT_EQ(grid->model()->rowCount(), 0);
 
-    // captions in order, separators as empty texts; no access keys, no shortcuts
+    // captions in order with their access keys, separators as empty texts, and
+    // the shortcuts after a colon
     const char *menus[][3] = {
         // name, title, entries
-        {"MenuFile", "File", "New...|Open...||Compile...||Exit"},
-        {"MenuTools", "Tools",
-         "Edit Item|Preview on Terminal||View Items in Terminal|Terminal Log||Options"},
-        {"MenuHelp", "Help", "www.merivane.example|Tutorial||About"},
+        {"MenuFile", "&File",
+         "&New...:Ctrl+N|&Open...:Ctrl+O|&Recent Projects||&Compile...:Ctrl+B; F7||E&xit:Ctrl+Q"},
+        {"MenuTools", "&Tools",
+         "&Edit Item:Enter; Return|&Preview on Terminal||&View Items in Terminal|Terminal "
+         "&Log||&Options"},
+        {"MenuHelp", "&Help", "&www.merivane.example|&Tutorial:F1||&About"},
     };
     for (const auto &m : menus) {
         const QMenu *menu = child<QMenu>(m[0]);
@@ -56,12 +60,13 @@ TEST_F(FormMainTest, StartsEmptyWithItsMenusAndButtons)
         EXPECT_EQ(menu->title(), QLatin1String(m[1]));
         QStringList captions;
         for (const QAction *a : menu->actions()) {
-            captions << (a->isSeparator() ? QString() : a->text());
-            EXPECT_TRUE(a->shortcut().isEmpty());
-            EXPECT_FALSE(a->text().contains(u'&'));
+            const QString keys = QKeySequence::listToString(a->shortcuts());
+            captions << (a->isSeparator() ? QString()
+                                          : a->text() + (keys.isEmpty() ? u""_s : u":"_s + keys));
         }
         EXPECT_EQ(captions.join(u'|'), QLatin1String(m[2]));
     }
+    EXPECT_FALSE(child<QMenu>("MenuRecent")->isEnabled()) << "no project opened yet";
 
     for (const char *name : {"MenuNew", "MenuOpen", "MenuCompile", "MenuExit", "MenuItemEdit",
                              "MenuView", "MenuOptions", "MenuWeb", "MenuAbout"})

@@ -24,7 +24,7 @@ protected:
 
     QString open(const QByteArray &project)
     {
-        const QString file = write(QStringLiteral("Resource.k7r"), project);
+        QString file = write(QStringLiteral("Resource.k7r"), project);
         dialogs.answer(file);
         form->MenuOpen_Click();
         return file;

@@ -30,7 +30,7 @@ protected:
     void edit(FormMain &form, const QString &dots, bool ok)
     {
         bool edited = false;
-        QTimer::singleShot(0, [&] {
+        QTimer::singleShot(0, &form, [&] {
             auto *editor = qobject_cast<FormGraphic *>(QApplication::activeModalWidget());
             if (!editor)
                 return;

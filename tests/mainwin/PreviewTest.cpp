@@ -22,7 +22,7 @@ QByteArray graphic(int width, int bands, char fill = 0)
     QByteArray bytes;
     bytes.append(static_cast<char>(width));
     bytes.append(static_cast<char>(bands));
-    bytes.append(QByteArray(width * bands, fill));
+    bytes.append(QByteArray(static_cast<qsizetype>(width) * bands, fill));
     return bytes;
 }
 

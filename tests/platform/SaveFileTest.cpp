@@ -137,7 +137,7 @@ TEST_F(SaveFileTest, EveryKindOfTargetGetsTheBytesWhereTheUserMeant)
          }},
         {"character device",
          [](Scratch &t) {
-             const QString target = t.path(u"null"_s);
+             QString target = t.path(u"null"_s);
              if (::mknod(QFile::encodeName(target).constData(), S_IFCHR | 0666, makedev(1, 3)))
                  return QString();
              return target;
@@ -149,7 +149,7 @@ TEST_F(SaveFileTest, EveryKindOfTargetGetsTheBytesWhereTheUserMeant)
          }},
         {"socket",
          [](Scratch &t) {
-             const QString target = t.path(u"sock"_s);
+             QString target = t.path(u"sock"_s);
              const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
              sockaddr_un address{};
              address.sun_family = AF_UNIX;

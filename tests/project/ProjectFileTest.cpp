@@ -53,7 +53,7 @@ TEST(ProjectFile, LinesFieldsAndRejection)
         {"", Failure::NoItems, 0, {}},
         {"\r\n\r\r\n\r", Failure::NoItems, 0, {}},
         {"  \r\n \t \r\n", Failure::InvalidLine, 0, {}},
-        {QByteArray(50 * 1024 * 1024, 'x'), Failure::InvalidLine, 0, {}},
+        {QByteArray(qsizetype{50} * 1024 * 1024, 'x'), Failure::InvalidLine, 0, {}},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.bytes.left(60).toStdString());

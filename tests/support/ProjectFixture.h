@@ -23,7 +23,7 @@ protected:
 
     QString write(const QString &name, const QByteArray &bytes) const
     {
-        const QString file = path(name);
+        QString file = path(name);
         QDir().mkpath(QFileInfo(file).absolutePath());
         QFile out(file);
         EXPECT_TRUE(out.open(QIODevice::WriteOnly));

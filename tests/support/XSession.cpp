@@ -98,7 +98,7 @@ Messages::Answer BoxMessages::present(const Message &message)
 
 Closer::Closer()
 {
-    QObject::connect(&m_timer, &QTimer::timeout, [this] { look(); });
+    QObject::connect(&m_timer, &QTimer::timeout, &m_timer, [this] { look(); });
     m_timer.start(100);
 }
 
@@ -112,7 +112,7 @@ void Closer::look()
     auto *process = new QProcess(&m_processes);
     QStringList args{u"key"_s, u"Return"_s};
     if (closed % 2 == 0 && !box->buttons().isEmpty())
-        args = at(box->buttons().first()) + QStringList{u"click"_s, u"1"_s};
+        args = at(box->buttons().constFirst()) + QStringList{u"click"_s, u"1"_s};
     process->start(xdotool(), args);
 }
 

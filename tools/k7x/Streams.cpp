@@ -36,7 +36,7 @@ PlatformError Input::open(const QString &path, QIODevice *standardInput)
     if (read.error.isError())
         return read.error;
     m_cut = read.cut;
-    m_buffer.setData(std::move(read.bytes));
+    m_buffer.setData(read.bytes);
     m_file.close();
     m_buffer.open(QIODevice::ReadOnly);
     return {};

@@ -4,10 +4,13 @@
 // viewer asks that terminal for two items. scripts/screenshots runs it under Xvfb.
 
 #include "mainwin/FormMain.h"
+#include "platform/Settings.h"
+#include "platform/automation/Registry.h"
 #include "platform/ui/FileDialogs.h"
 #include "platform/ui/Messages.h"
 #include "platform/ui/Services.h"
 #include "project/ItemTable.h"
+#include "project/ItemType.h"
 #include "project/NewProject.h"
 #include "project/ProjectState.h"
 
@@ -101,18 +104,17 @@ public:
                 }
             }
         });
-        for (const auto &[type, file] : {std::pair{"G", "graphic-editor.png"},
-                                         {"C", "constant-editor.png"},
-                                         {"I", "info-string-editor.png"}}) {
-            const QString letter = QLatin1String(type);
-            open([this, letter] {
-                m_state.setCurrentItem(firstOfType(letter));
+        for (const auto &[type, file] : {std::pair{ItemType::Graphic, "graphic-editor.png"},
+                                         {ItemType::Constant, "constant-editor.png"},
+                                         {ItemType::InfoStringI, "info-string-editor.png"}}) {
+            open([this, itemType = type] {
+                m_state.setCurrentItem(firstOfType(itemType));
                 m_window.MenuItemEdit_Click();
             });
             shootModal(file);
             closeModal();
         }
-        then([this] { m_state.setCurrentItem(firstOfType(QStringLiteral("G"))); });
+        then([this] { m_state.setCurrentItem(firstOfType(ItemType::Graphic)); });
         open([this] { m_window.MenuAbout_Click(); });
         shootModal("about.png");
         closeModal();
@@ -123,10 +125,10 @@ public:
     int failures() const { return m_failures; }
 
 private:
-    qsizetype firstOfType(const QString &letter) const
+    qsizetype firstOfType(ItemType type) const
     {
         for (qsizetype item = 0; item < m_state.items().count(); ++item) {
-            if (m_state.items().type(item) == letter)
+            if (m_state.items().type(item) == type)
                 return item;
         }
         return 0;
@@ -177,7 +179,7 @@ private:
     {
         if (m_steps.empty())
             return;
-        QTimer::singleShot(700, [this] {
+        QTimer::singleShot(700, &m_window, [this] {
             std::function<void()> step = std::move(m_steps.front());
             m_steps.pop_front();
             // A modal window's step runs the following ones from its own loop.
@@ -227,7 +229,10 @@ int main(int argc, char **argv)
     }
     DialogMessages messages;
     SystemFileDialogs dialogs;
-    Services services{messages, dialogs};
+    // The sandbox scripts/screenshots makes: the settings and the registry are its own.
+    UserSettings settings;
+    const automation::ClassRegistry registry = automation::ClassRegistry::user();
+    Services services{messages, dialogs, settings, registry};
     ProjectState state;
     FormMain window(state, services);
     window.setProgramFolder(args[1]);

@@ -25,7 +25,7 @@ FirmwareItems FirmwareItems::load(const QString &path, QString *error)
             return result;
         }
         cut = read.cut;
-        buffer.setData(std::move(read.bytes));
+        buffer.setData(read.bytes);
         buffer.open(QIODevice::ReadOnly);
     }
     QIODevice &device = file.isSequential() ? static_cast<QIODevice &>(buffer) : file;

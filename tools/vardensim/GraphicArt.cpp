@@ -29,7 +29,7 @@ QString text(const QByteArray &b)
     if (!graphic)
         return QStringLiteral("(not a graphic: %1 bytes)\n").arg(b.size());
     QString art;
-    art.reserve((graphic->width() + 1) * graphic->height());
+    art.reserve(static_cast<qsizetype>(graphic->width() + 1) * graphic->height());
     for (int y = 0; y < graphic->height(); ++y) {
         for (int x = 0; x < graphic->width(); ++x)
             art.append(graphic->dot(x, y) ? QLatin1Char('#') : QLatin1Char('.'));

@@ -124,7 +124,7 @@ Options parse(const QCoreApplication &app)
         p.showVersion();
     if (!p.positionalArguments().isEmpty())
         usageError(
-            QStringLiteral("unexpected argument \"%1\"").arg(p.positionalArguments().first()));
+            QStringLiteral("unexpected argument \"%1\"").arg(p.positionalArguments().constFirst()));
 
     Options o;
     o.serial = p.value(QStringLiteral("serial"));
@@ -205,7 +205,7 @@ void quitOnSignals() {}
 
 // Sends a response after its delay, then exits when it was meant to vanish.
 void deliver(const Terminal::Response &r, bool quiet,
-             std::function<void(const QByteArray &, bool)> send)
+             const std::function<void(const QByteArray &, bool)> &send)
 {
     if (r.wire.isEmpty())
         return;
@@ -219,7 +219,7 @@ void deliver(const Terminal::Response &r, bool quiet,
         }
     };
     if (r.delayMs > 0)
-        QTimer::singleShot(r.delayMs, go);
+        QTimer::singleShot(r.delayMs, QCoreApplication::instance(), go);
     else
         go();
 }
@@ -302,7 +302,7 @@ int main(int argc, char *argv[])
                  Refused);
         if (!otherSocket.bind(o.bind, 0))
             fail(otherSocket.errorString(), Refused);
-        QObject::connect(&socket, &QUdpSocket::readyRead, [&] {
+        QObject::connect(&socket, &QUdpSocket::readyRead, &socket, [&] {
             while (socket.hasPendingDatagrams()) {
                 const QNetworkDatagram d = socket.receiveDatagram();
                 log("<-", d.data());

@@ -2,12 +2,12 @@
 
 #include "link/Transport.h"
 #include "link/ui/FrameLogModel.h"
-#include "link/ui/WindowPlace.h"
 #include "platform/CodePage.h"
 #include "platform/SaveFile.h"
 #include "platform/ui/ChooseFile.h"
 #include "platform/ui/Messages.h"
 #include "platform/ui/Services.h"
+#include "platform/ui/WindowPlace.h"
 
 #include <QDir>
 #include <QGuiApplication>
@@ -30,7 +30,7 @@ template <typename T> T *named(T *widget, const char *name)
     return widget;
 }
 
-const QString PlaceKey = QStringLiteral("TerminalLogPlace");
+constexpr QLatin1String PlaceKey("TerminalLogPlace");
 
 } // namespace
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QPoint>
 #include <QRect>
 #include <QSize>
@@ -7,8 +8,8 @@
 
 #include <optional>
 
-// Where a helper window goes beside the main window, and its remembered place
-// as the settings keep it.
+// Where a window goes: beside the main window, or back where it was, as the
+// settings keep its place.
 namespace windowplace {
 
 // The top-left corner for a window of the given outer size: to the right of
@@ -21,5 +22,12 @@ QPoint beside(const QRect &main, int menuBottom, const QSize &size, const QRect 
 // numbers with a positive width and height.
 QString toText(const QRect &place);
 std::optional<QRect> fromText(const QString &text);
+
+// Whether the place lies wholly on the given screen areas (together they may
+// hold what none holds alone), so that a place kept from a larger or another
+// set of screens is not restored out of reach.
+bool fits(const QRect &place, const QList<QRect> &areas);
+// The free areas of the screens there are now.
+QList<QRect> availableAreas();
 
 } // namespace windowplace

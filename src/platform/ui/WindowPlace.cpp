@@ -1,5 +1,8 @@
-#include "link/ui/WindowPlace.h"
+#include "platform/ui/WindowPlace.h"
 
+#include <QGuiApplication>
+#include <QRegion>
+#include <QScreen>
 #include <QStringList>
 
 #include <algorithm>
@@ -51,6 +54,22 @@ std::optional<QRect> fromText(const QString &text)
     if (values[2] <= 0 || values[3] <= 0)
         return std::nullopt;
     return QRect(values[0], values[1], values[2], values[3]);
+}
+
+bool fits(const QRect &place, const QList<QRect> &areas)
+{
+    QRegion outside(place);
+    for (const QRect &area : areas)
+        outside -= area;
+    return outside.isEmpty();
+}
+
+QList<QRect> availableAreas()
+{
+    QList<QRect> areas;
+    for (const QScreen *screen : QGuiApplication::screens())
+        areas << screen->availableGeometry();
+    return areas;
 }
 
 } // namespace windowplace
