@@ -104,7 +104,7 @@ template <class Plot> void ellipse(int x0, int y0, int x1, int y1, bool filled, 
 class FillStack
 {
 public:
-    FillStack() { m_cells.reserve(2 * kPlaneCells); }
+    FillStack() { m_cells.reserve(2 * static_cast<std::size_t>(kPlaneCells)); }
     std::vector<std::uint16_t> &cells() { return m_cells; }
 
 private:
