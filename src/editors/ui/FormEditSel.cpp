@@ -3,6 +3,7 @@
 #include "editors/TextCheck.h"
 #include "editors/ui/EditorForm.h"
 #include "editors/ui/SelectionListModel.h"
+#include "platform/ui/FieldFocus.h"
 #include "platform/ui/Services.h"
 
 #include <QGroupBox>
@@ -48,12 +49,12 @@ void FormEditSel::CmdOK_Click()
     if (text.contains(QLatin1Char('\t')) || text.contains(QLatin1Char(';'))) {
         m_services.messages.show(
             QStringLiteral("Selection field cannot contain TAB or ';' characters"));
-        TextSel->setFocus();
+        fieldfocus::backTo(*TextSel);
         return;
     }
     if (editorform::refuse(m_services.messages,
                            textcheck::refusal(QStringLiteral("Selection field"), text))) {
-        TextSel->setFocus();
+        fieldfocus::backTo(*TextSel);
         return;
     }
     m_grid.setText(m_row, text);

@@ -3,6 +3,7 @@
 #include "editors/GraphicCodec.h"
 #include "editors/ui/EditorForm.h"
 #include "platform/automation/Object.h"
+#include "platform/ui/FieldFocus.h"
 #include "platform/ui/Messages.h"
 #include "project/TextFields.h"
 
@@ -11,18 +12,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
-
-void selectWhole(QLineEdit *box)
-{
-    box->selectAll();
-    // A mouse press that brings the focus places the cursor after this runs;
-    // select again once it has.
-    QTimer::singleShot(0, box, &QLineEdit::selectAll);
-}
 
 void normalise(QLineEdit *box)
 {
@@ -84,7 +76,7 @@ void FormSize::Form_Load()
 
 void FormSize::TextSizeX_GotFocus()
 {
-    selectWhole(TextSizeX);
+    fieldfocus::selectWhole(*TextSizeX);
 }
 
 void FormSize::TextSizeX_LostFocus()
@@ -94,7 +86,7 @@ void FormSize::TextSizeX_LostFocus()
 
 void FormSize::TextSizeY_GotFocus()
 {
-    selectWhole(TextSizeY);
+    fieldfocus::selectWhole(*TextSizeY);
 }
 
 void FormSize::TextSizeY_LostFocus()
@@ -108,12 +100,12 @@ void FormSize::CmdOK_Click()
     const double y = textfields::LeadingNumber(TextSizeY->text());
     if (x < m_limits.minWidth || x > m_limits.maxWidth) {
         m_messages.show(QStringLiteral("Size X is out of range"));
-        TextSizeX->setFocus(Qt::OtherFocusReason);
+        fieldfocus::backTo(*TextSizeX);
         return;
     }
     if (y < m_limits.minBands || y > m_limits.maxBands) {
         m_messages.show(QStringLiteral("Size Y is out of range"));
-        TextSizeY->setFocus(Qt::OtherFocusReason);
+        fieldfocus::backTo(*TextSizeY);
         return;
     }
     // The control rounds a fraction to the nearest whole (a half to even) and

@@ -4,6 +4,7 @@
 #include "editors/TextCheck.h"
 #include "editors/ui/EditorForm.h"
 #include "platform/automation/Object.h"
+#include "platform/ui/FieldFocus.h"
 #include "platform/ui/FileDialogs.h"
 #include "platform/ui/Messages.h"
 #include "platform/ui/Services.h"
@@ -15,10 +16,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
-#include <QTextCursor>
 #include <QVBoxLayout>
 
-#include <algorithm>
 #include <utility>
 
 FormText::FormText(automation::Object &vog, Services &services, QWidget *parent,
@@ -120,18 +119,13 @@ void FormText::TextData_Change()
         preview();
         return;
     }
-    // The box goes back to the text the control shows, the cursor to where
-    // the refused typing began.
-    const int cursor = TextData->textCursor().position();
-    const int added = static_cast<int>(text.size() - m_previewed.size());
+    // The box goes back to the text the control shows.
     {
         const QSignalBlocker quiet(TextData);
         TextData->setPlainText(m_previewed);
     }
-    QTextCursor back = TextData->textCursor();
-    back.setPosition(std::clamp(cursor - added, 0, static_cast<int>(m_previewed.size())));
-    TextData->setTextCursor(back);
     m_messages.show(refusal);
+    fieldfocus::backTo(*TextData);
 }
 
 void FormText::align(int textAlignment)
