@@ -33,7 +33,8 @@ FormConstant::FormConstant(ProjectState &state, Services &services, QWidget *par
     frameLayout->addWidget(TextValue);
     frameLayout->addWidget(LabelLimits);
     editorform::layOut(*this, *Frame1, *CmdOK, *CmdCancel);
-    setMinimumWidth(380);
+    // The layout sets the least size; this is only the first.
+    resize(380, minimumSizeHint().height());
 
     TextValue->installEventFilter(this);
     connect(CmdOK, &QPushButton::clicked, this, &FormConstant::CmdOK_Click);

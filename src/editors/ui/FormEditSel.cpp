@@ -28,7 +28,8 @@ FormEditSel::FormEditSel(SelectionListModel &grid, int row, Services &services, 
     frameLayout->addWidget(Label1);
     frameLayout->addWidget(TextSel);
     editorform::layOut(*this, *Frame1, *CmdOK, *CmdCancel);
-    setMinimumWidth(400);
+    // The layout sets the least size; this is only the first.
+    resize(400, minimumSizeHint().height());
 
     connect(CmdOK, &QPushButton::clicked, this, &FormEditSel::CmdOK_Click);
     connect(CmdCancel, &QPushButton::clicked, this, &FormEditSel::CmdCancel_Click);

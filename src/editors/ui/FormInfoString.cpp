@@ -7,6 +7,7 @@
 #include "editors/ui/SelectionListModel.h"
 #include "platform/CodePage.h"
 #include "platform/ui/FieldFocus.h"
+#include "platform/ui/GridRows.h"
 #include "platform/ui/Services.h"
 #include "project/ItemFile.h"
 #include "project/ProjectState.h"
@@ -64,6 +65,7 @@ FormInfoString::FormInfoString(ProjectState &state, Services &services, QWidget 
     TextName->installEventFilter(this);
     Textinfo->installEventFilter(this);
     GridSel->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    GridSel->setMinimumHeight(gridrows::heightFor(*GridSel, 3));
 
     auto *frameLayout = new QVBoxLayout(Frame1);
     frameLayout->addWidget(Label1);

@@ -47,7 +47,8 @@ FormSize::FormSize(automation::Object &vog, const GraphicLimits &limits, Message
     rows->addWidget(TextSizeY);
     rows->addStretch();
     editorform::layOut(*this, *Frame1, *CmdOK, *CmdCancel);
-    setMinimumWidth(440);
+    // The layout sets the least size; this is only the first.
+    resize(440, minimumSizeHint().height());
 
     TextSizeX->installEventFilter(this);
     TextSizeY->installEventFilter(this);

@@ -27,11 +27,12 @@ FormText::FormText(automation::Object &vog, Services &services, QWidget *parent,
 {
     using editorform::named;
     TextData = named(new QPlainTextEdit(this), "TextData");
-    CmdFont = named(new QPushButton(QStringLiteral("Font"), this), "CmdFont");
+    // Made in the order Tab visits them: the options left of Font.
     Frame1 = named(new QGroupBox(this), "Frame1");
     OptionLeft = named(new QRadioButton(QStringLiteral("Left"), Frame1), "OptionLeft");
     OptionCenter = named(new QRadioButton(QStringLiteral("Center"), Frame1), "OptionCenter");
     OptionRight = named(new QRadioButton(QStringLiteral("Right"), Frame1), "OptionRight");
+    CmdFont = named(new QPushButton(QStringLiteral("Font"), this), "CmdFont");
     CmdOK = named(new QPushButton(QStringLiteral("OK"), this), "CmdOK");
     CmdCancel = named(new QPushButton(QStringLiteral("Cancel"), this), "CmdCancel");
     setObjectName(QStringLiteral("FormText"));
@@ -67,7 +68,8 @@ FormText::FormText(automation::Object &vog, Services &services, QWidget *parent,
     auto *layout = new QHBoxLayout(this);
     layout->addLayout(fields, 1);
     layout->addLayout(buttons);
-    setMinimumWidth(420);
+    // The layout sets the least size; this is only the first.
+    resize(420, minimumSizeHint().height());
 
     connect(TextData, &QPlainTextEdit::textChanged, this, &FormText::TextData_Change);
     connect(OptionLeft, &QRadioButton::clicked, this, &FormText::OptionLeft_Click);

@@ -1,7 +1,8 @@
-// Every refusal of an editor or of Options under a real X server: after the
-// message box closes, one typed character must replace the refused text in
-// the box at fault, whether Enter, a click on OK or the typing itself led to
-// the check. Only real events show where a closing message box leaves the focus.
+// The keyboard under a real X server. After every refusal of an editor or of
+// Options, once the message box has closed, one typed character must replace
+// the refused text in the box at fault, whether Enter, a click on OK or the
+// typing itself led to the check: only real events show where a closing
+// message box leaves the focus. And Tab leaves the info string grid.
 #include "GraphicFixture.h"
 #include "editors/ui/FormConstant.h"
 #include "editors/ui/FormEditSel.h"
@@ -19,6 +20,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTableView>
 
 #include <functional>
 #include <memory>
@@ -31,7 +33,7 @@ using namespace xsession;
 // How the check is reached.
 enum class Via { Enter, Click, EnterOnOk, Typing };
 
-class RefusalFocusX11 : public GraphicWindowTest
+class FocusX11 : public GraphicWindowTest
 {
 protected:
     void SetUp() override
@@ -64,7 +66,7 @@ protected:
     TerminalLink link{settings};
 };
 
-TEST_F(RefusalFocusX11, TheNextKeyReplacesTheRefusedText)
+TEST_F(FocusX11, TheNextKeyReplacesTheRefusedText)
 {
     const QString info = u"a\tb\tc\td\te\tName\tInfo\t0-Off;1-On"_s;
     const auto constant = [this](const char *limits) {
@@ -229,6 +231,41 @@ TEST_F(RefusalFocusX11, TheNextKeyReplacesTheRefusedText)
         if (w.window != w.keep.front().get())
             delete w.window;
     }
+}
+
+// Tab and Shift+Tab go from control to control, through the grid as one stop;
+// Ctrl+Tab, Ctrl+Shift+Tab and the arrows move between the grid's rows.
+TEST_F(FocusX11, TabLeavesTheSelectionGrid)
+{
+    useItem(u"I"_s, u"Info\\i.txt"_s, QByteArray("a\tb\tc\td\te\tName\tInfo\t0-Off;1-On;2-Auto"));
+    FormInfoString form(state, real);
+    form.move(300, 200);
+    xsession::activate(&form);
+    form.TextName->setFocus(Qt::MouseFocusReason);
+    settle(100);
+    const auto focused = [] {
+        return QApplication::focusWidget() ? QApplication::focusWidget()->objectName()
+                                           : u"nothing"_s;
+    };
+    const struct
+    {
+        const char *key;
+        const char *focus;
+        int row; // the grid's current row after the key
+    } steps[] = {
+        {"Tab", "Textinfo", 0},     {"Tab", "GridSel", 0},       {"ctrl+Tab", "GridSel", 1},
+        {"ctrl+Tab", "GridSel", 2}, {"ctrl+Tab", "GridSel", 2},  {"ctrl+shift+Tab", "GridSel", 1},
+        {"Up", "GridSel", 0},       {"Down", "GridSel", 1},      {"Tab", "CmdOK", 1},
+        {"Tab", "CmdCancel", 1},    {"Tab", "TextName", 1},      {"shift+Tab", "CmdCancel", 1},
+        {"shift+Tab", "CmdOK", 1},  {"shift+Tab", "GridSel", 1}, {"shift+Tab", "Textinfo", 1},
+    };
+    for (const auto &step : steps) {
+        keys({QString::fromLatin1(step.key)});
+        EXPECT_EQ(focused(), QLatin1String(step.focus)) << step.key;
+        EXPECT_EQ(form.GridSel->currentIndex().row(), step.row) << step.key;
+    }
+    EXPECT_TRUE(boxes.texts.isEmpty());
+    EXPECT_TRUE(form.isVisible());
 }
 
 } // namespace
