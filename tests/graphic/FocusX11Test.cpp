@@ -268,4 +268,19 @@ TEST_F(FocusX11, TabLeavesTheSelectionGrid)
     EXPECT_TRUE(form.isVisible());
 }
 
+// A click into a number box selects its whole text, although the press that
+// brings the focus places the cursor: the next key replaces the number.
+TEST_F(FocusX11, AClickIntoANumberBoxSelectsItAll)
+{
+    useItem(u"C"_s, u"Const\\c.txt"_s, QByteArray("15"));
+    FormConstant form(state, real);
+    form.move(300, 200);
+    xsession::activate(&form);
+    form.CmdCancel->setFocus(Qt::TabFocusReason);
+    settle(100);
+    click(form.TextValue);
+    type(u"7"_s);
+    EXPECT_EQ(form.TextValue->text(), u"7"_s);
+}
+
 } // namespace
