@@ -7,6 +7,7 @@
 
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTableView>
 #include <QTest>
 
 namespace {
@@ -95,7 +96,7 @@ TEST_F(EnterAndCodePageTest, CharactersOutsideTheCodePageAreRefused)
         {"Name", "x\xc4\x81", "Off", refusal("Info field", "\xc4\x81", "0101"), "Textinfo"},
         {"\xc5\x81", "\xc4\x81", "Off", refusal("Name field", "\xc5\x81", "0141"), "TextName"},
         {"Name", "Info", "\xe2\x86\x92", refusal("Selection field", "\xe2\x86\x92", "2192"),
-         nullptr},
+         "GridSel"},
         {"\xe2\x82\xac\xc5\xa0", "\xc5\xb8", "\xe2\x80\x94", QString(), nullptr},
     };
     for (const auto &c : cases) {
@@ -105,19 +106,26 @@ TEST_F(EnterAndCodePageTest, CharactersOutsideTheCodePageAreRefused)
         activate(form);
         form.TextName->setText(QString::fromUtf8(c.name));
         form.Textinfo->setText(QString::fromUtf8(c.info));
-        form.selections().setText(0, QString::fromUtf8(c.selection));
+        form.selections().setText(1, QString::fromUtf8(c.selection));
+        form.CmdOK->setFocus();
         form.CmdOK_Click();
+        QApplication::processEvents();
         if (c.message.isEmpty()) {
             EXPECT_TRUE(messages.texts().isEmpty()) << messages.last().toStdString();
-            EXPECT_EQ(readFile(InfoFile), QByteArray("a\tb\tc\td\te\t\x80\x8a\t\x9f\t0-\x97;1-On"));
+            EXPECT_EQ(readFile(InfoFile),
+                      QByteArray("a\tb\tc\td\te\t\x80\x8a\t\x9f\t0-Off;1-\x97"));
             continue;
         }
         EXPECT_EQ(messages.texts(), QStringList{c.message});
         EXPECT_TRUE(form.isVisible());
         EXPECT_EQ(readFile(InfoFile), file);
-        if (c.focus) {
-            EXPECT_EQ(QApplication::focusWidget()->objectName(), QLatin1String(c.focus));
-        }
+        // The box at fault has the focus, its whole text selected; for the grid,
+        // the row at fault is current.
+        EXPECT_EQ(QApplication::focusWidget()->objectName(), QLatin1String(c.focus));
+        if (auto *box = qobject_cast<QLineEdit *>(QApplication::focusWidget()))
+            EXPECT_EQ(box->selectedText(), box->text());
+        else
+            EXPECT_EQ(form.GridSel->currentIndex().row(), 1);
     }
 
     // The selection dialog refuses it at once and keeps its text.

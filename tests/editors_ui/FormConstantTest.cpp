@@ -54,8 +54,14 @@ TEST_F(FormConstantTest, LoadsTheRangeAndValueAndWritesTheBoxTextOnlyWhenInRange
         messages.clear();
         if (c.typed)
             form.TextValue->setText(QString::fromLatin1(c.typed));
+        form.CmdOK->setFocus();
         form.CmdOK_Click();
+        QApplication::processEvents();
         EXPECT_EQ(messages.texts(), shows(c.okMessage));
+        if (c.okMessage) {
+            EXPECT_EQ(form.focusWidget(), form.TextValue) << "back in the box at fault";
+            EXPECT_EQ(form.TextValue->selectedText(), form.TextValue->text());
+        }
         EXPECT_EQ(readFile(File), c.fileAfter);
         EXPECT_EQ(form.isVisible(), c.okMessage != nullptr);
         form.CmdCancel_Click(); // after a refusal, Cancel writes nothing either

@@ -82,7 +82,8 @@ TEST_F(FormInfoStringTest, UnusableFilesDisableOkForGood)
 TEST_F(FormInfoStringTest, OkChecksInOrderWithFocusInTheBox)
 {
     const QByteArray file = "a\tb\tName\tInfo\t0-X"; // 240 characters with 224 in the "X"
-    // name, info, the selection text, the message, whether the name box gets the focus
+    // name, info, the selection text, the message, whether the name box gets the
+    // focus (else the info box, in which the user was before OK)
     const std::tuple<const char *, const char *, int, const char *, bool> cases[] = {
         {"a\tb", "x\ty", 1, "Name field cannot contain TAB characters", true},
         {"", "x\ty", 1, "Info field cannot contain TAB characters", false},
@@ -100,14 +101,15 @@ TEST_F(FormInfoStringTest, OkChecksInOrderWithFocusInTheBox)
         form.TextName->setText(QString::fromLatin1(name));
         form.Textinfo->setText(QString::fromLatin1(info));
         form.selections().setText(0, QString(length, QLatin1Char('X')));
+        form.Textinfo->setFocus();
         form.CmdCancel->setFocus();
         messages.clear();
         form.CmdOK_Click();
+        QApplication::processEvents();
         EXPECT_EQ(messages.texts(), shows(message));
-        if (length == 1) {
-            EXPECT_EQ(QApplication::focusWidget(), focusOnName ? form.TextName : form.Textinfo)
-                << message;
-        }
+        QLineEdit *box = focusOnName ? form.TextName : form.Textinfo;
+        EXPECT_EQ(QApplication::focusWidget(), box) << message;
+        EXPECT_EQ(box->selectedText(), box->text()) << "all selected: " << message;
         EXPECT_TRUE(form.isVisible());
         EXPECT_EQ(readFile(File), file);
     }
@@ -136,9 +138,13 @@ TEST_F(FormInfoStringTest, SelectionDialogEditsTheCurrentRow)
         for (const char *refused : {"a;b", "a\tb"}) {
             dialog.TextSel->setText(QString::fromLatin1(refused));
             messages.clear();
+            dialog.CmdOK->setFocus();
             dialog.CmdOK_Click();
+            QApplication::processEvents();
             EXPECT_EQ(messages.texts(),
                       shows("Selection field cannot contain TAB or ';' characters"));
+            EXPECT_EQ(dialog.focusWidget(), dialog.TextSel);
+            EXPECT_EQ(dialog.TextSel->selectedText(), QString::fromLatin1(refused));
             EXPECT_TRUE(dialog.isVisible());
             EXPECT_EQ(form.selections().text(1), QStringLiteral("On"));
         }

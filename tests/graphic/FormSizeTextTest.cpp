@@ -79,8 +79,9 @@ TEST_F(FormSizeTest, OkChecksTheRangesAndSetsTheControl)
         EXPECT_EQ(messages.last(), c.message ? QLatin1String(c.message) : QString());
         EXPECT_EQ(size.result(), c.message ? QDialog::Rejected : QDialog::Accepted);
         if (c.focus) {
-            EXPECT_EQ(QApplication::focusWidget(),
-                      size.findChild<QWidget *>(QLatin1String(c.focus)));
+            auto *box = size.findChild<QLineEdit *>(QLatin1String(c.focus));
+            EXPECT_EQ(QApplication::focusWidget(), box);
+            EXPECT_EQ(box->selectedText(), box->text()) << "the next key replaces it";
         }
         EXPECT_EQ(number(form, "SizeX"), c.sizeX);
         EXPECT_EQ(number(form, "SizeY"), c.sizeY);

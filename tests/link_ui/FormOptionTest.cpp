@@ -104,6 +104,9 @@ TEST_F(FormOptionTest, EthernetValidation)
             EXPECT_NE(form.result(), QDialog::Accepted) << c.ip;
             ASSERT_TRUE(form.focusWidget()) << c.ip;
             EXPECT_EQ(form.focusWidget()->objectName(), QString::fromLatin1(c.focus)) << c.ip;
+            QApplication::processEvents();
+            const auto *box = qobject_cast<QLineEdit *>(form.focusWidget());
+            EXPECT_EQ(box->selectedText(), box->text()) << "the next key replaces it";
             EXPECT_TRUE(stored("IFACE").isEmpty()) << "nothing stored";
             EXPECT_TRUE(stored("PreviewOnTerminal").isEmpty());
             EXPECT_EQ(fresh.kind(), TerminalLink::Kind::Serial) << "link unchanged";

@@ -3,6 +3,7 @@
 #include "editors/ConstantFile.h"
 #include "editors/TextCheck.h"
 #include "editors/ui/EditorForm.h"
+#include "platform/ui/FieldFocus.h"
 #include "platform/ui/Services.h"
 #include "project/ProjectState.h"
 #include "project/TextFields.h"
@@ -12,7 +13,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTimer>
 #include <QVBoxLayout>
 
 FormConstant::FormConstant(ProjectState &state, Services &services, QWidget *parent)
@@ -33,7 +33,8 @@ FormConstant::FormConstant(ProjectState &state, Services &services, QWidget *par
     frameLayout->addWidget(TextValue);
     frameLayout->addWidget(LabelLimits);
     editorform::layOut(*this, *Frame1, *CmdOK, *CmdCancel);
-    setMinimumWidth(380);
+    // The layout sets the least size; this is only the first.
+    resize(380, minimumSizeHint().height());
 
     TextValue->installEventFilter(this);
     connect(CmdOK, &QPushButton::clicked, this, &FormConstant::CmdOK_Click);
@@ -70,10 +71,7 @@ void FormConstant::Form_Load()
 
 void FormConstant::TextValue_GotFocus()
 {
-    TextValue->selectAll();
-    // A mouse press that brings the focus places the cursor after this runs;
-    // select again once it has.
-    QTimer::singleShot(0, TextValue, &QLineEdit::selectAll);
+    fieldfocus::selectWhole(*TextValue);
 }
 
 void FormConstant::TextValue_LostFocus()
@@ -86,11 +84,14 @@ void FormConstant::CmdOK_Click()
     const QString text = TextValue->text();
     if (!m_limits.contains(constantfile::value(text))) {
         m_services.messages.show(QStringLiteral("Value is out of range"));
+        fieldfocus::backTo(*TextValue);
         return;
     }
     if (editorform::refuse(m_services.messages,
-                           textcheck::refusal(QStringLiteral("Constant value"), text)))
+                           textcheck::refusal(QStringLiteral("Constant value"), text))) {
+        fieldfocus::backTo(*TextValue);
         return;
+    }
     if (editorform::save(m_services.messages, m_state, m_path, m_fileName,
                          constantfile::bytes(text)))
         accept();

@@ -3,6 +3,7 @@
 #include "editors/TextCheck.h"
 #include "editors/ui/EditorForm.h"
 #include "editors/ui/SelectionListModel.h"
+#include "platform/ui/FieldFocus.h"
 #include "platform/ui/Services.h"
 
 #include <QGroupBox>
@@ -27,7 +28,8 @@ FormEditSel::FormEditSel(SelectionListModel &grid, int row, Services &services, 
     frameLayout->addWidget(Label1);
     frameLayout->addWidget(TextSel);
     editorform::layOut(*this, *Frame1, *CmdOK, *CmdCancel);
-    setMinimumWidth(400);
+    // The layout sets the least size; this is only the first.
+    resize(400, minimumSizeHint().height());
 
     connect(CmdOK, &QPushButton::clicked, this, &FormEditSel::CmdOK_Click);
     connect(CmdCancel, &QPushButton::clicked, this, &FormEditSel::CmdCancel_Click);
@@ -48,12 +50,12 @@ void FormEditSel::CmdOK_Click()
     if (text.contains(QLatin1Char('\t')) || text.contains(QLatin1Char(';'))) {
         m_services.messages.show(
             QStringLiteral("Selection field cannot contain TAB or ';' characters"));
-        TextSel->setFocus();
+        fieldfocus::backTo(*TextSel);
         return;
     }
     if (editorform::refuse(m_services.messages,
                            textcheck::refusal(QStringLiteral("Selection field"), text))) {
-        TextSel->setFocus();
+        fieldfocus::backTo(*TextSel);
         return;
     }
     m_grid.setText(m_row, text);

@@ -272,6 +272,8 @@ void FormGraphic::placeControl()
     delete layout->takeAt(1);
     layout->insertWidget(1, control, 1);
     control->show();
+    // Tab visits the dots where they lie: after the toolbars, before OK and Cancel.
+    setTabOrder(CmdZoomIn, control);
     // A press on the dots may start a stroke or a move that the control
     // records; the wheel zooms and scrolls.
     if (auto *area = qobject_cast<QAbstractScrollArea *>(control))

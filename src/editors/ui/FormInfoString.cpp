@@ -6,6 +6,8 @@
 #include "editors/ui/FormEditSel.h"
 #include "editors/ui/SelectionListModel.h"
 #include "platform/CodePage.h"
+#include "platform/ui/FieldFocus.h"
+#include "platform/ui/GridRows.h"
 #include "platform/ui/Services.h"
 #include "project/ItemFile.h"
 #include "project/ProjectState.h"
@@ -14,11 +16,14 @@
 #include <QEvent>
 #include <QGroupBox>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableView>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 // 400 twips at 15 twips a pixel: room for the vertical scroll bar.
@@ -54,7 +59,13 @@ FormInfoString::FormInfoString(ProjectState &state, Services &services, QWidget 
     GridSel->setSelectionBehavior(QAbstractItemView::SelectRows);
     GridSel->setSelectionMode(QAbstractItemView::SingleSelection);
     GridSel->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Tab goes on to the next control; Ctrl+Tab and the arrows move between rows.
+    GridSel->setTabKeyNavigation(false);
+    m_lastBox = TextName;
+    TextName->installEventFilter(this);
+    Textinfo->installEventFilter(this);
     GridSel->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    GridSel->setMinimumHeight(gridrows::heightFor(*GridSel, 3));
 
     auto *frameLayout = new QVBoxLayout(Frame1);
     frameLayout->addWidget(Label1);
@@ -122,7 +133,26 @@ bool FormInfoString::eventFilter(QObject *watched, QEvent *event)
     // The grid gets its size from the layout after the window's own resize.
     if (watched == GridSel && event->type() == QEvent::Resize)
         Form_Resize();
+    if (watched == GridSel && event->type() == QEvent::KeyPress) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        const bool back = key->key() == Qt::Key_Backtab || (key->modifiers() & Qt::ShiftModifier);
+        if ((key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) &&
+            (key->modifiers() & Qt::ControlModifier)) {
+            GridSel_NextRow(back ? -1 : 1);
+            return true;
+        }
+    }
+    if ((watched == TextName || watched == Textinfo) && event->type() == QEvent::FocusIn)
+        m_lastBox = static_cast<QLineEdit *>(watched);
     return QDialog::eventFilter(watched, event);
+}
+
+void FormInfoString::GridSel_NextRow(int step)
+{
+    const int row = std::clamp(GridSel->currentIndex().row() + step, 0,
+                               std::max(0, m_selections->rowCount() - 1));
+    if (m_selections->rowCount() > 0)
+        GridSel->setCurrentIndex(m_selections->index(row, 1));
 }
 
 void FormInfoString::GridSel_DblClick()
@@ -152,7 +182,7 @@ void FormInfoString::CmdOK_Click()
     for (const auto &check : checks) {
         if (check.failed) {
             m_services.messages.show(QString::fromLatin1(check.message));
-            check.box->setFocus();
+            fieldfocus::backTo(*check.box);
             return;
         }
     }
@@ -160,14 +190,18 @@ void FormInfoString::CmdOK_Click()
     for (QLineEdit *box : {TextName, Textinfo}) {
         const QString field = QLatin1String(box == TextName ? "Name field" : "Info field");
         if (editorform::refuse(m_services.messages, textcheck::refusal(field, box->text()))) {
-            box->setFocus();
+            fieldfocus::backTo(*box);
             return;
         }
     }
-    for (const QString &text : m_selections->texts()) {
+    const QStringList &texts = m_selections->texts();
+    for (int row = 0; row < texts.size(); ++row) {
         if (editorform::refuse(m_services.messages,
-                               textcheck::refusal(QStringLiteral("Selection field"), text)))
+                               textcheck::refusal(QStringLiteral("Selection field"), texts[row]))) {
+            GridSel->setCurrentIndex(m_selections->index(row, 1));
+            fieldfocus::backTo(*static_cast<QWidget *>(GridSel));
             return;
+        }
     }
 
     switch (infostring::applyEdit(m_content, m_type, TextName->text(), Textinfo->text(),
@@ -182,6 +216,8 @@ void FormInfoString::CmdOK_Click()
             textfields::BlankSignedNumber(static_cast<long long>(m_content.size())) +
             QStringLiteral(" while max. size is 240 chars. Please, decrese the length of some "
                            "fields)"));
+        // No one box is at fault: back to the one the user was typing in.
+        fieldfocus::backTo(*m_lastBox);
         return;
     case infostring::EditResult::Ok:
         break;

@@ -47,6 +47,8 @@ public:
 
     void Form_Load();
     void Form_Resize();
+    // Ctrl+Tab (step 1) and Ctrl+Shift+Tab (step -1) in the grid.
+    void GridSel_NextRow(int step);
     void GridSel_DblClick();
     void CmdOK_Click();
     void CmdCancel_Click();
@@ -61,6 +63,7 @@ private:
     QString m_fileName;
     ItemType m_type = ItemType::InfoStringF;
     QString m_path;
-    QString m_content; // the whole file, one character per byte
+    QString m_content;              // the whole file, one character per byte
+    QLineEdit *m_lastBox = nullptr; // of the name and info boxes, the one last in focus
     bool m_refused = false;
 };

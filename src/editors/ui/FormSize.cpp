@@ -3,6 +3,7 @@
 #include "editors/GraphicCodec.h"
 #include "editors/ui/EditorForm.h"
 #include "platform/automation/Object.h"
+#include "platform/ui/FieldFocus.h"
 #include "platform/ui/Messages.h"
 #include "project/TextFields.h"
 
@@ -11,18 +12,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
-
-void selectWhole(QLineEdit *box)
-{
-    box->selectAll();
-    // A mouse press that brings the focus places the cursor after this runs;
-    // select again once it has.
-    QTimer::singleShot(0, box, &QLineEdit::selectAll);
-}
 
 void normalise(QLineEdit *box)
 {
@@ -55,7 +47,8 @@ FormSize::FormSize(automation::Object &vog, const GraphicLimits &limits, Message
     rows->addWidget(TextSizeY);
     rows->addStretch();
     editorform::layOut(*this, *Frame1, *CmdOK, *CmdCancel);
-    setMinimumWidth(440);
+    // The layout sets the least size; this is only the first.
+    resize(440, minimumSizeHint().height());
 
     TextSizeX->installEventFilter(this);
     TextSizeY->installEventFilter(this);
@@ -84,7 +77,7 @@ void FormSize::Form_Load()
 
 void FormSize::TextSizeX_GotFocus()
 {
-    selectWhole(TextSizeX);
+    fieldfocus::selectWhole(*TextSizeX);
 }
 
 void FormSize::TextSizeX_LostFocus()
@@ -94,7 +87,7 @@ void FormSize::TextSizeX_LostFocus()
 
 void FormSize::TextSizeY_GotFocus()
 {
-    selectWhole(TextSizeY);
+    fieldfocus::selectWhole(*TextSizeY);
 }
 
 void FormSize::TextSizeY_LostFocus()
@@ -108,12 +101,12 @@ void FormSize::CmdOK_Click()
     const double y = textfields::LeadingNumber(TextSizeY->text());
     if (x < m_limits.minWidth || x > m_limits.maxWidth) {
         m_messages.show(QStringLiteral("Size X is out of range"));
-        TextSizeX->setFocus(Qt::OtherFocusReason);
+        fieldfocus::backTo(*TextSizeX);
         return;
     }
     if (y < m_limits.minBands || y > m_limits.maxBands) {
         m_messages.show(QStringLiteral("Size Y is out of range"));
-        TextSizeY->setFocus(Qt::OtherFocusReason);
+        fieldfocus::backTo(*TextSizeY);
         return;
     }
     // The control rounds a fraction to the nearest whole (a half to even) and

@@ -4,6 +4,7 @@
 #include "editors/TextCheck.h"
 #include "editors/ui/EditorForm.h"
 #include "platform/automation/Object.h"
+#include "platform/ui/FieldFocus.h"
 #include "platform/ui/FileDialogs.h"
 #include "platform/ui/Messages.h"
 #include "platform/ui/Services.h"
@@ -15,10 +16,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
-#include <QTextCursor>
 #include <QVBoxLayout>
 
-#include <algorithm>
 #include <utility>
 
 FormText::FormText(automation::Object &vog, Services &services, QWidget *parent,
@@ -28,11 +27,12 @@ FormText::FormText(automation::Object &vog, Services &services, QWidget *parent,
 {
     using editorform::named;
     TextData = named(new QPlainTextEdit(this), "TextData");
-    CmdFont = named(new QPushButton(QStringLiteral("Font"), this), "CmdFont");
+    // Made in the order Tab visits them: the options left of Font.
     Frame1 = named(new QGroupBox(this), "Frame1");
     OptionLeft = named(new QRadioButton(QStringLiteral("Left"), Frame1), "OptionLeft");
     OptionCenter = named(new QRadioButton(QStringLiteral("Center"), Frame1), "OptionCenter");
     OptionRight = named(new QRadioButton(QStringLiteral("Right"), Frame1), "OptionRight");
+    CmdFont = named(new QPushButton(QStringLiteral("Font"), this), "CmdFont");
     CmdOK = named(new QPushButton(QStringLiteral("OK"), this), "CmdOK");
     CmdCancel = named(new QPushButton(QStringLiteral("Cancel"), this), "CmdCancel");
     setObjectName(QStringLiteral("FormText"));
@@ -68,7 +68,8 @@ FormText::FormText(automation::Object &vog, Services &services, QWidget *parent,
     auto *layout = new QHBoxLayout(this);
     layout->addLayout(fields, 1);
     layout->addLayout(buttons);
-    setMinimumWidth(420);
+    // The layout sets the least size; this is only the first.
+    resize(420, minimumSizeHint().height());
 
     connect(TextData, &QPlainTextEdit::textChanged, this, &FormText::TextData_Change);
     connect(OptionLeft, &QRadioButton::clicked, this, &FormText::OptionLeft_Click);
@@ -120,18 +121,13 @@ void FormText::TextData_Change()
         preview();
         return;
     }
-    // The box goes back to the text the control shows, the cursor to where
-    // the refused typing began.
-    const int cursor = TextData->textCursor().position();
-    const int added = static_cast<int>(text.size() - m_previewed.size());
+    // The box goes back to the text the control shows.
     {
         const QSignalBlocker quiet(TextData);
         TextData->setPlainText(m_previewed);
     }
-    QTextCursor back = TextData->textCursor();
-    back.setPosition(std::clamp(cursor - added, 0, static_cast<int>(m_previewed.size())));
-    TextData->setTextCursor(back);
     m_messages.show(refusal);
+    fieldfocus::backTo(*TextData);
 }
 
 void FormText::align(int textAlignment)

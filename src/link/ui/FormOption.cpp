@@ -2,6 +2,7 @@
 
 #include "link/OptionRules.h"
 #include "link/TerminalLink.h"
+#include "platform/ui/FieldFocus.h"
 #include "platform/ui/Messages.h"
 #include "platform/ui/Services.h"
 
@@ -216,7 +217,7 @@ void FormOption::okProcedure()
         const std::optional<QString> ip = optionrules::normaliseIp(TextIP->text());
         if (!ip) {
             m_services.messages.show(QStringLiteral("Invalid IP address"));
-            TextIP->setFocus();
+            fieldfocus::backTo(*TextIP);
             return;
         }
         TextIP->setText(*ip);
@@ -224,7 +225,7 @@ void FormOption::okProcedure()
             optionrules::normaliseUdpPort(TextUDP->text());
         if (!udp) {
             m_services.messages.show(QStringLiteral("Invalid UDP port"));
-            TextUDP->setFocus();
+            fieldfocus::backTo(*TextUDP);
             return;
         }
         TextUDP->setText(udp->text);

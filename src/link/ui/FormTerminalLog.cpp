@@ -5,6 +5,7 @@
 #include "platform/CodePage.h"
 #include "platform/SaveFile.h"
 #include "platform/ui/ChooseFile.h"
+#include "platform/ui/GridRows.h"
 #include "platform/ui/Messages.h"
 #include "platform/ui/Services.h"
 #include "platform/ui/WindowPlace.h"
@@ -50,6 +51,7 @@ FormTerminalLog::FormTerminalLog(Services &services, Transport &transport, QWidg
     // Fixed row heights and column widths: the view never measures 10,000 rows.
     GridFrames->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     GridFrames->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
+    GridFrames->setMinimumHeight(gridrows::heightFor(*GridFrames, 3));
     QHeaderView *columns = GridFrames->horizontalHeader();
     columns->setSectionResizeMode(QHeaderView::Interactive);
     const int digit = fontMetrics().horizontalAdvance(QLatin1Char('0'));
