@@ -9,8 +9,10 @@
 
 #include <QAbstractItemModelTester>
 #include <QAction>
+#include <QApplication>
 #include <QKeySequence>
 #include <QMenu>
+#include <QTimer>
 #include <QToolButton>
 
 #include <gtest/gtest.h>
@@ -109,6 +111,29 @@ TEST_F(FormMainTest, OpenFillsTheGridEnablesCommandsAndHelpFollowsTheRow)
     EXPECT_EQ(help->text(), u"Events"_s);
     state.setCurrentItem(ProjectState::NoItem);
     EXPECT_EQ(help->text(), u"Events"_s);
+}
+
+// Each type letter of the template project opens its own editor, read from
+// the window that comes up (and is cancelled at once).
+TEST_F(FormMainTest, EditItemOpensTheEditorOfTheItemsType)
+{
+    form->openProjectFile(qEnvironmentVariable("FENDREL_BIN_DIR") +
+                          u"/Project_Default/Resource.k7r"_s);
+    const std::pair<int, const char *> rows[] = {
+        {7, "FormConstant"}, {13, "FormInfoString"}, {16, "FormInfoString"}};
+    for (const auto &[row, window] : rows) {
+        QString opened;
+        QTimer::singleShot(0, form.get(), [&opened] {
+            if (QWidget *modal = QApplication::activeModalWidget()) {
+                opened = modal->objectName();
+                modal->close();
+            }
+        });
+        state.setCurrentItem(row);
+        form->MenuItemEdit_Click();
+        EXPECT_EQ(opened, QLatin1String(window)) << row;
+    }
+    EXPECT_TRUE(messages.shown.empty()) << messages.last().toStdString();
 }
 
 TEST_F(FormMainTest, CancelledOpenKeepsProjectButDisablesMenuNotButtons)

@@ -57,7 +57,8 @@ TEST(RecentProjects, KeepsTheLastEightNewestFirst)
         {true, "h", "h g f e d c b"},
         {true, "i", "i h g f e d c b"}, // eight
         {true, "j", "j i h g f e d c"}, // the ninth pushes the oldest off
-        {false, "c", "j i h g f e d"},
+        {true, "e", "e j i h g f d c"}, // again from the middle: nothing else drops off
+        {false, "c", "e j i h g f d"},
     };
     for (const auto &s : steps) {
         if (s.add)
@@ -67,7 +68,7 @@ TEST(RecentProjects, KeepsTheLastEightNewestFirst)
         EXPECT_EQ(recentprojects::read(settings).join(u' '), QLatin1String(s.listed))
             << (s.add ? "add " : "remove ") << s.file;
     }
-    EXPECT_EQ(settings.values.value(u"RecentProject1"_s), u"j"_s);
+    EXPECT_EQ(settings.values.value(u"RecentProject1"_s), u"e"_s);
     EXPECT_EQ(settings.values.value(u"RecentProject7"_s), u"d"_s);
     EXPECT_EQ(settings.values.value(u"RecentProject8"_s), u""_s) << "no stale entry is left";
 
