@@ -30,13 +30,13 @@ bool isEnter(int key)
     return key == Qt::Key_Return || key == Qt::Key_Enter;
 }
 
-const QString PortKey = QStringLiteral("Port");
-const QString IpKey = QStringLiteral("IP");
-const QString UdpKey = QStringLiteral("UDP");
-const QString IfaceKey = QStringLiteral("IFACE");
-const QString PreviewKey = QStringLiteral("PreviewOnTerminal");
-const QString True = QStringLiteral("True");
-const QString False = QStringLiteral("False");
+constexpr QLatin1String PortKey("Port");
+constexpr QLatin1String IpKey("IP");
+constexpr QLatin1String UdpKey("UDP");
+constexpr QLatin1String IfaceKey("IFACE");
+constexpr QLatin1String PreviewKey("PreviewOnTerminal");
+constexpr QLatin1String True("True");
+constexpr QLatin1String False("False");
 
 } // namespace
 
