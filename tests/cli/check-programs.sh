@@ -39,6 +39,7 @@ vardensim|--udp x|2||--udp takes a whole number
 vardensim|stray|2||unexpected argument \"stray\"
 vogreg|--all x.so|2||unknown option \"--all\"
 vogreg||2||Usage: vogreg
+vogreg|a.so b.so|2||Usage: vogreg
 vogreg|$scratch/none.so|1||registering $scratch/none.so failed: 0x
 vardensim|--firmware $scratch/none.k7x|1||vardensim: $scratch/none.k7x:
 k7x|verify $scratch/none.k7x|1||none.k7x: 53: File not found"

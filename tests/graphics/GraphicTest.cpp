@@ -273,6 +273,25 @@ TEST(GraphicImage, DotSizeFitsBetweenItsBounds)
             << c.area.height();
 }
 
+// A picture larger than a graphic keeps its top-left 128 x 128, whether its
+// decoder clips while reading (JPEG) or the whole is read and cut (PNG).
+TEST(GraphicImage, LargePicturesKeepTheirTopLeftGraphic)
+{
+    QTemporaryDir dir;
+    QImage big(300, 200, QImage::Format_RGB32);
+    big.fill(Qt::black);
+    for (const char *name : {"big.jpg", "big.png"}) {
+        const QString path = dir.filePath(QLatin1String(name));
+        ASSERT_TRUE(big.save(path)) << name;
+        const graphics::Picture read = graphics::readPicture(path);
+        const std::optional<graphics::Graphic> graphic = graphics::fromPicture(read.image);
+        ASSERT_TRUE(graphic) << name;
+        EXPECT_EQ(graphic->width(), 128) << name;
+        EXPECT_EQ(graphic->bands(), 16) << name;
+        EXPECT_TRUE(graphic->dot(127, 127)) << name;
+    }
+}
+
 TEST(GraphicImage, PicturesThatCannotBeReadSayWhy)
 {
     QTemporaryDir dir;
