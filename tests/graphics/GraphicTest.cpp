@@ -33,7 +33,7 @@ TEST(GraphicFile, HeadersTheEditorAcceptsAndWhyOthersAreRefused)
         const char *reason;
     } cases[] = {
         {bytes({1, 1, 0}), true, ""},
-        {bytes({128, 16}) + QByteArray(128 * 16, '\0'), true, ""},
+        {bytes({128, 16}) + QByteArray(qsizetype{128} * 16, '\0'), true, ""},
         {bytes({0, 1, 0}), false, "Not a graphic: width 0, 1 bands"},
         {bytes({129, 1}) + QByteArray(129, '\0'), false, "Not a graphic: width 129, 1 bands"},
         {bytes({1, 0}), false, "Not a graphic: width 1, 0 bands"},

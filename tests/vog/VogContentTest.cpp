@@ -45,7 +45,7 @@ TEST_F(VogClipboard, CopyInOneControlPastesInAnother)
     ASSERT_TRUE(target.call(u"Paste"_s).toBool());
     EXPECT_EQ(target.get(u"SelPosX2"_s).toInt(), 7);
     EXPECT_EQ(target.get(u"SelPosY2"_s).toInt(), 8);
-    EXPECT_EQ(overlay(target)[0].left(2), u"#."_s); // the cells themselves: the model's tests
+    EXPECT_EQ(overlay(target).at(0).left(2), u"#."_s); // the cells themselves: the model's tests
 }
 
 TEST_F(VogClipboard, PasteRefusesWhatIsNotVogData)
@@ -151,7 +151,7 @@ TEST_F(VogContent, DialogsPropertyPageAndAboutBoxOpenAndClose)
 {
     QString seen;
     const auto closeNext = [&seen] {
-        QTimer::singleShot(100, [&seen] {
+        QTimer::singleShot(100, QCoreApplication::instance(), [&seen] {
             if (QWidget *dialog = QApplication::activeModalWidget()) {
                 seen = dialog->objectName();
                 if (auto *tabs = dialog->findChild<QTabWidget *>())

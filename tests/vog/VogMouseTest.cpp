@@ -33,7 +33,7 @@ TEST_F(VogMouse, DrawModePaintsOnlyOnDotSquares)
     click(vog, 2, 10); // in the first grid line
     EXPECT_EQ(rows(vog).join(QString()).count(u'#'), 0);
     click(vog, 10, 10);
-    EXPECT_EQ(rows(vog)[2].mid(0, 5), u"...#."_s);
+    EXPECT_EQ(rows(vog).at(2).mid(0, 5), u"...#."_s);
     const QImage shown = grabPaintArea(vog);
     EXPECT_EQ(shown.pixel(10, 10), qRgb(64, 64, 64));
     EXPECT_EQ(shown.pixel(2, 10), grid);
@@ -41,10 +41,10 @@ TEST_F(VogMouse, DrawModePaintsOnlyOnDotSquares)
     // A stroke paints each dot it crosses once; white and invert pens.
     vog.put(u"DrawMode"_s, 2);
     drag(vog, {mid(0), mid(1)}, {mid(2), mid(1)}); // dots (3..5, 3)
-    EXPECT_EQ(rows(vog)[3].mid(2, 5), u".###."_s);
+    EXPECT_EQ(rows(vog).at(3).mid(2, 5), u".###."_s);
     vog.put(u"DrawMode"_s, 1);
     click(vog, mid(1), mid(1));
-    EXPECT_EQ(rows(vog)[3].mid(2, 5), u".#.#."_s);
+    EXPECT_EQ(rows(vog).at(3).mid(2, 5), u".#.#."_s);
     EXPECT_EQ(grabPaintArea(vog).pixel(mid(1), mid(1)), white);
 }
 
@@ -150,25 +150,25 @@ TEST(VogLift, PlainLiftCutsAndCtrlLiftCopies)
         drag(vog, {mid(0), mid(0)}, {mid(2), mid(2)});
         drag(vog, {mid(1), mid(1)}, {mid(5), mid(1)}, modifiers);
         vog.call(u"Escape"_s);
-        EXPECT_EQ(rows(vog)[0].mid(0, 6), firstRow);
-        EXPECT_EQ(rows(vog)[1].mid(0, 6), u"......"_s);
+        EXPECT_EQ(rows(vog).at(0).mid(0, 6), firstRow);
+        EXPECT_EQ(rows(vog).at(1).mid(0, 6), u"......"_s);
     }
 }
 
 TEST_F(VogMouse, CtrlClickStampsAndKeepsFloatingUntilModeDropsIt)
 {
     ASSERT_TRUE(vog.call(u"SetOvl"_s, {u"001,001,001"_s}).toBool());
-    EXPECT_EQ(rows(vog)[0][0], u'.');
+    EXPECT_EQ(rows(vog).at(0)[0], u'.');
     drag(vog, {mid(0), mid(0)}, {mid(5), mid(5)}, Qt::ControlModifier);
     EXPECT_TRUE(vog.get(u"SelSet"_s).toBool());
     EXPECT_EQ(corners(vog), QRect(QPoint(5, 5), QPoint(5, 5)));
-    EXPECT_EQ(rows(vog)[0][0], u'#');
-    EXPECT_EQ(rows(vog)[5][5], u'.');
+    EXPECT_EQ(rows(vog).at(0)[0], u'#');
+    EXPECT_EQ(rows(vog).at(5)[5], u'.');
 
     // Mode TRUE drops the floating selection and takes a snapshot.
     vog.put(u"Mode"_s, true);
     EXPECT_FALSE(vog.get(u"SelSet"_s).toBool());
-    EXPECT_EQ(rows(vog)[5][5], u'#');
+    EXPECT_EQ(rows(vog).at(5)[5], u'#');
     vog.call(u"SetData"_s, {u"001,001,000"_s});
     vog.call(u"Undo"_s); // back to the snapshot Mode took
     EXPECT_EQ(rows(vog).value(5).mid(5, 1), u"#"_s);
@@ -244,7 +244,7 @@ TEST_F(VogMouse, ShapesShowWhileDraggedAndCancelWithoutATrace)
 {
     constexpr QRgb black = qRgb(64, 64, 64);
     const auto member = [this](const char *name) { return vog.get(QLatin1String(name)).toInt(); };
-    const auto line = [this] { return rows(vog)[1].left(6); };
+    const auto line = [this] { return rows(vog).at(1).left(6); };
     ASSERT_TRUE(vog.call(u"SetData"_s, {u"008,001"_s + u",000"_s.repeated(8)}).toBool());
     vog.put(u"Tool"_s, 2);
     press(vog, mid(1), mid(1));
@@ -312,10 +312,10 @@ TEST_F(VogMouse, FloatingDotsFollowThePointerWhileDragged)
         EXPECT_EQ(shown.pixel(to), floating) << to.x();
         EXPECT_EQ(shown.pixel(mid(2), mid(2)), white) << to.x(); // cut from there
     }
-    EXPECT_EQ(rows(vog)[7][9], u'.'); // still floating
+    EXPECT_EQ(rows(vog).at(7)[9], u'.'); // still floating
     release(vog, mid(9), mid(7));
     click(vog, mid(20), mid(12));
-    EXPECT_EQ(rows(vog)[7].mid(8, 3), u".#."_s);
+    EXPECT_EQ(rows(vog).at(7).mid(8, 3), u".#."_s);
 }
 
 class VogView : public ::testing::Test

@@ -50,7 +50,7 @@ std::string drawn(ToolKind kind, int w, int h, Dot from, Dot to, bool filled = f
     box.choose(kind);
     gesture(*m, box.tool(), {from, to}, ToolOptions{Pen::Black, filled}, keys);
     // Nothing lands beyond the graphic, where a hidden dot would come back.
-    const std::string shown = picture(*m, false, w, h);
+    std::string shown = picture(*m, false, w, h);
     const std::string plane = picture(*m, false, 128, 128);
     EXPECT_EQ(std::count(plane.begin(), plane.end(), '#'),
               std::count(shown.begin(), shown.end(), '#'));
