@@ -10,15 +10,9 @@ namespace {
 
 using namespace Qt::StringLiterals;
 
-class GraphicEscapeX11 : public GraphicWindowTest
+class GraphicEscapeX11 : public xsession::OnX<GraphicWindowTest>
 {
 protected:
-    void SetUp() override
-    {
-        if (const QString why = xsession::whyNot(); !why.isEmpty())
-            GTEST_SKIP() << why.toStdString();
-        GraphicWindowTest::SetUp();
-    }
     QString data(FormGraphic &form) { return form.Vog.call(u"GetData"_s).toString(); }
 };
 

@@ -33,18 +33,9 @@ using namespace xsession;
 // How the check is reached.
 enum class Via { Enter, Click, EnterOnOk, Typing };
 
-class FocusX11 : public GraphicWindowTest
+class FocusX11 : public xsession::OnX<GraphicWindowTest>
 {
 protected:
-    void SetUp() override
-    {
-        GraphicWindowTest::SetUp();
-        if (IsSkipped() || HasFatalFailure())
-            return;
-        if (const QString why = whyNot(); !why.isEmpty())
-            GTEST_SKIP() << why.toStdString();
-    }
-
     // The window under test, the box at fault and the button that checks.
     struct Window
     {

@@ -72,15 +72,9 @@ private:
 
 using namespace xsession;
 
-class UpDownX11 : public ::testing::Test
+class UpDownX11 : public OnX<>
 {
 protected:
-    void SetUp() override
-    {
-        if (const QString why = whyNot(); !why.isEmpty())
-            GTEST_SKIP() << why.toStdString();
-    }
-
     std::unique_ptr<FormView> viewer(Transport &transport, const char *number)
     {
         auto form = std::make_unique<FormView>(state, services, transport);

@@ -16,16 +16,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-class MainWindowX11 : public MainWindowFixture
-{
-protected:
-    void SetUp() override
-    {
-        if (const QString why = xsession::whyNot(); !why.isEmpty())
-            GTEST_SKIP() << why.toStdString();
-        MainWindowFixture::SetUp();
-    }
-};
+using MainWindowX11 = xsession::OnX<MainWindowFixture>;
 
 // Notes and closes every window that a command opens modally.
 class ModalNotes

@@ -8,6 +8,8 @@
 #include <QStringList>
 #include <QTimer>
 
+#include <gtest/gtest.h>
+
 class QMessageBox;
 class QWidget;
 
@@ -15,6 +17,19 @@ namespace xsession {
 
 // Empty when the test cannot run: no X display or no xdotool.
 QString whyNot();
+
+// A fixture whose tests need real events: skipped, before the fixture sets
+// anything up, where there is no X display or no xdotool.
+template <class Fixture = ::testing::Test> class OnX : public Fixture
+{
+protected:
+    void SetUp() override
+    {
+        if (const QString why = whyNot(); !why.isEmpty())
+            GTEST_SKIP() << why.toStdString();
+        Fixture::SetUp();
+    }
+};
 
 // Runs xdotool and lets the program take the events meanwhile (a key may
 // start a command that shows a message before xdotool returns).
