@@ -25,6 +25,7 @@
 #include <QFileInfo>
 #include <QFont>
 #include <QHeaderView>
+#include <QIcon>
 #include <QKeySequence>
 #include <QLabel>
 #include <QMenuBar>
@@ -214,28 +215,30 @@ void FormMain::buildToolbar()
 {
     Toolbar1 = new QWidget(centralWidget());
     Toolbar1->setObjectName(QStringLiteral("Toolbar1"));
-    const auto button = [this](const char *name, const char *tip, QStyle::StandardPixmap icon,
-                               int left, void (FormMain::*handler)()) {
+    const auto button = [this](const char *name, const char *tip, const QIcon &icon, int left,
+                               void (FormMain::*handler)()) {
         auto *b = new QToolButton(Toolbar1);
         b->setObjectName(QString::fromLatin1(name));
         b->setToolTip(QString::fromLatin1(tip));
-        b->setIcon(style()->standardIcon(icon));
+        b->setIcon(icon);
         b->setIconSize(QSize(toPixels(495) - 8, toPixels(495) - 8));
         b->setAutoRaise(true);
         b->setGeometry(toPixels(left), toPixels(60), toPixels(495), toPixels(495));
         connect(b, &QToolButton::clicked, this, handler);
         return b;
     };
-    CmdOpen = button("CmdOpen", "Open Project", QStyle::SP_DialogOpenButton, 120,
-                     &FormMain::CmdOpen_Click);
-    CmdEdit = button("CmdEdit", "Edit Item", QStyle::SP_FileDialogContentsView, 660,
-                     &FormMain::CmdEdit_Click);
-    CmdCompile =
-        button("CmdCompile", "Compile", QStyle::SP_DriveFDIcon, 1200, &FormMain::CmdCompile_Click);
-    CmdCompile->setIcon(QIcon(QStringLiteral(":/icons/main/compile.png"))); // no floppy: not Save
+    CmdOpen = button("CmdOpen", "Open Project", style()->standardIcon(QStyle::SP_DialogOpenButton),
+                     120, &FormMain::CmdOpen_Click);
+    CmdEdit =
+        button("CmdEdit", "Edit Item", style()->standardIcon(QStyle::SP_FileDialogContentsView),
+               660, &FormMain::CmdEdit_Click);
+    // An icon of its own: the usual floppy disk would read as Save.
+    CmdCompile = button("CmdCompile", "Compile", QIcon(QStringLiteral(":/icons/main/compile.png")),
+                        1200, &FormMain::CmdCompile_Click);
     // Beside Compile rather than on top of it, so that both stay visible.
-    Command1 = button("Command1", "Preview on Terminal", QStyle::SP_ComputerIcon, 1740,
-                      &FormMain::Command1_Click);
+    Command1 =
+        button("Command1", "Preview on Terminal", style()->standardIcon(QStyle::SP_ComputerIcon),
+               1740, &FormMain::Command1_Click);
     enablePreview();
 }
 
