@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QKeySequence>
 #include <QMenu>
+#include <QSignalSpy>
 #include <QTimer>
 #include <QToolButton>
 
@@ -106,7 +107,9 @@ TEST_F(FormMainTest, OpenFillsTheGridEnablesCommandsAndHelpFollowsTheRow)
     grid->setCurrentIndex(grid->model()->index(1, 2));
     EXPECT_EQ(state.currentItem(), 1);
     EXPECT_EQ(help->text(), u"Serial port"_s);
-    state.setCurrentItem(2);
+    const QSignalSpy changes(&state, &ProjectState::currentItemChanged);
+    state.setCurrentItem(2); // the grid follows without announcing the row once more
+    EXPECT_EQ(changes.count(), 1);
     EXPECT_EQ(grid->currentIndex().row(), 2);
     EXPECT_EQ(help->text(), u"Events"_s);
     state.setCurrentItem(ProjectState::NoItem);

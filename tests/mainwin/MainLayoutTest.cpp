@@ -1,4 +1,5 @@
 #include "mainwin/MainLayout.h"
+#include "mainwin/Twips.h"
 
 #include <gtest/gtest.h>
 
@@ -73,6 +74,20 @@ TEST(MainLayout, HalvesGoToTheEvenNeighbour)
                  {-5, 2, -2}, {-7, 2, -4}, {-6, 4, -2},     {3, -2, -2},     {0, 7, 0}};
     for (const auto &c : cases)
         EXPECT_EQ(mainlayout::roundHalfEven(c.num, c.den), c.expected) << c.num << "/" << c.den;
+
+    // 1000 twips at 96 dpi are 66.7 pixels; at 120 dpi 6 and 18 twips are 0.5 and 1.5
+    const struct
+    {
+        int twips, dpi, pixels, back;
+    } lengths[] = {{1000, 96, 67, 1005},
+                   {6, 120, 0, 0},
+                   {18, 120, 2, 24},
+                   {10500, 96, 700, 10500},
+                   {0, 96, 0, 0}};
+    for (const auto &c : lengths) {
+        EXPECT_EQ(twips::toPixels(c.twips, c.dpi), c.pixels) << c.twips << " at " << c.dpi;
+        EXPECT_EQ(twips::fromPixels(c.pixels, c.dpi), c.back) << c.pixels << " at " << c.dpi;
+    }
 }
 
 } // namespace

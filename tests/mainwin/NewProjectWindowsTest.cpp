@@ -117,6 +117,7 @@ TEST_F(NewProjectWindows, PickerReturnsTheOpenFolderNotTheHighlightedOne)
     EXPECT_EQ(second.Path(), path(u"start/Sub"_s));
 
     frmFilePath third(services);
+    third.setPath(path(u"start"_s));
     third.dirDownloadSaved_DblClick(0); // the root
     third.cmdCtrl_Click(1);
     EXPECT_FALSE(third.IsOK());
@@ -134,7 +135,8 @@ TEST(FolderListModel, ParentsThenSubfolders)
 {
     QTemporaryDir dir;
     // ordered without regard to letter case: byte order would put "Delta" before "beta"
-    for (const QString &name : {u"gamma"_s, u"beta"_s, u"Delta"_s, u"Alpha"_s})
+    // and without hidden folders
+    for (const QString &name : {u"gamma"_s, u"beta"_s, u"Delta"_s, u"Alpha"_s, u".hidden"_s})
         QDir(dir.path()).mkpath(name);
     FolderListModel model;
     ASSERT_TRUE(model.setFolder(dir.path()));

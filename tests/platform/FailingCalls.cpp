@@ -10,10 +10,15 @@ namespace {
 
 const char *failing = "";
 int failure = 0;
+int failuresLeft = -1; // negative: every call fails
 
 bool fails(const char *name, int fd = 3)
 {
-    return fd > 2 && std::strcmp(failing, name) == 0;
+    if (fd <= 2 || std::strcmp(failing, name) != 0 || failuresLeft == 0)
+        return false;
+    if (failuresLeft > 0)
+        --failuresLeft;
+    return true;
 }
 
 template <class Function> Function real(const char *name)
@@ -23,10 +28,11 @@ template <class Function> Function real(const char *name)
 
 } // namespace
 
-void failingcalls::failNext(const char *name, int osError)
+void failingcalls::failNext(const char *name, int osError, int times)
 {
     failing = name;
     failure = osError;
+    failuresLeft = times;
 }
 
 extern "C" {
@@ -100,6 +106,17 @@ int close(int fd)
         return -1;
     }
     return result;
+}
+
+// Only a change of owner fails: a change of group alone is what an
+// unprivileged owner may still make.
+int fchown(int fd, unsigned owner, unsigned group)
+{
+    if (owner != ~0u && fails("fchown", fd)) {
+        errno = failure;
+        return -1;
+    }
+    return real<int (*)(int, unsigned, unsigned)>("fchown")(fd, owner, group);
 }
 
 int rename(const char *from, const char *to)

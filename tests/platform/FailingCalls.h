@@ -7,7 +7,8 @@
 namespace failingcalls {
 
 // name: "write", "pwrite", "ftruncate", "posix_fallocate", "fdatasync",
-// "close" or "rename"; empty: none fails. Descriptors 0 to 2 never fail.
-void failNext(const char *name, int osError);
+// "close", "fchown" or "rename"; empty: none fails. Descriptors 0 to 2 never
+// fail. times: how many calls fail before the next succeeds; negative: all.
+void failNext(const char *name, int osError, int times = -1);
 
 } // namespace failingcalls

@@ -250,11 +250,14 @@ TEST_F(SaveFileTest, EveryFailingCallIsReported)
     const QByteArray longOld = "old contents, longer";
     const struct
     {
-        const char *target; // "replace", "shrink" or "grow" (in place), or a device
+        // "replace", "owned" (replaced, of another owner), "shrink", "one longer" or
+        // "grow" (in place), or a device
+        const char *target;
         const char *call;
         int osError;
         const char *printed;
         QByteArray after;
+        int times = -1;
     } cases[] = {
         {"replace", "write", EIO, "57 Replace", "old contents, longer"},
         {"replace", "fdatasync", EIO, "57 Replace", "old contents, longer"},
@@ -276,6 +279,11 @@ TEST_F(SaveFileTest, EveryFailingCallIsReported)
         {"grow", "posix_fallocate", EDQUOT, "61 InPlace", "ol"},
         // a file system without preallocation still takes the bytes
         {"grow", "posix_fallocate", EOPNOTSUPP, "0 InPlace", "new"},
+        // an interrupted write goes on where it stopped
+        {"shrink", "pwrite", EINTR, "0 InPlace", "new", 1},
+        {"one longer", "", 0, "0 InPlace", "new"},
+        // an owner the process may not give leaves the group carried over all the same
+        {"owned", "fchown", EPERM, "0 Replace", "new"},
         {"/dev/null", "write", EIO, "57 Straight", {}},
         {"/dev/null", "write", ENOSPC, "61 Straight", {}},
     };
@@ -284,11 +292,18 @@ TEST_F(SaveFileTest, EveryFailingCallIsReported)
         Scratch t;
         QString target = QString::fromLatin1(c.target);
         QStringList names;
+        const bool owned = qstrcmp(c.target, "owned") == 0;
+        if (owned && !isRoot())
+            continue;
         if (!target.startsWith(u'/')) {
             names = {u"item.bin"_s};
             target = t.path(names[0]);
-            put(target, qstrcmp(c.target, "grow") == 0 ? QByteArray("ol") : longOld);
-            if (qstrcmp(c.target, "replace") != 0) {
+            put(target, qstrcmp(c.target, "grow") == 0         ? QByteArray("ol")
+                        : qstrcmp(c.target, "one longer") == 0 ? QByteArray("new!")
+                                                               : longOld);
+            if (owned) {
+                ASSERT_EQ(::chown(QFile::encodeName(target).constData(), 65534, 65534), 0);
+            } else if (qstrcmp(c.target, "replace") != 0) {
                 names << u"link.bin"_s;
                 ASSERT_EQ(::link(QFile::encodeName(target).constData(),
                                  QFile::encodeName(t.path(names[1])).constData()),
@@ -297,16 +312,49 @@ TEST_F(SaveFileTest, EveryFailingCallIsReported)
         }
         QProcess child;
         child.start(QStringLiteral(FENDREL_SAVE_HELPER),
-                    {target, u"new"_s, QString::fromLatin1(c.call), QString::number(c.osError)});
+                    {target, u"new"_s, QString::fromLatin1(c.call), QString::number(c.osError),
+                     QString::number(c.times)});
         ASSERT_TRUE(child.waitForFinished(60000));
         EXPECT_EQ(child.readAllStandardOutput().trimmed(), QByteArray(c.printed))
             << child.readAllStandardError().toStdString();
+        if (owned) {
+            EXPECT_EQ(statOf(target).st_uid, 0u);
+            EXPECT_EQ(statOf(target).st_gid, 65534u);
+        }
         if (!names.isEmpty()) {
             EXPECT_EQ(contentsOf(target), c.after);
             names.sort();
             EXPECT_EQ(t.entries(), names); // no temporary file left behind
         }
     }
+}
+
+// A name of an open descriptor is written through the descriptor itself, so
+// a socket, which no path opens, takes the bytes too; a closed one is refused
+// before anything is written.
+TEST_F(SaveFileTest, DescriptorNamesWriteThroughTheDescriptor)
+{
+    int ends[2];
+    ASSERT_EQ(::socketpair(AF_UNIX, SOCK_STREAM, 0, ends), 0);
+    const int input = ::dup(STDIN_FILENO);
+    ASSERT_EQ(::dup2(ends[0], STDIN_FILENO), STDIN_FILENO);
+    const QString own = QString::number(ends[0]);
+    for (const QString &name : {u"/dev/fd/0"_s, "/dev/fd/"_L1 + own, "/proc/self/fd/"_L1 + own}) {
+        SaveFile file(name);
+        EXPECT_EQ(file.begin().number, 0) << name.toStdString();
+        EXPECT_EQ(file.write("abc"), 3);
+        EXPECT_EQ(file.commit(3).number, 0);
+        char got[4] = {};
+        EXPECT_EQ(::recv(ends[1], got, 3, MSG_DONTWAIT), 3) << name.toStdString();
+        EXPECT_STREQ(got, "abc");
+    }
+    ::dup2(input, STDIN_FILENO);
+    ::close(input);
+    ::close(ends[0]);
+    ::close(ends[1]);
+
+    SaveFile closed(u"/dev/fd/999"_s);
+    EXPECT_EQ(closed.begin().number, 57);
 }
 
 // A reader of a FIFO gets exactly the bytes, and the FIFO stays one.
