@@ -3,7 +3,6 @@
 #include "support/QtPrinting.h"
 
 #include "link/ui/TerminalSession.h"
-#include "mainwin/MainLayout.h"
 #include "platform/Settings.h"
 #include "support/ScriptedTransport.h"
 
@@ -227,19 +226,6 @@ TEST_F(FormMainTest, TutorialOpensTheGuideFoundBesideOrInstalled)
         form->MenuTutorial_Click();
         EXPECT_EQ(opened, c.opened ? QStringList{path(QLatin1String(c.opened))} : QStringList{});
     }
-}
-
-TEST_F(FormMainTest, ResizeAppliesTheLayoutInPixels)
-{
-    form->show();
-    form->resize(form->toPixels(9000), form->toPixels(6000));
-    const int dpi = form->logicalDpiX();
-    const int outer = form->frameGeometry().width() * 1440 / dpi;
-    const mainlayout::Layout layout =
-        mainlayout::compute(outer, form->frameGeometry().height() * 1440 / dpi);
-    EXPECT_EQ(grid->width(), form->toPixels(layout.gridWidth));
-    EXPECT_EQ(grid->columnWidth(2), form->toPixels(layout.columns[2]));
-    EXPECT_EQ(help->y(), form->toPixels(layout.labelTop));
 }
 
 TEST_F(FormMainTest, NewProjectIsCopiedLoadedAndBecomesTheWorkingFolder)
