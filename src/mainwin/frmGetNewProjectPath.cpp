@@ -2,6 +2,7 @@
 
 #include "mainwin/Twips.h"
 #include "mainwin/frmFilePath.h"
+#include "platform/ui/FieldFocus.h"
 #include "platform/ui/Messages.h"
 #include "platform/ui/Services.h"
 #include "project/NewProject.h"
@@ -119,6 +120,7 @@ void frmGetNewProjectPath::confirm()
         if (error.number == platformerror::PathNotFound)
             m_services.messages.critical(pathNotAllowedText());
         m_services.messages.show(newproject::folderFailureText(folder, error));
+        fieldfocus::backTo(*txtPathName);
         return;
     }
     m_isOK = true;

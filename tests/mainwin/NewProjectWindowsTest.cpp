@@ -8,6 +8,7 @@
 #include <QAbstractItemModelTester>
 #include <QDate>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
@@ -82,6 +83,8 @@ TEST_F(NewProjectWindows, OkCreatesTheFolderOrStaysOpenCancelCreatesNothing)
     EXPECT_EQ(messages.shown[1].text,
               u"Could not create the folder '"_s + path(u"a/b"_s) + u"': 76: Path not found"_s);
     EXPECT_EQ(messages.shown[1].title, u"Fendrel"_s);
+    // the next key replaces the refused name
+    EXPECT_EQ(dialog.findChild<QLineEdit *>(u"txtPathName"_s)->selectedText(), u"a/b"_s);
 
     messages.clear();
     for (int round = 0; round < 2; ++round) { // the second time the folder exists
