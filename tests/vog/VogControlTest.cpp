@@ -66,17 +66,6 @@ TEST(VogMembers, TheTypeLibraryHoldsExactlyTheTable)
     EXPECT_EQ(vog::members::dispatchTable().members().size(), 46);
 }
 
-TEST(VogMembers, ExchangedInTheirOrderWithTheirDefaults)
-{
-    QStringList exchanged;
-    for (const vog::members::Entry &entry : vog::members::exchanged())
-        exchanged.append(entry.member.name + u'=' + QString::number(entry.defaultValue));
-    EXPECT_EQ(
-        exchanged.join(u' '),
-        u"SizeX=32 SizeY=32 DotSize=16 DotGap=4 FromX=0 FromY=0 SelSet=0 SelPosX1=0 "
-        u"SelPosY1=0 SelPosX2=0 SelPosY2=0 Mode=0 DrawMode=0 TextAlignment=0 Font=0 UndoDepth=8"_s);
-}
-
 TEST(VogGeometry, EveryHandleAtBothEndsOfItsStrip)
 {
     using enum vog::Handle;

@@ -16,9 +16,9 @@ using VogDispatch = VogFixture;
 TEST_F(VogDispatch, DefaultsThenPutsLimitTheirValues)
 {
     const std::pair<const char *, QVariant> defaults[] = {
-        {"SizeX", 32},   {"SizeY", 32},        {"DotSize", 16},   {"DotGap", 4},
-        {"FromX", 0},    {"FromY", 0},         {"SelSet", false}, {"Mode", false},
-        {"DrawMode", 0}, {"TextAlignment", 0}, {"UndoDepth", 8}};
+        {"SizeX", 32},    {"SizeY", 32},     {"DotSize", 16}, {"DotGap", 4},   {"FromX", 0},
+        {"FromY", 0},     {"SelSet", false}, {"Mode", false}, {"DrawMode", 0}, {"TextAlignment", 0},
+        {"UndoDepth", 8}, {"SelPosX1", 0},   {"SelPosY1", 0}, {"SelPosX2", 0}, {"SelPosY2", 0}};
     for (const auto &[name, value] : defaults)
         EXPECT_EQ(vog.get(QLatin1String(name)), value) << name;
     EXPECT_EQ(vog.call(u"GetData"_s).toString(), u"032,004"_s + u",000"_s.repeated(128));
