@@ -128,19 +128,15 @@ TEST_F(FocusX11, TheNextKeyReplacesTheRefusedText)
         {"constant", constant("10,20"), "9", Via::Click, "Value is out of range"},
         {"info name tab", infoString(true), "N\tx", Via::Enter, "Name field cannot contain TAB"},
         {"info tab", infoString(false), "I\tx", Via::Click, "Info field cannot contain TAB"},
-        {"info empty", infoString(false), "", Via::Enter, "Info field cannot be empty"},
         {"info code page", infoString(true), "\xc5\x81", Via::Click, "Name field cannot contain"},
         {"info too long", infoString(false), nullptr, Via::Enter, "New InfoString is too long"},
         {"selection", editSel, "a;b", Via::Enter, "Selection field cannot contain TAB or ';'"},
-        {"selection code page", editSel, "\xc5\x81", Via::Click, "Selection field cannot"},
         {"size x", size(true), "17", Via::Enter, "Size X is out of range"},
         {"size x", size(true), "0", Via::Click, "Size X is out of range"},
         {"size y", size(false), "5", Via::Enter, "Size Y is out of range"},
         {"text", text, "ab", Via::Typing, "Text cannot contain"},
         {"options ip", options(true), "1.2.3", Via::Click, "Invalid IP address"},
-        {"options ip", options(true), "1.2.3.256", Via::EnterOnOk, "Invalid IP address"},
         {"options udp", options(false), "10000", Via::EnterOnOk, "Invalid UDP port"},
-        {"options udp", options(false), "1x", Via::Click, "Invalid UDP port"},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(std::string(c.what) + " " + (c.bad ? c.bad : "(long)"));

@@ -213,7 +213,8 @@ TEST_F(VogDispatch, PersistenceKeepsPropertiesButNeverDots)
         int stored, expected;
     } stored[] = {{u"SizeX"_s, 500, 128}, {u"SizeY"_s, -2, 1},       {u"DotSize"_s, 0, 1},
                   {u"DotGap"_s, 0, 1},    {u"SelPosX2"_s, 900, 127}, {u"FromX"_s, -7, 0},
-                  {u"UndoDepth"_s, 3, 8}};
+                  {u"UndoDepth"_s, 3, 8}, {u"dotsize"_s, 9, 1}}; // a name is matched exactly: this
+                                                                 // one is no DotSize
     PropertyBag bad;
     for (const auto &s : stored)
         bad.append({s.name, s.stored});

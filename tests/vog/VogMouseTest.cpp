@@ -255,6 +255,8 @@ TEST_F(VogMouse, ShapesShowWhileDraggedAndCancelWithoutATrace)
     EXPECT_EQ(line(), u".####."_s);
     vog.call(u"UndoChange"_s);
     EXPECT_EQ(line(), u"......"_s);
+    move(vog, mid(9), mid(1)); // beyond the graphic's 8 columns: no dot
+    EXPECT_EQ(std::pair(member("HoverDotX"), member("HoverDotY")), std::pair(-1, -1));
 }
 
 TEST_F(VogMouse, FloatingDotsFollowThePointerWhileDragged)

@@ -38,27 +38,6 @@ TEST(Undo, TheNinthStepForgetsTheOldest)
     EXPECT_TRUE(m->canUndo());
 }
 
-TEST(Undo, CanUndoAndCanRedoFollowTheHistory)
-{
-    auto m = std::make_unique<DotModel>();
-    const auto flags = [&m] { return std::pair(m->canUndo(), m->canRedo()); };
-    EXPECT_EQ(flags(), std::pair(false, false));
-    ASSERT_TRUE(m->SetData("001,001,000")); // a load: nothing to undo yet
-    EXPECT_EQ(flags(), std::pair(false, false));
-    m->SaveUndo();
-    m->setMainCell(0, 0, 1);
-    EXPECT_EQ(flags(), std::pair(true, false));
-    m->Undo();
-    EXPECT_EQ(m->GetData(), "001,001,000");
-    // back at the load: the snapshot left only repeats it, so nothing to offer
-    EXPECT_EQ(flags(), std::pair(false, true));
-    m->Redo();
-    EXPECT_EQ(m->GetData(), "001,001,001");
-    EXPECT_EQ(flags(), std::pair(true, false));
-    m->ResetUndo();
-    EXPECT_EQ(flags(), std::pair(false, false));
-}
-
 // Snapshots that repeat the state shown are nothing to offer; one further
 // back that differs is, at every position.
 TEST(Undo, RepeatedSnapshotsAloneOfferNothing)
