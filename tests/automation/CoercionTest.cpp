@@ -1,10 +1,12 @@
 #include "platform/automation/Dispatch.h"
 #include "platform/automation/Object.h"
+#include "platform/automation/Registry.h"
 #include "platform/automation/Variant.h"
 
 #include <QFont>
 #include <QImage>
 #include <QPixmap>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using namespace automation;
@@ -179,6 +181,21 @@ TEST(Object, AFailureReturnsNothingAndANameIsLookedUpOnce)
     EXPECT_EQ(object.get(u"MEMBER"_s), QVariant());
     EXPECT_EQ(object.call(DispId(1), {}), QVariant());
     EXPECT_EQ(lookups, 1);
+}
+
+// An object without defaults to take (initNew not implemented) is created all the same.
+TEST(Object, CreatesAnObjectWithoutDefaults)
+{
+    QTemporaryDir dir;
+    ClassRegistry registry(dir.filePath(u"registry.ini"_s));
+    ClassRegistration entry;
+    entry.clsid = QUuid::fromString(u"{44444444-2222-3333-4444-555555555555}"_s);
+    entry.serverPath = QStringLiteral(PLAIN_SERVER);
+    entry.progId = u"Plain.Object.1"_s;
+    ASSERT_EQ(registry.registerClass(entry), S_OK);
+    Object object;
+    EXPECT_EQ(object.create(u"Plain.Object.1"_s, registry), S_OK);
+    EXPECT_FALSE(object.isNull());
 }
 
 } // namespace
