@@ -37,7 +37,6 @@ public: // the cases' steps drive the fixture
     using EditorWindowTest::dialogs;
     using GraphicWindowTest::picture;
 
-    QString data(FormGraphic &form) { return form.Vog.call(QStringLiteral("GetData")).toString(); }
     // A graphic 16 wide with the given column bytes from column 0.
     static QByteArray columns(std::initializer_list<int> values, int bands = 1)
     {
