@@ -378,7 +378,7 @@ TEST_F(GraphicWindowTest, DoubleClickAnywhereInTheGridEditsTheCurrentItem)
     for (const auto &p : places) {
         SCOPED_TRACE(p.where);
         int opened = 0;
-        QTimer::singleShot(0, [&opened] {
+        QTimer::singleShot(0, &main, [&opened] {
             if (auto *form = qobject_cast<FormGraphic *>(QApplication::activeModalWidget())) {
                 EXPECT_EQ(form->windowTitle(), QStringLiteral("Edit Graphic"));
                 ++opened;
