@@ -181,6 +181,8 @@ TEST(VogResize, ByHandleNeverPassesTheOppositeEdge)
         {"left past right", {102, mid(6)}, {mid(14), mid(6)}, QRect(QPoint(8, 5), QPoint(8, 8))},
         {"bottom-right out", {178, 178}, {mid(10), mid(11)}, QRect(QPoint(5, 5), QPoint(10, 11))},
         {"top-left past both", {102, 102}, {mid(12), mid(12)}, QRect(QPoint(8, 8), QPoint(8, 8))},
+        {"bottom above top", {mid(6), 178}, {mid(6), mid(2)}, QRect(QPoint(5, 5), QPoint(8, 5))},
+        {"right past left", {178, mid(6)}, {mid(1), mid(6)}, QRect(QPoint(5, 5), QPoint(5, 8))},
         {"left out", {100, mid(6)}, {mid(0), mid(6)}, QRect(QPoint(0, 5), QPoint(8, 8))},
     };
     for (const auto &c : cases) {
