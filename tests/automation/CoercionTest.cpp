@@ -1,9 +1,12 @@
 #include "platform/automation/Dispatch.h"
+#include "platform/automation/Object.h"
+#include "platform/automation/Registry.h"
 #include "platform/automation/Variant.h"
 
 #include <QFont>
 #include <QImage>
 #include <QPixmap>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using namespace automation;
@@ -142,6 +145,57 @@ TEST(MemberTable, PrepareChecksKindAndArguments)
             EXPECT_EQ(call, c.call) << c.what;
         }
     }
+}
+
+// A member that writes its result and then fails; its look-ups are counted.
+class FailingMember : public ComponentObject
+{
+public:
+    explicit FailingMember(int *lookups) : m_lookups(lookups) {}
+    Status getIDsOfNames(const QStringList &, QList<DispId> *ids) override
+    {
+        ++*m_lookups;
+        *ids = {1};
+        return S_OK;
+    }
+    Status invoke(DispId, InvokeKind, const QVariantList &, QVariant *result) override
+    {
+        if (result)
+            *result = 7;
+        return DISP_E_OVERFLOW;
+    }
+
+private:
+    int *m_lookups;
+};
+
+// What a failed call or get hands back is empty, whatever the member wrote; a
+// name is looked up once, in any letter case.
+TEST(Object, AFailureReturnsNothingAndANameIsLookedUpOnce)
+{
+    int lookups = 0;
+    Object object(std::make_unique<FailingMember>(&lookups));
+    Status status = S_OK;
+    EXPECT_EQ(object.call(u"Member"_s, {}, &status), QVariant());
+    EXPECT_EQ(status, DISP_E_OVERFLOW);
+    EXPECT_EQ(object.get(u"MEMBER"_s), QVariant());
+    EXPECT_EQ(object.call(DispId(1), {}), QVariant());
+    EXPECT_EQ(lookups, 1);
+}
+
+// An object without defaults to take (initNew not implemented) is created all the same.
+TEST(Object, CreatesAnObjectWithoutDefaults)
+{
+    QTemporaryDir dir;
+    ClassRegistry registry(dir.filePath(u"registry.ini"_s));
+    ClassRegistration entry;
+    entry.clsid = QUuid::fromString(u"{44444444-2222-3333-4444-555555555555}"_s);
+    entry.serverPath = QStringLiteral(PLAIN_SERVER);
+    entry.progId = u"Plain.Object.1"_s;
+    ASSERT_EQ(registry.registerClass(entry), S_OK);
+    Object object;
+    EXPECT_EQ(object.create(u"Plain.Object.1"_s, registry), S_OK);
+    EXPECT_FALSE(object.isNull());
 }
 
 } // namespace

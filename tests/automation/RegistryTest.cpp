@@ -41,13 +41,21 @@ protected:
 TEST_F(ClassRegistryTest, UnregisteringRemovesExactlyWhatWasWritten)
 {
     EXPECT_EQ(registry.classFromProgId(QString(), &found), CO_E_CLASSSTRING);
+    ClassRegistration incomplete = thing(QUuid());
+    EXPECT_EQ(registry.registerClass(incomplete), E_INVALIDARG);
+    incomplete = thing();
+    incomplete.serverPath.clear();
+    EXPECT_EQ(registry.registerClass(incomplete), E_INVALIDARG);
     ASSERT_EQ(registry.registerClass(thing(QUuid::createUuid(), u"Other.Thing.1"_s)), S_OK);
-    const QStringList before = registry.keys();
-
-    ASSERT_EQ(registry.registerClass(thing()), S_OK);
     const TypeLibRegistration lib{libId,           u"1.0"_s,
                                   u"ThingLib"_s,   u"Thing module"_s,
                                   u"/opt/thing"_s, u"/opt/thing/libthing.so"_s};
+    TypeLibRegistration otherVersion = lib;
+    otherVersion.version = u"2.0"_s;
+    ASSERT_EQ(registry.registerTypeLib(otherVersion), S_OK); // stays when 1.0 goes
+    const QStringList before = registry.keys();
+
+    ASSERT_EQ(registry.registerClass(thing()), S_OK);
     ASSERT_EQ(registry.registerTypeLib(lib), S_OK);
     EXPECT_GT(registry.keys().size(), before.size());
     EXPECT_EQ(registry.unregisterTypeLib(libId, u"1.0"_s), S_OK);

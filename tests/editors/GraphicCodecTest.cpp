@@ -50,6 +50,7 @@ TEST(GraphicCodec, BandCountAndSizeInRange)
             << width << "x" << height;
     // A minimum above its maximum is kept: nothing fits.
     EXPECT_FALSE(graphiccodec::sizeInRange(5, 8, GraphicLimits{6, 4, 1, 7}));
+    EXPECT_EQ(graphiccodec::invalidSizeText(), QStringLiteral("Current Graphic size is invalid"));
 }
 
 // Both ends of every range: what is kept, and the first value beyond it;

@@ -132,11 +132,17 @@ TEST_F(EnterAndCodePageTest, CharactersOutsideTheCodePageAreRefused)
     useItem(QStringLiteral("I"), InfoFile, file);
     FormInfoString form(state, services);
     FormEditSel edit(form.selections(), 0, services, &form);
+    activate(edit);
     edit.TextSel->setText(QString::fromUtf8("\xc5\x81"));
+    edit.CmdOK->setFocus();
     edit.CmdOK_Click();
+    QApplication::processEvents();
     EXPECT_EQ(messages.texts(), QStringList{refusal("Selection field", "\xc5\x81", "0141")});
     EXPECT_EQ(edit.result(), QDialog::Rejected);
     EXPECT_EQ(form.selections().text(0), QStringLiteral("Off"));
+    EXPECT_EQ(QApplication::focusWidget(), edit.TextSel);
+    EXPECT_EQ(edit.TextSel->selectedText(), QString::fromUtf8("\xc5\x81"));
+    edit.hide();
 
     // So does Edit Constant for text that never left the box.
     useItem(QStringLiteral("C"), ConstantFile, QByteArray("5"));

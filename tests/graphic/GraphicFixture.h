@@ -141,6 +141,10 @@ protected:
     }
 
     bool selected(FormGraphic &form) { return form.Vog.get(QStringLiteral("SelSet")).toBool(); }
+    static QString data(FormGraphic &form)
+    {
+        return form.Vog.call(QStringLiteral("GetData")).toString();
+    }
 
     // A picture file of 16 bits a channel with one pixel not quite white at
     // (2, 1), 65481 of 65535: a dot, as Import judges it at its own depth.

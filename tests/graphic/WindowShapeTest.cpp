@@ -51,6 +51,14 @@ protected:
         return m;
     }
 
+    // A window and the window that owns it, the owner first.
+    static Made owned(QWidget *owner, QWidget *window)
+    {
+        Made m = alone(owner);
+        m.window = window;
+        return m;
+    }
+
     std::vector<std::pair<const char *, Maker>> windows()
     {
         const QByteArray info("a\tb\tc\td\te\tName\tInfo\t0-Off;1-On;2-Auto");
@@ -90,40 +98,29 @@ protected:
             {"FormEditSel",
              [this, info] {
                  useItem(u"I"_s, u"Info\\i.txt"_s, info);
-                 Made m;
                  auto *owner = new FormInfoString(state, services);
-                 m.keep.emplace_back(owner);
-                 m.window = new FormEditSel(owner->selections(), 0, services, owner);
-                 return m;
+                 return owned(owner, new FormEditSel(owner->selections(), 0, services, owner));
              }},
-            {"FormGraphic",
-             [this] {
-                 useGraphic();
-                 writeGraphic(graphic(16, 2));
-                 return alone(new FormGraphic(state, services));
-             }},
+            {"FormGraphic", [this] { return alone(graphicWindow()); }},
             {"FormSize",
              [this] {
-                 Made m = graphicWindow();
-                 auto *owner = static_cast<FormGraphic *>(m.window);
-                 m.window = new FormSize(owner->Vog, owner->graphicLimits(), messages, owner);
-                 return m;
+                 FormGraphic *owner = graphicWindow();
+                 return owned(owner,
+                              new FormSize(owner->Vog, owner->graphicLimits(), messages, owner));
              }},
             {"FormText",
              [this] {
-                 Made m = graphicWindow();
-                 auto *owner = static_cast<FormGraphic *>(m.window);
-                 m.window = new FormText(owner->Vog, services, owner);
-                 return m;
+                 FormGraphic *owner = graphicWindow();
+                 return owned(owner, new FormText(owner->Vog, services, owner));
              }},
         };
     }
 
-    Made graphicWindow()
+    FormGraphic *graphicWindow()
     {
         useGraphic();
         writeGraphic(graphic(16, 2));
-        return alone(new FormGraphic(state, services));
+        return new FormGraphic(state, services);
     }
 
     // The named controls in the order Tab visits them, from the first.

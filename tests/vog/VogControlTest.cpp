@@ -66,17 +66,6 @@ TEST(VogMembers, TheTypeLibraryHoldsExactlyTheTable)
     EXPECT_EQ(vog::members::dispatchTable().members().size(), 46);
 }
 
-TEST(VogMembers, ExchangedInTheirOrderWithTheirDefaults)
-{
-    QStringList exchanged;
-    for (const vog::members::Entry &entry : vog::members::exchanged())
-        exchanged.append(entry.member.name + u'=' + QString::number(entry.defaultValue));
-    EXPECT_EQ(
-        exchanged.join(u' '),
-        u"SizeX=32 SizeY=32 DotSize=16 DotGap=4 FromX=0 FromY=0 SelSet=0 SelPosX1=0 "
-        u"SelPosY1=0 SelPosX2=0 SelPosY2=0 Mode=0 DrawMode=0 TextAlignment=0 Font=0 UndoDepth=8"_s);
-}
-
 TEST(VogGeometry, EveryHandleAtBothEndsOfItsStrip)
 {
     using enum vog::Handle;
@@ -136,6 +125,22 @@ TEST(VogGeometry, PixelsAsTheToolsSeeThem)
             << c.x << "," << c.y;
     }
     EXPECT_EQ(vog::toolPoint(view, vog::Rect{2, 1, 3, 2}, 20, 20).handle, vog::Handle::Inside);
+}
+
+// DotSize 16 and DotGap 4 in 400 x 300 pixels: 19 columns and 14 rows fit; the
+// graphic's far edge ends them sooner.
+TEST(VogGeometry, ShownColumnsAndRowsEndAtTheGraphicOrTheWindow)
+{
+    const struct
+    {
+        int sizeX, sizeY, fromX, fromY, columns, rows;
+    } cases[] = {
+        {4, 8, 1, 2, 3, 6}, {32, 32, 0, 0, 19, 14}, {32, 32, 30, 29, 2, 3}, {32, 32, 32, 32, 0, 0}};
+    for (const auto &c : cases) {
+        const vog::View view{16, 4, c.fromX, c.fromY, 400, 300, c.sizeX, c.sizeY};
+        EXPECT_EQ(std::pair(view.shownColumns(), view.shownRows()), std::pair(c.columns, c.rows))
+            << c.sizeX << " from " << c.fromX;
+    }
 }
 
 TEST(VogGeometry, EachHandleMovesItsEdges)

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -134,28 +133,6 @@ TEST(SelectionOps, TightBoundAndEscape)
     select(*m, 0, 0, 3, 3);
     m->Escape(); // marked: the main plane stays
     EXPECT_EQ(picture(*m, false, 4, 4), "..#./.#.#/..#./....");
-}
-
-TEST(SelectionOps, InversePairsRestoreTheState)
-{
-    std::mt19937 rng(5);
-    // Two mirrors each way, two half turns, a quarter turn each way.
-    const auto turnOf = [](int op) {
-        return op == 0 ? Turn::CounterClockwise : op == 1 ? Turn::Half : Turn::Clockwise;
-    };
-    const std::pair<int, int> pairs[] = {{-1, -1}, {-2, -2}, {1, 1}, {0, 2}, {2, 0}};
-    for (int i = 0; i < 300; ++i) {
-        auto m = vogtest::randomModel(rng);
-        const Rect r = m->selection();
-        const int side = std::min(r.width(), r.height());
-        m->setCorners(r.left, r.top, r.left + side - 1, r.top + side - 1); // square
-        const DotState before = m->state();
-        for (const auto &[first, second] : pairs) {
-            for (int op : {first, second})
-                op < 0 ? m->MirrorSelection(op == -1) : void(m->RotateSelection(turnOf(op)));
-            ASSERT_TRUE(m->state() == before) << first << " " << second;
-        }
-    }
 }
 
 TEST(Pen, EachPenOnEitherCell)

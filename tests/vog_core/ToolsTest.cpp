@@ -85,24 +85,6 @@ TEST(Lines, EveryOctantBothEndsAndTheEdges)
             << c.from.x << "," << c.from.y << " " << c.to.x << "," << c.to.y;
 }
 
-TEST(Lines, EachDotOnceConnectedEndToEnd)
-{
-    for (int x0 = 0; x0 < 7; ++x0)
-        for (int y0 = 0; y0 < 7; ++y0)
-            for (int x1 = 0; x1 < 7; ++x1)
-                for (int y1 = 0; y1 < 7; ++y1) {
-                    std::vector<Dot> dots;
-                    shapes::line(x0, y0, x1, y1, [&](int x, int y) { dots.push_back({x, y}); });
-                    ASSERT_EQ(dots.size(), std::max(std::abs(x1 - x0), std::abs(y1 - y0)) + 1u);
-                    ASSERT_EQ(dots.front(), (Dot{x0, y0}));
-                    ASSERT_EQ(dots.back(), (Dot{x1, y1}));
-                    for (std::size_t i = 1; i < dots.size(); ++i)
-                        ASSERT_LE(std::max(std::abs(dots[i].x - dots[i - 1].x),
-                                           std::abs(dots[i].y - dots[i - 1].y)),
-                                  1);
-                }
-}
-
 TEST(Rectangles, OutlineFilledDegenerateAndClipped)
 {
     struct Case

@@ -5,92 +5,10 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <iterator>
 #include <memory>
-#include <random>
 #include <vector>
 
 using namespace vog;
-
-namespace {
-
-// The history rules written out the obvious way, with a tag for each state.
-struct ReferenceHistory
-{
-    std::vector<int> snapshots; // the newest first
-    int position = 0;
-    std::size_t depth = 8;
-
-    void setDepth(int d)
-    {
-        depth = static_cast<std::size_t>(std::clamp(d, 8, 256));
-        snapshots.resize(std::min(snapshots.size(), depth)); // the oldest go
-        position = std::min(position, std::max(static_cast<int>(snapshots.size()) - 1, 0));
-    }
-    void save(int state)
-    {
-        if (position == 0) // every snapshot one older, the oldest lost beyond the depth
-            snapshots.insert(snapshots.begin(), state);
-        else // redo snapshots 1..position-1 dropped, snapshot 0 overwritten
-            snapshots.erase(snapshots.begin() + 1, snapshots.begin() + position);
-        snapshots.resize(std::min(snapshots.size(), depth));
-        position = 0;
-        snapshots[0] = state;
-    }
-    int undo(int state)
-    {
-        if (position + 1 >= static_cast<int>(snapshots.size()))
-            return state;
-        if (position == 0)
-            save(state);
-        return snapshots[++position];
-    }
-    int redo(int state) { return position > 0 ? snapshots[--position] : state; }
-};
-
-} // namespace
-
-TEST(Undo, AgreesWithTheObviousHistoryOverRandomSequences)
-{
-    // Now and then the depth changes, to each end of its range and beyond.
-    const int depths[] = {7, 8, 9, 12, 255, 256, 257};
-    for (const bool changesDepth : {false, true}) {
-        std::mt19937 rng(11);
-        auto m = std::make_unique<DotModel>();
-        ReferenceHistory ref;
-        int state = m->SizeX();
-        for (int step = 0; step < 20000; ++step) {
-            const int op = static_cast<int>(rng() % 40);
-            if (op < 10) {
-                m->SaveUndo();
-                ref.save(state);
-            } else if (op < 20) {
-                m->Undo();
-                state = ref.undo(state);
-            } else if (op < 28) {
-                m->Redo();
-                state = ref.redo(state);
-            } else if (op == 28) {
-                m->ResetUndo();
-                ref.snapshots.clear();
-                ref.position = 0;
-            } else if (op == 29 && changesDepth && rng() % 8 == 0) {
-                const int depth = depths[rng() % std::size(depths)];
-                m->putUndoDepth(depth);
-                ref.setDepth(depth);
-            } else {
-                state = 1 + static_cast<int>(rng() % 128);
-                m->putSizeX(state);
-            }
-            ASSERT_EQ(m->SizeX(), state) << step;
-            ASSERT_EQ(std::pair(m->undoPosition(), m->undoCount()),
-                      std::pair(ref.position, static_cast<int>(ref.snapshots.size())))
-                << step;
-            ASSERT_EQ(m->undoDepth(), static_cast<int>(ref.depth)) << step;
-        }
-    }
-}
 
 TEST(Undo, TheNinthStepForgetsTheOldest)
 {
@@ -118,27 +36,6 @@ TEST(Undo, TheNinthStepForgetsTheOldest)
     EXPECT_EQ(seen, std::vector<int>({3, 4, 5, 6, 7, 8, 9, 9}));
     EXPECT_FALSE(m->canRedo());
     EXPECT_TRUE(m->canUndo());
-}
-
-TEST(Undo, CanUndoAndCanRedoFollowTheHistory)
-{
-    auto m = std::make_unique<DotModel>();
-    const auto flags = [&m] { return std::pair(m->canUndo(), m->canRedo()); };
-    EXPECT_EQ(flags(), std::pair(false, false));
-    ASSERT_TRUE(m->SetData("001,001,000")); // a load: nothing to undo yet
-    EXPECT_EQ(flags(), std::pair(false, false));
-    m->SaveUndo();
-    m->setMainCell(0, 0, 1);
-    EXPECT_EQ(flags(), std::pair(true, false));
-    m->Undo();
-    EXPECT_EQ(m->GetData(), "001,001,000");
-    // back at the load: the snapshot left only repeats it, so nothing to offer
-    EXPECT_EQ(flags(), std::pair(false, true));
-    m->Redo();
-    EXPECT_EQ(m->GetData(), "001,001,001");
-    EXPECT_EQ(flags(), std::pair(true, false));
-    m->ResetUndo();
-    EXPECT_EQ(flags(), std::pair(false, false));
 }
 
 // Snapshots that repeat the state shown are nothing to offer; one further
