@@ -1,6 +1,5 @@
 #include "builder/ui/FormCompile.h"
 #include "builder/K7xLayout.h"
-#include "k7x/CommandTable.h"
 #include "mainwin/FormMain.h"
 #include "platform/ui/Services.h"
 #include "project/ProjectState.h"
@@ -18,7 +17,6 @@
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTextStream>
 #include <QTimer>
 
 #include "support/QtPrinting.h"
@@ -226,39 +224,6 @@ TEST_F(FormCompileTest, MainWindowCompileCommandOpensTheWindowModally)
     EXPECT_EQ(messages.texts().size(), 1);
     EXPECT_FALSE(hidesTheGrid); // the table is back once the items are done
     EXPECT_TRUE(main.findChild<QTableView *>(QStringLiteral("GridData"))->isVisible());
-}
-
-// The command-line companion against the window: same project, same bytes,
-// and a refusal in the window's words.
-TEST_F(FormCompileTest, CommandLineBuildMatchesTheWindow)
-{
-    FormCompile form(state, services, &itemTable);
-    form.TextOriginal->setText(path(QStringLiteral("fw.bin")));
-    form.TextOutput->setText(path(QStringLiteral("window.k7x")));
-    form.CmdCompile_Click();
-    ASSERT_EQ(form.LabelStatus->text(), QStringLiteral("Completed"));
-
-    const auto run = [&](const QStringList &args) {
-        QString out;
-        QString err;
-        QTextStream outStream(&out);
-        QTextStream errStream(&err);
-        const int exit = k7xtool::run(args, {outStream, errStream});
-        errStream.flush();
-        return std::pair{exit, err};
-    };
-    const QString project = path(QStringLiteral("Project/Resource.k7r"));
-    const QString tool = path(QStringLiteral("tool.k7x"));
-    EXPECT_EQ(run({QStringLiteral("build"), project, path(QStringLiteral("fw.bin")), tool}).first,
-              0);
-    EXPECT_EQ(contentsOf(tool), contentsOf(path(QStringLiteral("window.k7x"))));
-
-    const auto [exit, err] =
-        run({QStringLiteral("build"), project, path(QStringLiteral("none")), tool});
-    EXPECT_EQ(exit, 1);
-    EXPECT_EQ(err, QStringLiteral("Invalid Original File ('") +
-                       QDir::toNativeSeparators(path(QStringLiteral("none"))) +
-                       QStringLiteral("')\n"));
 }
 
 } // namespace

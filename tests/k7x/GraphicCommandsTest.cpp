@@ -1,6 +1,4 @@
 #include "K7xFixture.h"
-#include "graphics/Graphic.h"
-#include "graphics/GraphicImage.h"
 
 #include "support/QtPrinting.h"
 
@@ -10,8 +8,6 @@
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
-
-#include <random>
 
 using namespace Qt::StringLiterals;
 
@@ -30,16 +26,6 @@ protected:
 using k7xtest::bytes;
 using k7xtest::k7x;
 using k7xtest::Outcome;
-
-graphics::Graphic randomGraphic(int width, int bands, unsigned seed)
-{
-    std::mt19937 random(seed);
-    graphics::Graphic graphic(width, bands);
-    for (int y = 0; y < graphic.height(); ++y)
-        for (int x = 0; x < width; ++x)
-            graphic.setDot(x, y, random() & 1);
-    return graphic;
-}
 
 TEST_F(GraphicCommandsTest, RenderDrawsOnePixelADotOrTheScaleGiven)
 {
@@ -174,21 +160,6 @@ TEST_F(GraphicCommandsTest, ImportRefusesWhatItCannotRead)
         EXPECT_EQ(run.exit, c.exit) << c.args.join(u' ');
         EXPECT_TRUE(run.err.contains(c.err)) << run.err;
         EXPECT_EQ(contents(item), old);
-    }
-}
-
-// The smallest and the largest size through both commands.
-TEST_F(GraphicCommandsTest, RenderThenImportGivesTheSameBytes)
-{
-    const std::pair<int, int> sizes[] = {{1, 1}, {128, 16}};
-    for (const auto &[width, bands] : sizes) {
-        const QByteArray file = randomGraphic(width, bands, width * 100 + bands).fileBytes();
-        const QString item = put(u"item.bin"_s, file);
-        const QString png = path(u"item.png"_s);
-        const QString back = path(u"back.bin"_s);
-        ASSERT_EQ(k7x({u"render"_s, item, png}).exit, 0);
-        ASSERT_EQ(k7x({u"import"_s, png, back}).exit, 0);
-        EXPECT_EQ(contents(back), file) << width << " x " << bands;
     }
 }
 
