@@ -181,7 +181,9 @@ TEST_F(CompileTest, FailuresLeaveTheOldOutputAndNoOtherFile)
          0},
         {"item grows during the compile",
          [](CompileTest &t) {
-             t.readAhead = 0; // measured first, read later
+             // measured first, read later, even at no bytes
+             t.readAhead = 0;
+             put(t.folder + QStringLiteral("first.bin"), {});
              t.onProgress = [&t](compile::Stage stage) {
                  if (stage == compile::Stage::Constructing)
                      put(t.folder + QStringLiteral("first.bin"), "abcdef");
