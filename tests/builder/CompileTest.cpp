@@ -142,11 +142,6 @@ TEST_F(CompileTest, FailuresLeaveTheOldOutputAndNoOtherFile)
          QStringLiteral("Resource Item file error ('...Const/none.bin) OR Temporary File error "
                         "(data.tmp):  53: File not found"),
          1},
-        {"missing item folder",
-         [](CompileTest &t) { t.addItem(QStringLiteral("Nowhere\\none.bin"), nullptr); },
-         QStringLiteral("Resource Item file error ('...Nowhere/none.bin) OR Temporary File error "
-                        "(data.tmp):  76: Path not found"),
-         1},
         {"item is a folder",
          [](CompileTest &t) {
              QDir().mkpath(t.folder + QStringLiteral("Const"));

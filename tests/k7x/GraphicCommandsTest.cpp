@@ -49,6 +49,8 @@ TEST_F(GraphicCommandsTest, RenderDrawsOnePixelADotOrTheScaleGiven)
     }
 }
 
+// Options and arity are the command table's, a graphic's header the graphics
+// library's to refuse; these are render's own.
 TEST_F(GraphicCommandsTest, RenderRefusesWhatItCannotDraw)
 {
     const QString good = put(u"good.bin"_s, bytes({2, 1, 1, 0}));
@@ -62,13 +64,8 @@ TEST_F(GraphicCommandsTest, RenderRefusesWhatItCannotDraw)
         {{u"render"_s, good, png, u"--scale"_s, u"0"_s}, 2, u"N must be a whole number"_s},
         {{u"render"_s, good, png, u"--scale"_s, u"33"_s}, 2, u"N must be a whole number"_s},
         {{u"render"_s, good, png, u"--scale"_s, u"x"_s}, 2, u"N must be a whole number"_s},
-        {{u"render"_s, good, png, u"--size"_s, u"2"_s}, 2, u"unknown or repeated option"_s},
-        {{u"render"_s, good}, 2, u"Usage: k7x render"_s},
         {{u"render"_s, path(u"none.bin"_s), png}, 1, u": 53: File not found"_s},
         {{u"render"_s, put(u"empty.bin"_s, {}), png}, 1, u"Not a graphic: the file is empty"_s},
-        {{u"render"_s, put(u"wide.bin"_s, bytes({129, 1})), png},
-         1,
-         u"Not a graphic: width 129, 1 bands"_s},
         {{u"render"_s, good, good}, 1, u"would overwrite the file it is taken from"_s},
         {{u"render"_s, good, path(u"no/out.png"_s)}, 1, u": 76: Path not found"_s},
     };
@@ -104,6 +101,7 @@ TEST_F(GraphicCommandsTest, ImportWritesTheItemByTheEditorsRule)
     EXPECT_EQ(contents(item), bytes({3, 2, 1, 1, 0, 0, 0, 1}));
 }
 
+// The limits' reading and ranges are the editors' (tested there).
 TEST_F(GraphicCommandsTest, LimitsRefuseWithTheEditorsWordsAndKeepTheOldItem)
 {
     const QByteArray old = bytes({2, 1, 0x55, 0xaa});
@@ -116,9 +114,10 @@ TEST_F(GraphicCommandsTest, LimitsRefuseWithTheEditorsWordsAndKeepTheOldItem)
         const char *limits;
         bool accepted;
     } cases[] = {
-        {"1,104,1,1", false},  {"1,104,1,2", true}, {"1,104,2,2", true}, {"1,104,3,7", false},
-        {"11,104,1,7", false}, {"10,10,1,7", true}, {"1,9,1,7", false},  {"", true},
-        {"0,200,0,20", true},
+        {"1,104,1,1", false},
+        {"1,104,1,2", true},
+        {"1,9,1,7", false},
+        {"", true},
     };
     for (const auto &c : cases) {
         put(u"item.bin"_s, old);
@@ -152,8 +151,6 @@ TEST_F(GraphicCommandsTest, ImportRefusesWhatItCannotRead)
          u"Could not Import the file: 53: File not found"_s},
         {{u"import"_s, put(u"text.png"_s, "text"), item}, 1, u"Could not Import the file: 481"_s},
         {{u"import"_s, item, item}, 1, u"would overwrite the file it is taken from"_s},
-        {{u"import"_s, item}, 2, u"Usage: k7x import"_s},
-        {{u"import"_s, item, item, u"--limits"_s}, 2, u"unknown or repeated option"_s},
     };
     for (const auto &c : cases) {
         const Outcome run = k7x(c.args);

@@ -81,11 +81,8 @@ TEST(Link, AgainstTheSimulator)
         {"all dropped", Udp, "--drop", -1, timeout, "TTT"},
         {"from a stranger's port", Udp, "--other-port", -1, timeout, "TTT"},
         {"bad checksum", Both, "--bad-checksum", -1, comms, "MMM"},
-        {"bad length once", Both, "--bad-length --fault-count 1", 0, "", "MO"},
         {"255 characters of noise", Serial, noise.c_str(), -1, comms, "VVV"},
         {"slow but within the silence", Serial, "--delay 100", 0, "", "O"},
-        {"answer D", Udp, "--answer D", -2, "", "O"},
-        {"answer F", Serial, "--answer F", -5, "Command execution failed", "O"},
     };
     for (const auto &c : cases) {
         for (const Line line : {Udp, Serial}) {

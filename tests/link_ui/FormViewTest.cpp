@@ -60,7 +60,7 @@ TEST_F(FormViewTest, StartsAtTheCurrentItem)
 }
 
 // One reading of the box: what leaving it shows is what Show sends, and the
-// arrows step from there.
+// arrows step from there (how a text reads as a number: tests/link).
 TEST_F(FormViewTest, OneNumberForShowArrowsAndLeaving)
 {
     const struct
@@ -70,18 +70,9 @@ TEST_F(FormViewTest, OneNumberForShowArrowsAndLeaving)
         const char *shown;
         const char *afterUp; // the text after the upper arrow
     } cases[] = {
-        {"007", "7", "DV0007", "8"},
-        {" 3 ", "3", "DV0003", "4"},
-        {"12345", "12345", "DV12345", "350"},
-        {"12ab", "12", "DV0012", "13"},
-        {"", "0", "DV0000", "1"},
-        {"-5", "5", "DV0005", "6"},
-        {"12.5", "13", "DV0013", "14"},
-        {"12.4", "12", "DV0012", "13"},
-        {"1e300", "65534", "DV65534", "350"},
-        {"-1e300", "65534", "DV65534", "350"},
-        {"99999", "65534", "DV65534", "350"},
-        {"349.5", "350", "DV0350", "349.5"},
+        {"007", "7", "DV0007", "8"},          {" 3 ", "3", "DV0003", "4"},
+        {"12345", "12345", "DV12345", "350"}, {"", "0", "DV0000", "1"},
+        {"1e300", "65534", "DV65534", "350"}, {"349.5", "350", "DV0350", "349.5"},
     };
     FormView form(state, services, transport);
     for (const auto &c : cases) {
