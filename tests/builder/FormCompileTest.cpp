@@ -1,6 +1,5 @@
 #include "builder/ui/FormCompile.h"
 #include "builder/K7xLayout.h"
-#include "k7x/CommandTable.h"
 #include "mainwin/FormMain.h"
 #include "platform/ui/Services.h"
 #include "project/ProjectState.h"
@@ -18,7 +17,6 @@
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTextStream>
 #include <QTimer>
 
 #include "support/QtPrinting.h"
@@ -177,25 +175,22 @@ TEST_F(FormCompileTest, SameFileIsRefusedBeforeAnythingChanges)
     EXPECT_EQ(state.currentItem(), 1);
 }
 
-TEST_F(FormCompileTest, BrowseAsksWithTheBoxTextAndRetriesAnInvalidName)
+// The dialog's retries and messages are choosefile's, tested with the platform.
+TEST_F(FormCompileTest, BrowseAsksWithTheBoxText)
 {
     FormCompile form(state, services, &itemTable);
     form.TextOriginal->setText(QStringLiteral("old.k7x"));
-    dialogs.answers.push_back({platformerror::InvalidFileName, {}});
     dialogs.answer(QStringLiteral("/fw/new.k7x"));
     form.CmdOriginal_Click();
-    ASSERT_EQ(dialogs.requests.size(), 2u);
+    ASSERT_EQ(dialogs.requests.size(), 1u);
     EXPECT_EQ(dialogs.requests[0].initialName, QStringLiteral("old.k7x"));
-    EXPECT_EQ(dialogs.requests[1].initialName, QString());
     EXPECT_EQ(form.TextOriginal->text(), QStringLiteral("/fw/new.k7x"));
 
     form.TextOutput->setText(QStringLiteral("kept.k7x"));
     dialogs.cancel();
     form.CmdOutput_Click();
-    dialogs.answers.push_back({52, {}});
-    form.CmdOutput_Click();
+    EXPECT_EQ(dialogs.requests[1].initialName, QStringLiteral("kept.k7x"));
     EXPECT_EQ(form.TextOutput->text(), QStringLiteral("kept.k7x"));
-    EXPECT_EQ(messages.texts(), QStringList{QStringLiteral(" 52: Bad file name or number")});
 }
 
 TEST_F(FormCompileTest, MainWindowCompileCommandOpensTheWindowModally)
@@ -226,39 +221,6 @@ TEST_F(FormCompileTest, MainWindowCompileCommandOpensTheWindowModally)
     EXPECT_EQ(messages.texts().size(), 1);
     EXPECT_FALSE(hidesTheGrid); // the table is back once the items are done
     EXPECT_TRUE(main.findChild<QTableView *>(QStringLiteral("GridData"))->isVisible());
-}
-
-// The command-line companion against the window: same project, same bytes,
-// and a refusal in the window's words.
-TEST_F(FormCompileTest, CommandLineBuildMatchesTheWindow)
-{
-    FormCompile form(state, services, &itemTable);
-    form.TextOriginal->setText(path(QStringLiteral("fw.bin")));
-    form.TextOutput->setText(path(QStringLiteral("window.k7x")));
-    form.CmdCompile_Click();
-    ASSERT_EQ(form.LabelStatus->text(), QStringLiteral("Completed"));
-
-    const auto run = [&](const QStringList &args) {
-        QString out;
-        QString err;
-        QTextStream outStream(&out);
-        QTextStream errStream(&err);
-        const int exit = k7xtool::run(args, {outStream, errStream});
-        errStream.flush();
-        return std::pair{exit, err};
-    };
-    const QString project = path(QStringLiteral("Project/Resource.k7r"));
-    const QString tool = path(QStringLiteral("tool.k7x"));
-    EXPECT_EQ(run({QStringLiteral("build"), project, path(QStringLiteral("fw.bin")), tool}).first,
-              0);
-    EXPECT_EQ(contentsOf(tool), contentsOf(path(QStringLiteral("window.k7x"))));
-
-    const auto [exit, err] =
-        run({QStringLiteral("build"), project, path(QStringLiteral("none")), tool});
-    EXPECT_EQ(exit, 1);
-    EXPECT_EQ(err, QStringLiteral("Invalid Original File ('") +
-                       QDir::toNativeSeparators(path(QStringLiteral("none"))) +
-                       QStringLiteral("')\n"));
 }
 
 } // namespace

@@ -68,7 +68,6 @@ TEST(Preview, RefusalsAndFailures)
         {"empty", 0, {}, -1, "The Resource file is empty", 0},
         // The first failed block ends the preview: no DS follows.
         {"third block answered D", 1027, {"A", "A", "D"}, -2, "", 3},
-        {"third block answered F", 1027, {"A", "A", "F"}, -5, "Command execution failed", 3},
         {"third block unanswered",
          1027,
          {"A", "A"},

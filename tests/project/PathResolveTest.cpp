@@ -24,20 +24,11 @@ TEST(PathResolve, SeparatorsAndLetterCase)
 {
     QTemporaryDir dir;
     const QString root = dir.path() + u'/';
-    ASSERT_TRUE(QDir(root).mkpath(u"Project/Const"_s) && QDir(root).mkpath(u"Project/Misc"_s));
+    ASSERT_TRUE(QDir(root).mkpath(u"Project/Const"_s));
     ASSERT_TRUE(QFile(root + u"Project/Const/Port.con"_s).open(QIODevice::WriteOnly));
-    const std::pair<const char *, const char *> cases[] = {
-        {"project\\CONST\\port.CON", "Project/Const/Port.con"},
-        {"Project/Const/New.con", "Project/Const/New.con"},       // to be created
-        {"PROJECT/misc/New.bin", "Project/Misc/New.bin"},         // folder matched, file new
-        {"Project/Nothing/port.con", "Project/Nothing/port.con"}, // no match: as written
-        {"Project//Const\\\\port.con", "Project/Const/Port.con"},
-    };
-    for (const auto &[written, resolved] : cases) {
-        EXPECT_EQ(pathresolve::resolve(root + QLatin1String(written)),
-                  root + QLatin1String(resolved))
-            << written;
-    }
+    // the rest of the letter case with the opens below
+    EXPECT_EQ(pathresolve::resolve(root + u"Project//Const\\\\port.con"_s),
+              root + u"Project/Const/Port.con"_s);
     EXPECT_EQ(pathresolve::resolve(QString()), QString());
 
     // relative paths resolve against the working folder

@@ -76,9 +76,6 @@ TEST(ProjectFile, EveryByteValueSurvivesInAField)
     ASSERT_TRUE(projectfile::parse(name + "\tf\th\tG", table).ok());
     ASSERT_EQ(table.count(), 1);
     EXPECT_EQ(table.fullName(0).size(), name.size());
-    ItemTable copy;
-    copy.append(table.at(0));
-    EXPECT_EQ(copy.fullName(0), table.fullName(0));
 }
 
 TEST(ProjectFile, BinaryGarbageNeverCrashes)
