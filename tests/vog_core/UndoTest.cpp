@@ -38,6 +38,27 @@ TEST(Undo, TheNinthStepForgetsTheOldest)
     EXPECT_TRUE(m->canUndo());
 }
 
+// A snapshot taken two undos back drops the two newer snapshots only.
+TEST(Undo, ASnapshotAfterUndosKeepsTheOlderOnes)
+{
+    auto m = std::make_unique<DotModel>(); // SizeX 32
+    for (int size = 1; size <= 3; ++size) {
+        m->SaveUndo();
+        m->putSizeX(size);
+    }
+    m->Undo();
+    m->Undo();
+    ASSERT_EQ(m->SizeX(), 1);
+    m->SaveUndo();
+    m->putSizeX(5);
+    std::vector<int> seen;
+    for (int i = 0; i < 4; ++i) {
+        m->Undo();
+        seen.push_back(m->SizeX());
+    }
+    EXPECT_EQ(seen, std::vector<int>({1, 1, 32, 32}));
+}
+
 // Snapshots that repeat the state shown are nothing to offer; one further
 // back that differs is, at every position.
 TEST(Undo, RepeatedSnapshotsAloneOfferNothing)
