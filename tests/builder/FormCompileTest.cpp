@@ -99,7 +99,7 @@ TEST_F(FormCompileTest, CompilesAndRestoresTheCurrentItem)
     EXPECT_TRUE(form.CmdCompile->isEnabled() && form.CmdClose->isEnabled() &&
                 form.Frame1->isEnabled());
     EXPECT_EQ(QFileInfo(path(QStringLiteral("out.k7x"))).size(),
-              k7x::ImageSize + 26 + 8 * 3 + 4 + 1 + 1000);
+              k7x::ImageSize + 26 + 8LL * 3 + 4 + 1 + 1000);
 }
 
 TEST_F(FormCompileTest, FailuresShowTheirMessageWhileTheWindowWaits)
@@ -200,7 +200,7 @@ TEST_F(FormCompileTest, MainWindowCompileCommandOpensTheWindowModally)
     QString opened;
     bool modal = false;
     bool hidesTheGrid = false;
-    QTimer::singleShot(0, [&] {
+    QTimer::singleShot(0, QCoreApplication::instance(), [&] {
         auto *form = qobject_cast<FormCompile *>(QApplication::activeModalWidget());
         if (!form)
             return;

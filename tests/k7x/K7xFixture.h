@@ -14,6 +14,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 // k7x run as a library: an argument list in, the exit status and both streams
 // out, standard input from a device of the test's choosing.
 namespace k7xtest {
@@ -65,7 +67,7 @@ inline QByteArray firmware(const QList<QByteArray> &items, const QByteArray &lab
     for (const QByteArray &item : items)
         area += item;
     quint32 sum = 0;
-    for (const char byte : area)
+    for (const char byte : std::as_const(area))
         sum += static_cast<unsigned char>(byte);
     area += bigEndian(0xFFFF - (sum & 0xFFFF), 2);
     return QByteArray(0x10000, imageByte) + area;

@@ -84,7 +84,7 @@ TEST_F(FormViewTest, OneNumberForShowArrowsAndLeaving)
         form.UpDown->ArrowUp->click();
         EXPECT_EQ(form.TextNum->text(), QString::fromLatin1(c.afterUp)) << c.typed;
         ASSERT_FALSE(sent().isEmpty()) << c.typed;
-        EXPECT_EQ(sent()[0], QString::fromLatin1(c.shown)) << c.typed;
+        EXPECT_EQ(sent().at(0), QString::fromLatin1(c.shown)) << c.typed;
         form.TextNum->setText(QString::fromLatin1(c.typed));
         form.TextNum_LostFocus();
         EXPECT_EQ(form.TextNum->text(), QString::fromLatin1(c.left)) << c.typed;
