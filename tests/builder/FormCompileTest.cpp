@@ -172,6 +172,7 @@ TEST_F(FormCompileTest, SameFileIsRefusedBeforeAnythingChanges)
     EXPECT_EQ(settings.read(QStringLiteral("FileOriginal")), QStringLiteral("a.k7x"));
     EXPECT_EQ(settings.read(QStringLiteral("FileOutput")), QStringLiteral("./a.k7x"));
     EXPECT_EQ(form.TextOriginal->text(), QStringLiteral("a.k7x"));
+    EXPECT_EQ(form.TextOutput->selectedText(), QStringLiteral("./a.k7x"));
     EXPECT_EQ(state.currentItem(), 1);
 }
 

@@ -60,7 +60,7 @@ TEST(GraphicFile, BitsLieAsTheControlsDotDataDoes)
     EXPECT_EQ(small->fileBytes(), bytes({2, 1, 1, 0}));
 
     // 3 x 16: the high bit is the band's bottom row; band 1 follows band 0
-    const std::optional<graphics::Graphic> two =
+    std::optional<graphics::Graphic> two =
         graphics::decode(bytes({3, 2, 0x80, 0, 0, 0, 0, 1}));
     ASSERT_TRUE(two);
     EXPECT_EQ(two->height(), 16);
@@ -71,6 +71,9 @@ TEST(GraphicFile, BitsLieAsTheControlsDotDataDoes)
         for (int x = 0; x < two->width(); ++x)
             black += two->dot(x, y);
     EXPECT_EQ(black, 2);
+    two->setDot(0, 7, false);
+    two->setDot(1, 7, false); // white already
+    EXPECT_EQ(two->fileBytes(), bytes({3, 2, 0, 0, 0, 0, 0, 1}));
 }
 
 TEST(GraphicFile, ShortFilesAreWhiteAtTheEndAndLongOnesKeepTheirGraphic)
@@ -256,7 +259,7 @@ TEST(GraphicImage, DotSizeFitsBetweenItsBounds)
     } cases[] = {
         {{104, 56}, {300, 300}, 2}, {{16, 16}, {300, 300}, 6}, {{128, 128}, {100, 100}, 2},
         {{50, 40}, {150, 300}, 3},  {{50, 40}, {149, 300}, 2}, {{10, 50}, {300, 250}, 5},
-        {{10, 50}, {300, 249}, 4},  {{1, 8}, {0, 0}, 2},
+        {{10, 50}, {300, 249}, 4},  {{1, 8}, {0, 0}, 2},       {{8, 0}, {300, 300}, 6},
     };
     for (const auto &c : cases)
         EXPECT_EQ(graphics::dotSizeToFit(c.dots, c.area, 2, 6), c.size)

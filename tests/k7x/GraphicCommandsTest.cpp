@@ -1,5 +1,6 @@
 #include "K7xFixture.h"
 
+#include "graphics/ContactSheet.h"
 #include "support/QtPrinting.h"
 
 #include <QDir>
@@ -226,6 +227,32 @@ TEST_F(GraphicCommandsTest, SheetOfTheTemplateProject)
     const Outcome refused = k7x({u"sheet"_s, path(u"none.k7r"_s), png});
     EXPECT_EQ(refused.exit, 1);
     EXPECT_EQ(k7x({u"sheet"_s, png}).exit, 2);
+}
+
+std::vector<contactsheet::Entry> squares(int count, int width, int height)
+{
+    const graphics::Graphic graphic(width, height / 8);
+    return std::vector<contactsheet::Entry>(static_cast<std::size_t>(count),
+                                            {0, u"G"_s, {graphic, {}}});
+}
+
+TEST(ContactSheet, CellsAreAsWideAsTheWidestAndRowsAsTallAsTheTallest)
+{
+    // three pixels a dot in cells of at least 180 pixels, 24 apart, 16 of margin
+    EXPECT_EQ(contactsheet::draw(u"t"_s, squares(1, 8, 8)).image.width(), 212);
+    EXPECT_EQ(contactsheet::draw(u"t"_s, squares(1, 128, 8)).image.width(), 416);
+    EXPECT_EQ(contactsheet::draw(u"t"_s, squares(6, 8, 8)).image.width(), 1232);
+    const int low = contactsheet::draw(u"t"_s, squares(1, 8, 8)).image.height();
+    EXPECT_EQ(contactsheet::draw(u"t"_s, squares(1, 8, 16)).image.height() - low, 24);
+}
+
+TEST(ContactSheet, TooManyPixelsForOnePictureAreRefusedBeforeDrawing)
+{
+    // three 128-dot cells a row: over 128 Mi pixels long before 800 graphics
+    const contactsheet::Sheet sheet = contactsheet::draw(u"t"_s, squares(800, 128, 128));
+    EXPECT_TRUE(sheet.image.isNull());
+    EXPECT_TRUE(sheet.error.startsWith(u"800 graphics make a sheet of 1232 x "_s)) << sheet.error;
+    EXPECT_TRUE(sheet.error.endsWith(u" pixels, too large for one picture"_s)) << sheet.error;
 }
 
 } // namespace

@@ -81,6 +81,8 @@ grep -q "the file ends after 100 bytes" short.out || fail "cut file: $(cat short
 # Standard input that fails to be read (a folder) is refused, not taken as empty.
 if "$k7x" verify - < P > dir.out 2> dir.err; then fail "a folder on standard input verified"; fi
 test "$(cat dir.err)" = "-: 75: Path/File access error" || fail "folder input: $(cat dir.err)"
+if "$k7x" verify P > dir.out 2> dir.err; then fail "a folder verified"; fi
+test "$(cat dir.err)" = "P: 75: Path/File access error" || fail "folder by name: $(cat dir.err)"
 
 # diff and unpack read standard input and pipes as well.
 cat ref.k7x | "$k7x" diff - ref.k7x || fail "diff - of the same file"

@@ -5,6 +5,7 @@
 #include "platform/PlatformError.h"
 #include "platform/ui/BusyPointer.h"
 #include "platform/ui/ChooseFile.h"
+#include "platform/ui/FieldFocus.h"
 #include "platform/ui/Services.h"
 #include "project/ProjectState.h"
 
@@ -144,6 +145,7 @@ void FormCompile::CmdCompile_Click()
 
     if (compile::sameFile(original, output)) {
         m_services.messages.show(compile::differentFilesMessage());
+        fieldfocus::backTo(*TextOutput);
         return;
     }
 
