@@ -60,8 +60,7 @@ TEST(GraphicFile, BitsLieAsTheControlsDotDataDoes)
     EXPECT_EQ(small->fileBytes(), bytes({2, 1, 1, 0}));
 
     // 3 x 16: the high bit is the band's bottom row; band 1 follows band 0
-    std::optional<graphics::Graphic> two =
-        graphics::decode(bytes({3, 2, 0x80, 0, 0, 0, 0, 1}));
+    std::optional<graphics::Graphic> two = graphics::decode(bytes({3, 2, 0x80, 0, 0, 0, 0, 1}));
     ASSERT_TRUE(two);
     EXPECT_EQ(two->height(), 16);
     EXPECT_TRUE(two->dot(0, 7));
