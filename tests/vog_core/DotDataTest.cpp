@@ -61,14 +61,3 @@ TEST(DotData, OverlayStrings)
     EXPECT_EQ(m->selState(), SelFloating);
     EXPECT_EQ(m->GetData(), "003,001,001,002,004");
 }
-
-TEST(DotData, SetDataOfGetDataChangesNoDot)
-{
-    std::mt19937 rng(7);
-    for (int i = 0; i < 200; ++i) {
-        auto m = vogtest::randomModel(rng);
-        const Plane before = m->mainPlane();
-        ASSERT_TRUE(m->SetData(m->GetData()));
-        EXPECT_EQ(m->mainPlane(), before);
-    }
-}

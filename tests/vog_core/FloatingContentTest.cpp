@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <tuple>
 
 using namespace vog;
@@ -92,42 +91,6 @@ TEST(Placement, TextShrinksToItsBlackPixelsAndPicturesAreCropped)
     EXPECT_TRUE(m->SelSet());
     EXPECT_EQ(vogtest::corners(m->selection()), std::tuple(0, 0, 2, 0));
     EXPECT_EQ(vogtest::picture(*m, true, 4, 1), "#.# ");
-}
-
-TEST(Undo, EveryOperationIsUndoneToTheStateBeforeIt)
-{
-    std::mt19937 rng(9);
-    const std::vector<std::function<void(DotModel &)>> ops = {
-        [](DotModel &m) { m.PaintSelection(PaintMode::White); },
-        [](DotModel &m) { m.PaintSelection(PaintMode::Black); },
-        [](DotModel &m) { m.PaintSelection(PaintMode::Invert); },
-        [](DotModel &m) { m.MirrorSelection(true); },
-        [](DotModel &m) { m.MirrorSelection(false); },
-        [](DotModel &m) { m.RotateSelection(Turn::CounterClockwise); },
-        [](DotModel &m) { m.RotateSelection(Turn::Half); },
-        [](DotModel &m) { m.RotateSelection(Turn::Clockwise); },
-        [](DotModel &m) { m.TightBound(); },
-        [](DotModel &m) { m.Escape(); },
-        [](DotModel &m) { m.GetOvl(); },
-        [](DotModel &m) { m.CopyBytes(); },
-        [](DotModel &m) {
-            m.PasteBytes(std::vector<std::uint8_t>{3, 0, 2, 0, 1, 2, 3});
-        },
-        [](DotModel &m) { m.SetOvl("3,2,1,2,3"); },
-        [](DotModel &m) { m.LiftSelection(true, false); },
-        [](DotModel &m) { m.PlaceText(4, 4, [](int x, int y) { return x == y; }); },
-        [&](DotModel &m) { m.SetData(vogtest::randomDotString(rng, 7, 1, 1)); },
-    };
-    for (int i = 0; i < 60; ++i) {
-        for (std::size_t k = 0; k < ops.size(); ++k) {
-            auto m = vogtest::randomModel(rng);
-            m->SaveUndo();
-            const DotState before = m->state();
-            ops[k](*m);
-            m->Undo();
-            ASSERT_TRUE(m->state() == before) << "operation " << k;
-        }
-    }
 }
 
 TEST(Floating, APlainLiftDropsItsWhiteCellsAndAShiftLiftDoesNot)

@@ -10,34 +10,6 @@
 
 using namespace vog;
 
-TEST(Undo, TheNinthStepForgetsTheOldest)
-{
-    auto m = std::make_unique<DotModel>(); // SizeX 32
-    for (int size = 1; size <= 9; ++size) {
-        m->SaveUndo();
-        m->putSizeX(size);
-    }
-    EXPECT_TRUE(m->canUndo());
-    EXPECT_FALSE(m->canRedo());
-    // Undo keeps the state it leaves, so the eight slots reach back to 2 only.
-    std::vector<int> seen;
-    for (int i = 0; i < 8; ++i) {
-        m->Undo();
-        seen.push_back(m->SizeX());
-    }
-    EXPECT_EQ(seen, std::vector<int>({8, 7, 6, 5, 4, 3, 2, 2}));
-    EXPECT_FALSE(m->canUndo());
-    EXPECT_TRUE(m->canRedo());
-    seen.clear();
-    for (int i = 0; i < 8; ++i) {
-        m->Redo();
-        seen.push_back(m->SizeX());
-    }
-    EXPECT_EQ(seen, std::vector<int>({3, 4, 5, 6, 7, 8, 9, 9}));
-    EXPECT_FALSE(m->canRedo());
-    EXPECT_TRUE(m->canUndo());
-}
-
 // A snapshot taken two undos back drops the two newer snapshots only.
 TEST(Undo, ASnapshotAfterUndosKeepsTheOlderOnes)
 {
@@ -57,27 +29,6 @@ TEST(Undo, ASnapshotAfterUndosKeepsTheOlderOnes)
         seen.push_back(m->SizeX());
     }
     EXPECT_EQ(seen, std::vector<int>({1, 1, 32, 32}));
-}
-
-// Snapshots that repeat the state shown are nothing to offer; one further
-// back that differs is, at every position.
-TEST(Undo, RepeatedSnapshotsAloneOfferNothing)
-{
-    auto m = std::make_unique<DotModel>();
-    ASSERT_TRUE(m->SetData("001,001,000"));
-    m->SaveUndo(); // twice the loaded state
-    EXPECT_EQ(std::pair(m->canUndo(), m->canRedo()), std::pair(false, false));
-    m->setMainCell(0, 0, 1);
-    m->SaveUndo();
-    m->SaveUndo(); // the change, three times
-    EXPECT_TRUE(m->canUndo());
-    m->Undo(); // to a twin of the change: still the change shown
-    EXPECT_EQ(m->GetData(), "001,001,001");
-    EXPECT_EQ(std::pair(m->canUndo(), m->canRedo()), std::pair(true, false));
-    m->Undo();
-    m->Undo();
-    EXPECT_EQ(m->GetData(), "001,001,000");
-    EXPECT_EQ(std::pair(m->canUndo(), m->canRedo()), std::pair(false, true));
 }
 
 // A host's buttons step over snapshots that repeat the picture, also after
