@@ -10,6 +10,7 @@
 #include "support/ScriptedTransport.h"
 
 #include <QAbstractItemModelTester>
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QFile>
 #include <QMainWindow>
@@ -17,9 +18,12 @@
 #include <QNetworkDatagram>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QUdpSocket>
+
+#include <utility>
 
 namespace {
 
@@ -171,11 +175,39 @@ TEST_F(TerminalLogTest, ModelFollowsTheRing)
               QStringLiteral("retry: time-out"));
     EXPECT_EQ(model.headerData(FrameLogModel::Outcome, Qt::Horizontal).toString(),
               QStringLiteral("Outcome"));
+    // bytes in a fixed font, the rest in the table's own
+    for (const auto &[column, fixed] :
+         {std::pair(FrameLogModel::Time, false), std::pair(FrameLogModel::Hex, true),
+          std::pair(FrameLogModel::Text, true), std::pair(FrameLogModel::Outcome, false)})
+        EXPECT_EQ(model.index(0, column).data(Qt::FontRole).isValid(), fixed) << column;
     log.clear();
     EXPECT_EQ(model.rowCount(), 0);
     log.add(FrameLog::Direction::Sent, "a");
     log.add(FrameLog::Direction::Sent, "b");
     EXPECT_EQ(model.index(1, FrameLogModel::Text).data().toString(), QStringLiteral("b"));
+}
+
+// New frames scroll into view, but not while the user reads further up.
+TEST_F(TerminalLogTest, FollowsNewFramesUnlessScrolledUp)
+{
+    ScriptedTransport transport;
+    FormTerminalLog window(services, transport);
+    window.show();
+    const auto add = [&](int frames) {
+        for (int i = 0; i < frames; ++i)
+            window.log().add(FrameLog::Direction::Sent, "x");
+        QCoreApplication::processEvents();
+    };
+    QScrollBar *bar = window.GridFrames->verticalScrollBar();
+    add(200);
+    ASSERT_GT(bar->maximum(), 0);
+    EXPECT_EQ(bar->value(), bar->maximum());
+    bar->setValue(3);
+    add(1);
+    EXPECT_EQ(bar->value(), 3);
+    bar->setValue(bar->maximum());
+    add(1);
+    EXPECT_EQ(bar->value(), bar->maximum());
 }
 
 } // namespace
