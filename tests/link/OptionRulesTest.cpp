@@ -44,7 +44,7 @@ TEST(OptionRules, UdpPorts)
     } cases[] = {
         {"1001", true, "1001", 1001}, {"9999", true, "9999", 9999}, {"", true, "0", 0},
         {"0042", true, "42", 42},     {"10000", false, "", 0},      {"12a", false, "", 0},
-        {"-1", false, "", 0},
+        {"-1", false, "", 0},         {"12.6", true, "12.6", 13},   {"12.4", true, "12.4", 12},
     };
     for (const auto &c : cases) {
         const auto port = optionrules::normaliseUdpPort(QString::fromLatin1(c.typed));
